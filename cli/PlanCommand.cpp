@@ -1,0 +1,163 @@
+#include "cli/PlanCommand.h"
+
+#include <QCommandLineParser>
+
+#include "core/ChoiceFile.h"
+#include "core/Workspace.h"
+#include "export/HtmlExport.h"
+#include "export/TextExport.h"
+
+namespace brevath {
+
+namespace {
+
+void print(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+// 1 to 5, or the statistic's short name in any case; 0 when neither.
+int parsePriority(const QString &text)
+{
+    static const char *const names[kStatCount] = {"str", "end", "dex", "sag", "int"};
+    for (int s = 1; s <= kStatCount; ++s) {
+        if (text == QString::number(s) || text.compare(QLatin1String(names[s - 1]), Qt::CaseInsensitive) == 0)
+            return s;
+    }
+    return 0;
+}
+
+struct SheetOption
+{
+    const char *name;
+    const char *description;
+};
+
+// In the order of the sheet's text boxes SDText1 to SDText8.
+constexpr SheetOption kSheetOptions[] = {
+    {"level", "Starting level (default 1)."},   {"str", "Starting Str (default 12)."},
+    {"end", "Starting End (default 12)."},       {"dex", "Starting Dex (default 12)."},
+    {"sag", "Starting Sag (default 12)."},       {"int", "Starting Int (default 12)."},
+    {"hp", "Starting hit points (default 70)."}, {"mp", "Starting mana points (default 50)."},
+};
+
+} // namespace
+
+int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, std::FILE *out, std::FILE *err)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Plays a character's rise from a choice file and prints or saves the plan."));
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Shows this help."));
+    const QCommandLineOption dataDirOption(QStringLiteral("data-dir"),
+                                           QStringLiteral("Folder holding Brevath.ini and the language data."),
+                                           QStringLiteral("DIR"));
+    const QCommandLineOption languageOption(QStringLiteral("language"),
+                                            QStringLiteral("Language word (default: Brevath.ini, else english)."),
+                                            QStringLiteral("WORD"));
+    const QCommandLineOption priorityOption(QStringLiteral("priority"),
+                                            QStringLiteral("Statistic for spare points: 1-5 or str, end, dex, "
+                                                           "sag, int (default dex)."),
+                                            QStringLiteral("P"));
+    const QCommandLineOption txtOption(QStringLiteral("txt"), QStringLiteral("Save the text export here."),
+                                       QStringLiteral("PATH"));
+    const QCommandLineOption htmlOption(QStringLiteral("html"), QStringLiteral("Save the HTML export here."),
+                                        QStringLiteral("PATH"));
+    parser.addOption(helpOption);
+    parser.addOption(dataDirOption);
+    parser.addOption(languageOption);
+    std::vector<QCommandLineOption> sheetOptions;
+    for (const SheetOption &o : kSheetOptions) {
+        sheetOptions.emplace_back(QLatin1String(o.name), QLatin1String(o.description), QStringLiteral("T"));
+        parser.addOption(sheetOptions.back());
+    }
+    parser.addOption(priorityOption);
+    parser.addOption(txtOption);
+    parser.addOption(htmlOption);
+    parser.addPositionalArgument(QStringLiteral("CHOICE_FILE"), QStringLiteral("The choice file to plan."));
+
+    if (!parser.parse(arguments)) {
+        print(err, parser.errorText());
+        print(err, parser.helpText());
+        return ExitUsage;
+    }
+    if (parser.isSet(helpOption)) {
+        print(out, parser.helpText());
+        return ExitSuccess;
+    }
+    const int priority = parser.isSet(priorityOption) ? parsePriority(parser.value(priorityOption)) : kDefaultPriority;
+    if (parser.positionalArguments().size() != 1 || priority == 0) {
+        print(err, parser.positionalArguments().size() != 1 ? QStringLiteral("Give exactly one choice file.")
+                                                            : QStringLiteral("Unknown priority statistic."));
+        print(err, parser.helpText());
+        return ExitUsage;
+    }
+
+    const QString dataDir = parser.isSet(dataDirOption) ? parser.value(dataDirOption) : defaultDataDir;
+    QString language = QStringLiteral("english");
+    if (parser.isSet(languageOption))
+        language = parser.value(languageOption);
+    else if (const std::optional<QString> word = ReadLanguageWord(SettingsFilePath(dataDir)))
+        language = *word;
+
+    Workspace workspace;
+    for (const QString &message : LoadLanguageWord(workspace, dataDir, language))
+        print(err, message);
+    for (const QString &message : workspace.LoadCatalogue())
+        print(err, message);
+
+    SheetTexts texts = DefaultSheetTexts();
+    for (size_t i = 0; i < sheetOptions.size(); ++i) {
+        if (parser.isSet(sheetOptions[i]))
+            texts[i] = parser.value(sheetOptions[i]);
+    }
+    std::array<bool, kStatCount> options{};
+    options[priority - 1] = true;
+    const QString commitFailed = workspace.captions.entry(Caption::CommitFailed);
+    if (!CommitSheet(texts, options, workspace.inputs)) {
+        print(err, commitFailed);
+        return ExitFailure;
+    }
+
+    const QString choicePath = parser.positionalArguments().constFirst();
+    const ChoiceFileLoad load = ReadChoiceFile(choicePath, workspace.captions);
+    if (!load.ok) {
+        print(err, load.message);
+        return ExitFailure;
+    }
+    std::array<QString, kChoiceRows> rowTexts;
+    for (size_t i = 0; i < load.rows.size(); ++i) {
+        rowTexts[i] = load.rows[i].text;
+        workspace.rowKinds[i] = load.rows[i].kind;
+    }
+
+    const PlanRun run = MakePlan(workspace, rowTexts);
+    if (!run.ok) {
+        print(err, commitFailed);
+        return ExitFailure;
+    }
+    const int rowCount = int(run.rows.size());
+
+    if (!parser.isSet(txtOption) && !parser.isSet(htmlOption)) {
+        const std::optional<QByteArray> bytes = TxtBytes(workspace.results, rowCount, workspace.captions);
+        if (!bytes)
+            return ExitFailure;
+        std::fwrite(bytes->constData(), 1, size_t(bytes->size()), out);
+        return std::fflush(out) == 0 ? ExitSuccess : ExitFailure;
+    }
+    int code = ExitSuccess;
+    const auto report = [&](const SaveOutcome &outcome) {
+        print(err, outcome.message);
+        if (!outcome.ok)
+            code = ExitFailure;
+    };
+    if (parser.isSet(txtOption))
+        report(SaveTxt(parser.value(txtOption), workspace.results, rowCount, workspace.captions));
+    if (parser.isSet(htmlOption))
+        report(SaveHtml(parser.value(htmlOption), workspace.results, rowCount, workspace.captions));
+    return code;
+}
+
+} // namespace brevath

@@ -1,0 +1,16 @@
+#pragma once
+// brevath-plan: plays a choice file from the command line exactly as the desktop program
+// plays it, and writes the same exports.
+
+#include <QStringList>
+#include <cstdio>
+
+namespace brevath {
+
+enum ExitCode { ExitSuccess = 0, ExitFailure = 1, ExitUsage = 2 };
+
+// Runs the command with the given arguments (the program name first). defaultDataDir plays
+// the program directory when --data-dir is not given.
+int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, std::FILE *out, std::FILE *err);
+
+} // namespace brevath

@@ -1,0 +1,59 @@
+#include "core/ChoiceList.h"
+
+#include "core/Catalogue.h"
+#include "core/Numbers.h"
+#include "i18n/CaptionTable.h"
+
+namespace brevath {
+
+void ClearChoiceList(ChoiceList &list)
+{
+    list.rows.clear();
+}
+
+AddRowResult AddRowChoice(const QString &text, int row, RowKinds &kinds, ChoiceList &list,
+                          const Catalogue &catalogue, const CaptionTable &captions)
+{
+    if (text.startsWith(captions.entry(Caption::PlaceholderWord)))
+        return AddRowResult::Nothing;
+
+    std::int32_t &kind = kinds.at(row);
+    if (kind < 1) {
+        const int entry = catalogue.FindByName(text);
+        if (entry == 0)
+            return AddRowResult::Nothing;
+        list.rows.push_back({entry, 0, false});
+        return AddRowResult::Added;
+    }
+
+    // Packed in double precision as one sum, so a fraction rounds exactly as it always has.
+    const int stat = TargetStat(kind);
+    const std::optional<std::int32_t> packed =
+        ToInt32(double(stat) * kStatTargetScale + LeadingNumber(text));
+    if (stat < 1 || stat > 5 || !packed)
+        return AddRowResult::TargetOutOfRange;
+    const std::int32_t value = *packed - stat * kStatTargetScale;
+    if (value < 0 || value > kMaxTargetValue)
+        return AddRowResult::TargetOutOfRange;
+    kind = *packed;
+    list.rows.push_back({-1, kind, false});
+    return AddRowResult::Added;
+}
+
+bool BuildChoiceList(const std::array<QString, kChoiceRows> &texts, RowKinds &kinds, ChoiceList &list,
+                     const Catalogue &catalogue, const CaptionTable &captions)
+{
+    ClearChoiceList(list);
+    for (int i = 0; i < kChoiceRows; ++i) {
+        if (AddRowChoice(texts[i], i, kinds, list, catalogue, captions) == AddRowResult::TargetOutOfRange)
+            return false;
+    }
+    return true;
+}
+
+QString PlaceholderText(const CaptionTable &captions, int row)
+{
+    return captions.entry(Caption::PlaceholderWord) + u' ' + QString::number(row + 1);
+}
+
+} // namespace brevath

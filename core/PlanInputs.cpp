@@ -1,0 +1,46 @@
+#include "core/PlanInputs.h"
+
+#include "core/Numbers.h"
+
+namespace brevath {
+
+SheetTexts DefaultSheetTexts()
+{
+    return {QStringLiteral("1"),  QStringLiteral("12"), QStringLiteral("12"), QStringLiteral("12"),
+            QStringLiteral("12"), QStringLiteral("12"), QStringLiteral("70"), QStringLiteral("50"),
+            QStringLiteral("0"),  QStringLiteral("0"),  QStringLiteral("0"),  QStringLiteral("0"),
+            QStringLiteral("0")};
+}
+
+QString PresetStatText(int preset)
+{
+    return preset == 1 ? QStringLiteral("25") : QStringLiteral("30");
+}
+
+bool CommitSheet(const SheetTexts &texts, const std::array<bool, kStatCount> &options, PlanInputs &inputs)
+{
+    std::int32_t *const fields[kSheetTextCount] = {
+        &inputs.SDLevel, &inputs.SDStr, &inputs.SDEnd, &inputs.SDDex, &inputs.SDSag,
+        &inputs.SDInt,   &inputs.SDPV,  &inputs.SDPM,  &inputs.mstr,  &inputs.mend,
+        &inputs.mdex,    &inputs.msag,  &inputs.mint,
+    };
+    for (int i = 0; i < kSheetTextCount; ++i) {
+        const std::optional<std::int32_t> value = ToInt32(LeadingNumber(texts[i]));
+        if (!value)
+            return false;
+        // A lower level would run past the 201 rows of the result table.
+        if (fields[i] == &inputs.SDLevel && *value < kLowestStartLevel)
+            return false;
+        *fields[i] = *value;
+    }
+    inputs.Priority = kDefaultPriority;
+    for (int s = 0; s < kStatCount; ++s) {
+        if (options[s]) {
+            inputs.Priority = s + 1;
+            break;
+        }
+    }
+    return true;
+}
+
+} // namespace brevath

@@ -1,0 +1,46 @@
+#pragma once
+// The record reader shared by catalogue, caption, choice and settings files, and the TAB
+// field splitter used inside records.
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+namespace brevath {
+
+// Reads records one after the other from decoded file text. Blanks (spaces) before a record
+// are skipped; an unquoted record ends at a comma or at the end of the line (CR LF, CR or
+// LF) and loses its trailing spaces; a record that begins with a double quote runs to the
+// next double quote, may hold commas and line breaks, and anything after the closing quote
+// up to the next comma or line end is dropped. An empty line is an empty record. TAB is an
+// ordinary character.
+class RecordReader
+{
+public:
+    explicit RecordReader(QStringView text) : m_text(text) {}
+
+    bool atEnd() const { return m_pos >= m_text.size(); }
+    // The next record; empty when the text is at its end (reading there is a failure).
+    std::optional<QString> ReadRecord();
+
+private:
+    void skipToDelimiter();
+    void consumeDelimiter();
+
+    QStringView m_text;
+    qsizetype m_pos = 0;
+};
+
+// A record of one position too many for a 16-bit position; readers treat it as a failure.
+struct FieldPositionOverflow
+{
+};
+
+// Returns the characters of line from the 1-based position up to the next TAB or the end
+// of the line and moves position one past that TAB (or one past the end). At or past the
+// end it returns empty text and still moves position by one. Positions are 16-bit signed:
+// a line longer than 32767 characters, or a position that would pass 32767, throws
+// FieldPositionOverflow.
+QStringView NextTabField(int &position, QStringView line);
+
+} // namespace brevath

@@ -1,0 +1,22 @@
+#pragma once
+// The file edge: every file the program reads or writes is Windows-1252 text. Inside, text
+// is QString; bytes exist only here.
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace brevath {
+
+QString DecodeWindows1252(QByteArrayView bytes);
+QByteArray EncodeWindows1252(QStringView text);
+
+// The whole file decoded, or nothing when it cannot be opened or read (a missing file, a
+// folder, no permission).
+std::optional<QString> ReadTextFile(const QString &path);
+
+// Writes through a temporary file in the same folder that replaces the path only once all
+// bytes are down, so a failure leaves a file already there exactly as it was.
+bool SaveFileAtomically(const QString &path, const QByteArray &bytes);
+
+} // namespace brevath

@@ -1,0 +1,43 @@
+#include "core/Workspace.h"
+
+#include "core/Simulation.h"
+
+namespace brevath {
+
+QStringList Workspace::LoadCatalogue()
+{
+    ClearChoiceList(choices);
+    rowKinds.fill(0);
+    results.clear();
+    return brevath::LoadCatalogue(language.catalogueFiles, captions.entry(Caption::ReadFailed), catalogue);
+}
+
+QStringList LoadLanguageWord(Workspace &workspace, const QString &programDir, const QString &language)
+{
+    workspace.language = LanguagePaths(programDir, language);
+    QStringList messages;
+    if (std::optional<QString> failure = LoadCaptionFile(workspace.language.captionFile, workspace.captions))
+        messages << *failure;
+    return messages;
+}
+
+std::optional<QStringList> LoadLanguageSettings(Workspace &workspace, const QString &programDir)
+{
+    const std::optional<QString> word = ReadLanguageWord(SettingsFilePath(programDir));
+    if (!word)
+        return std::nullopt;
+    return LoadLanguageWord(workspace, programDir, *word);
+}
+
+PlanRun MakePlan(Workspace &workspace, const std::array<QString, kChoiceRows> &rowTexts)
+{
+    PlanRun run;
+    if (!BuildChoiceList(rowTexts, workspace.rowKinds, workspace.choices, workspace.catalogue, workspace.captions))
+        return run;
+    run.rows = SimulateRise(workspace.choices, workspace.catalogue, workspace.captions,
+                            RiseStart::FromInputs(workspace.inputs), workspace.results);
+    run.ok = true;
+    return run;
+}
+
+} // namespace brevath

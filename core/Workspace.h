@@ -1,0 +1,54 @@
+#pragma once
+// Everything a planning session holds: built fresh in one line by a test, owned by the
+// program for a whole run.
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+#include "core/Catalogue.h"
+#include "core/ChoiceFilters.h"
+#include "core/ChoiceList.h"
+#include "core/PlanInputs.h"
+#include "core/ResultTable.h"
+#include "i18n/CaptionTable.h"
+#include "i18n/LanguageSettings.h"
+
+namespace brevath {
+
+struct Workspace
+{
+    CaptionTable captions;
+    LanguageSettings language;
+    Catalogue catalogue;
+    ChoiceList choices;
+    RowKinds rowKinds{};
+    ChoiceFilters filters;
+    ResultTable results;
+    PlanInputs inputs;
+
+    // Reloads the catalogue from the current paths and resets the choice and result tables.
+    // Returns the messages of the files that could not be read.
+    QStringList LoadCatalogue();
+};
+
+// The language word of the settings file of programDir, the paths it gives, and the caption
+// file read into the table: the steps of a language load up to the captions. Empty when the
+// settings file cannot be read (nothing then changes); otherwise the messages to show
+// (an unreadable caption file).
+std::optional<QStringList> LoadLanguageSettings(Workspace &workspace, const QString &programDir);
+// The same from a given language word, for a caller that already knows it.
+QStringList LoadLanguageWord(Workspace &workspace, const QString &programDir, const QString &language);
+
+struct PlanRun
+{
+    bool ok = false;               // false: a statistic value could not be packed (entry 28)
+    std::vector<ResultRow> rows;   // what the result list shows, one per level
+};
+
+// What the results screen does on entry: rebuild the ChoiceList from the screen rows and
+// play the rise from the committed inputs.
+PlanRun MakePlan(Workspace &workspace, const std::array<QString, kChoiceRows> &rowTexts);
+
+} // namespace brevath

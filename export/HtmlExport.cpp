@@ -1,0 +1,77 @@
+#include "export/HtmlExport.h"
+
+#include "core/TextFile.h"
+#include "export/Margins.h"
+#include "export/TextExport.h"
+#include "i18n/CaptionTable.h"
+
+namespace brevath {
+
+namespace {
+
+const QString kLineEnd = QStringLiteral("\r\n");
+const QString kFont = QStringLiteral("<font face=Verdana size=2>");
+const QString kDataCellStart = QStringLiteral("<TD ALIGN=RIGHT> ");
+const QString kDataCellEnd = QStringLiteral("</font></TD>");
+
+// Names come from files others pass around; they must not become markup.
+QString escaped(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'&': out += QStringLiteral("&amp;"); break;
+        case u'<': out += QStringLiteral("&lt;"); break;
+        case u'>': out += QStringLiteral("&gt;"); break;
+        case u'"': out += QStringLiteral("&quot;"); break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+QString headerCellEnd(int k)
+{
+    if (k == 3)
+        return QStringLiteral("</font></B></TD>");
+    if (k == 12)
+        return QStringLiteral("</B></font></TD></TR>");
+    return QStringLiteral("</B></font></TD>");
+}
+
+} // namespace
+
+std::optional<QByteArray> HtmlBytes(const ResultTable &table, int rowCount, const CaptionTable &captions)
+{
+    if (rowCount < 0 || rowCount > ResultTable::kRows)
+        return std::nullopt;
+    const std::vector<std::int64_t> margins = ComputeMargins(table, rowCount);
+
+    QString page = QStringLiteral("<HTML><HEAD><TITLE>") + escaped(captions.entry(Caption::HtmlTitle))
+        + QStringLiteral("</TITLE></HEAD><BODY BGCOLOR=#FFFFFF text=#000000>") + kLineEnd;
+    page += QStringLiteral("<TABLE BORDER=1 cellpadding=2 cellspacing=0><TR>");
+    const QStringList titles = ExportColumnTitles(captions);
+    for (int k = 1; k <= titles.size(); ++k)
+        page += QStringLiteral("<TD ALIGN=LEFT><B>") + kFont + escaped(titles[k - 1]) + headerCellEnd(k);
+    page += kLineEnd;
+
+    for (int i = 0; i < rowCount; ++i) {
+        page += QStringLiteral("<TR>") + kLineEnd;
+        for (const QString &field : table.row(i)) {
+            page += kDataCellStart + kFont + (field.isEmpty() ? QStringLiteral("&nbsp;") : escaped(field))
+                + kDataCellEnd + kLineEnd;
+        }
+        page += kDataCellStart + kFont + QString::number(margins[i]) + kDataCellEnd + kLineEnd;
+        page += QStringLiteral("</TR>") + kLineEnd;
+    }
+    page += QStringLiteral("</TABLE></BODY></HTML>") + kLineEnd;
+    return EncodeWindows1252(page);
+}
+
+SaveOutcome SaveHtml(const QString &path, const ResultTable &table, int rowCount, const CaptionTable &captions)
+{
+    return SaveExport(path, HtmlBytes(table, rowCount, captions), captions);
+}
+
+} // namespace brevath

@@ -1,0 +1,24 @@
+#include "i18n/CaptionTable.h"
+
+#include "core/Records.h"
+#include "core/TextFile.h"
+
+namespace brevath {
+
+std::optional<QString> LoadCaptionFile(const QString &path, CaptionTable &table)
+{
+    const QString failure = QStringLiteral("Unable to open language file ") + path;
+    const std::optional<QString> text = ReadTextFile(path);
+    if (!text)
+        return failure;
+    RecordReader reader(*text);
+    for (int n = 1; n <= CaptionTable::kEntries; ++n) {
+        std::optional<QString> field = reader.ReadRecord();
+        if (!field)
+            return failure;
+        table.setEntry(n, *field);
+    }
+    return std::nullopt;
+}
+
+} // namespace brevath

@@ -1,0 +1,32 @@
+#pragma once
+// The settings file and the rule that turns the language word into data file paths.
+
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace brevath {
+
+constexpr int kCategoryCount = 10;
+
+// The catalogue file suffixes in load order; category k (1 to 10) has flag 2^(k-1).
+extern const std::array<const char *, kCategoryCount> kCatalogueSuffixes;
+
+struct LanguageSettings
+{
+    QString language;
+    QString captionFile;
+    std::array<QString, kCategoryCount> catalogueFiles;
+};
+
+// The program's data paths use '/' wherever the Windows layout uses '\'.
+QString SettingsFilePath(const QString &programDir);
+LanguageSettings LanguagePaths(const QString &programDir, const QString &language);
+
+// The first record of the settings file, used as read; empty when the file cannot be read
+// or holds no record at all.
+std::optional<QString> ReadLanguageWord(const QString &settingsPath);
+// Replaces the settings file with the one line: word, CR LF. False when it cannot be written.
+bool WriteLanguageWord(const QString &settingsPath, const QString &word);
+
+} // namespace brevath

@@ -16,37 +16,46 @@ std::int64_t ManaGain(std::int64_t sag, std::int64_t intelligence)
     return std::int64_t(RoundHalfEven(double(sag) / 60.0 + double(intelligence) / 30.0 + 4.0));
 }
 
-std::int32_t RowViews::RowRequirement(int k, int row) const
+RowViews::RowViews(const ChoiceList &list, const Catalogue &catalogue, const CaptionTable &captions)
+    : m_list(list), m_catalogue(catalogue), m_captions(captions)
 {
-    const ChoiceRow &r = list.rows[row];
-    if (r.isStatTarget())
-        return k == TargetStat(r.target) ? TargetValue(r.target) : 0;
-    return catalogue.entry(r.entry).Requirement(k);
-}
-
-std::int32_t RowViews::RowExtra(int row) const
-{
-    const ChoiceRow &r = list.rows[row];
-    return r.isStatTarget() ? 0 : catalogue.entry(r.entry).extra;
+    m_requirements.reserve(list.rows.size());
+    m_extras.reserve(list.rows.size());
+    for (const ChoiceRow &r : list.rows) {
+        if (r.isStatTarget()) {
+            std::array<std::int32_t, 6> requirement{};
+            const int stat = TargetStat(r.target);
+            if (stat >= 1 && stat <= kStatCount) // packing never gives another, but stay in bounds
+                requirement[size_t(stat - 1)] = TargetValue(r.target);
+            m_requirements.push_back(requirement);
+            m_extras.push_back(0);
+        } else {
+            m_requirements.push_back(catalogue.entry(r.entry).requirement);
+            m_extras.push_back(catalogue.entry(r.entry).extra);
+        }
+    }
 }
 
 QString RowViews::RowLabel(int row) const
 {
-    const ChoiceRow &r = list.rows[row];
+    const ChoiceRow &r = m_list.rows[size_t(row)];
     if (!r.isStatTarget())
-        return catalogue.entry(r.entry).name;
-    return captions.entry(Caption::StatNameBase + TargetStat(r.target)) + QStringLiteral(" : ")
+        return m_catalogue.entry(r.entry).name;
+    const int stat = TargetStat(r.target);
+    const QString name = stat >= 1 && stat <= kStatCount ? m_captions.entry(Caption::StatNameBase + stat) : QString();
+    return name + QStringLiteral(" : ")
         + QString::number(TargetValue(r.target));
 }
 
-PickedTarget PickTarget(const RowViews &views, const StatValues &stats, std::int64_t level, std::int64_t pointsLeft)
+PickedTarget PickTarget(const RowViews &views, const ChoiceList &list, const StatValues &stats, std::int64_t level,
+                        std::int64_t pointsLeft)
 {
     constexpr std::int64_t kNoSlack = 1000;
     std::int64_t bestSlack = kNoSlack;
     int chosen = 0;
-    const int last = views.list.last();
+    const int last = list.last();
     for (int r = 0; r <= last; ++r) {
-        if (views.list.rows[r].reached)
+        if (list.rows[size_t(r)].reached)
             continue;
         std::int64_t cost = 0;
         for (int k = 1; k <= kStatCount; ++k) {
@@ -119,7 +128,7 @@ void markUsableRows(const RowViews &views, ChoiceList &list, const StatValues &s
 std::vector<ResultRow> SimulateRise(ChoiceList &list, const Catalogue &catalogue, const CaptionTable &captions,
                                     const RiseStart &start, ResultTable &table)
 {
-    const RowViews views{list, catalogue, captions};
+    const RowViews views(list, catalogue, captions);
     StatValues stats = {0, start.str, start.end, start.dex, start.sag, start.intelligence};
     const int priority = start.priority >= 1 && start.priority <= kStatCount ? start.priority : kDefaultPriority;
     std::int64_t hp = start.hp;
@@ -143,7 +152,7 @@ std::vector<ResultRow> SimulateRise(ChoiceList &list, const Catalogue &catalogue
         std::int64_t extraSum = 0;
 
         while (pointsLeft > 0) {
-            const PickedTarget pick = PickTarget(views, stats, level, pointsLeft);
+            const PickedTarget pick = PickTarget(views, list, stats, level, pointsLeft);
             if (pick.freePoints > 0) {
                 const std::int64_t n = std::min(pick.freePoints, pointsLeft);
                 stats[priority] += n;

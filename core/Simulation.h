@@ -24,16 +24,23 @@ using StatValues = std::array<std::int64_t, kStatCount + 1>; // indexed 1 to 5
 std::int64_t LifeGain(std::int64_t end);
 std::int64_t ManaGain(std::int64_t sag, std::int64_t intelligence);
 
-// How the simulation sees a ChoiceList row, whatever its kind.
-struct RowViews
+// How the simulation sees a ChoiceList row, whatever its kind. The requirements are taken
+// once per run, since every spending pass reads them for every row.
+class RowViews
 {
-    const ChoiceList &list;
-    const Catalogue &catalogue;
-    const CaptionTable &captions;
+public:
+    RowViews(const ChoiceList &list, const Catalogue &catalogue, const CaptionTable &captions);
 
-    std::int32_t RowRequirement(int k, int row) const; // k = 1 to 6 (6: the level gate)
-    std::int32_t RowExtra(int row) const;
+    std::int32_t RowRequirement(int k, int row) const { return m_requirements[size_t(row)][size_t(k - 1)]; }
+    std::int32_t RowExtra(int row) const { return m_extras[size_t(row)]; }
     QString RowLabel(int row) const;
+
+private:
+    const ChoiceList &m_list;
+    const Catalogue &m_catalogue;
+    const CaptionTable &m_captions;
+    std::vector<std::array<std::int32_t, 6>> m_requirements;
+    std::vector<std::int32_t> m_extras;
 };
 
 struct PickedTarget
@@ -42,7 +49,8 @@ struct PickedTarget
     int row;
 };
 
-PickedTarget PickTarget(const RowViews &views, const StatValues &stats, std::int64_t level, std::int64_t pointsLeft);
+PickedTarget PickTarget(const RowViews &views, const ChoiceList &list, const StatValues &stats, std::int64_t level,
+                        std::int64_t pointsLeft);
 
 struct RiseStart
 {

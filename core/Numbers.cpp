@@ -36,6 +36,18 @@ public:
     qsizetype position() const { return m_pos; }
     void rewind(qsizetype pos) { m_pos = pos; }
 
+    // Appends the decimal digits that follow; false when there is none.
+    bool appendDigits(std::string &out)
+    {
+        bool any = false;
+        for (QChar c = peek(); isDigit(c); c = peek()) {
+            out += char(c.unicode());
+            any = true;
+            advance();
+        }
+        return any;
+    }
+
 private:
     QStringView m_text;
     qsizetype m_pos = 0;
@@ -93,29 +105,17 @@ double LeadingNumber(QStringView text)
         if (c == u'-')
             number += '-';
         cursor.advance();
-        c = cursor.peek();
     }
-    bool anyDigit = false;
-    while (isDigit(c)) {
-        number += char(c.unicode());
-        anyDigit = true;
-        cursor.advance();
-        c = cursor.peek();
-    }
-    if (c == u'.') {
+    bool anyDigit = cursor.appendDigits(number);
+    if (cursor.peek() == u'.') {
         number += '.';
         cursor.advance();
-        c = cursor.peek();
-        while (isDigit(c)) {
-            number += char(c.unicode());
-            anyDigit = true;
-            cursor.advance();
-            c = cursor.peek();
-        }
+        anyDigit = cursor.appendDigits(number) || anyDigit;
     }
     if (!anyDigit)
         return 0;
 
+    c = cursor.peek();
     if (c == u'e' || c == u'E' || c == u'd' || c == u'D') {
         // An exponent mark without digits after it ends the number before the mark.
         const qsizetype mark = cursor.position();
@@ -125,16 +125,8 @@ double LeadingNumber(QStringView text)
         if (c == u'+' || c == u'-') {
             exponent += char(c.unicode());
             cursor.advance();
-            c = cursor.peek();
         }
-        bool expDigit = false;
-        while (isDigit(c)) {
-            exponent += char(c.unicode());
-            expDigit = true;
-            cursor.advance();
-            c = cursor.peek();
-        }
-        if (expDigit)
+        if (cursor.appendDigits(exponent))
             number += exponent;
         else
             cursor.rewind(mark);

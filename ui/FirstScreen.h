@@ -1,0 +1,74 @@
+#pragma once
+// The start screen: the character sheet, the presets and the way on to the choice screen.
+
+#include <array>
+
+#include "core/ChoiceFilters.h"
+#include "core/PlanInputs.h"
+#include "ui/ProgramWindow.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+
+namespace brevath::ui {
+
+class ClickableLabel;
+
+class FirstScreen : public ProgramWindow
+{
+    Q_OBJECT
+
+public:
+    FirstScreen();
+
+    // The thirteen boxes in commit order, the five priority options, the ten category boxes.
+    SheetTexts SheetBoxTexts() const;
+    std::array<bool, kStatCount> PriorityOptions() const;
+    CategoryStates CategoryBoxes() const;
+
+    // The wait notice and the progress bar, shown while the choice screen is being built.
+    void ShowWaitNotice();
+    void HideWaitNotice();
+
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9, *Label10;
+    QLabel *Label11, *Label12, *Label13, *Label14, *Label15, *Label16, *Label17, *Label18, *Label19;
+    QLabel *Label20, *Label21, *Label22, *Label23;
+    ClickableLabel *Label24, *Label25;
+    QLineEdit *SDText1, *SDText2, *SDText3, *SDText4, *SDText5, *SDText6, *SDText7, *SDText8;
+    QLineEdit *MText1, *MText2, *MText3, *MText4, *MText5;
+    QRadioButton *Option1, *Option2, *Option3, *Option4, *Option5;
+    QCheckBox *Check1, *Check2, *Check3, *Check4, *Check5, *Check6, *Check7, *Check8, *Check9, *Check10;
+    QPushButton *Command1, *Command2, *Command3;
+    QProgressBar *ProgressBar1;
+
+signals:
+    // Once, when the window is first shown: the moment to load the language.
+    void firstActivated();
+    void helpRequested();
+    void languageRequested();
+    void nextPageRequested();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void makeSheet();
+    void makeCategories();
+    void makeButtonsAndNotices();
+    void setTabOrder();
+    void applyPreset(int preset);
+    void activated();
+
+    std::array<QLineEdit *, kSheetTextCount> sheetBoxes() const;
+    std::array<QRadioButton *, kStatCount> options() const;
+    std::array<QCheckBox *, kCategoryCount> checks() const;
+
+    bool m_firstActivation = true;
+};
+
+} // namespace brevath::ui

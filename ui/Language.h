@@ -1,0 +1,28 @@
+#pragma once
+// The language dialog: three languages and OK. Its texts are never translated.
+
+#include "ui/ProgramWindow.h"
+
+class QPushButton;
+class QRadioButton;
+
+namespace brevath::ui {
+
+class Language : public ProgramWindow
+{
+    Q_OBJECT
+
+public:
+    Language();
+
+    // "english", "french" or "german", as the options stand.
+    QString ChosenWord() const;
+
+    QRadioButton *Option1, *Option2, *Option3;
+    QPushButton *Command1;
+
+signals:
+    void okClicked();
+};
+
+} // namespace brevath::ui

@@ -1,0 +1,56 @@
+// The program's side of the language: loading it, and the dialog that changes it.
+
+#include <QRadioButton>
+
+#include "i18n/LanguageSettings.h"
+#include "ui/CaptionAppliers.h"
+#include "ui/FirstScreen.h"
+#include "ui/HelpScreen.h"
+#include "ui/Language.h"
+#include "ui/Program.h"
+#include "ui/SecondScreen.h"
+#include "ui/ThirdScreen.h"
+
+namespace brevath::ui {
+
+void Program::LoadLanguage()
+{
+    // An unreadable settings file is no error to report: it is the first run.
+    const std::optional<QStringList> captionMessages = LoadLanguageSettings(m_workspace, m_programDir);
+    if (!captionMessages) {
+        ShowLanguageDialog();
+        return;
+    }
+    for (const QString &message : *captionMessages)
+        showMessage(message);
+    ApplyFirstScreenCaptions(*m_first, m_workspace.captions);
+    ApplyHelpScreenCaptions(*m_help, m_workspace.captions);
+    ApplySecondScreenCaptions(*m_second, m_workspace.captions);
+    ApplyThirdScreenCaptions(*m_third, m_workspace.captions);
+    for (const QString &message : m_workspace.LoadCatalogue())
+        showMessage(message);
+}
+
+void Program::ShowLanguageDialog()
+{
+    // Centred on the start screen as it was last placed, even partly off the desktop.
+    const QRect start = m_first->frameGeometry();
+    const QRect dialog = m_language->frameGeometry();
+    m_language->move(start.x() + start.width() / 2 - dialog.width() / 2,
+                     start.y() + start.height() / 2 - dialog.height() / 2);
+    m_language->show();
+    m_first->hide();
+}
+
+void Program::changeLanguage()
+{
+    if (!WriteLanguageWord(SettingsFilePath(m_programDir), m_language->ChosenWord())) {
+        showMessage(QStringLiteral("Could not change language"));
+        return;
+    }
+    LoadLanguage();
+    m_first->show();
+    m_language->hide();
+}
+
+} // namespace brevath::ui

@@ -1,0 +1,70 @@
+#pragma once
+// The running program: the planning session and its five windows, and the way between them.
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "core/Workspace.h"
+
+class QWidget;
+
+namespace brevath::ui {
+
+class FirstScreen;
+class HelpScreen;
+class Language;
+class Prompts;
+class SecondScreen;
+class ThirdScreen;
+
+class Program : public QObject
+{
+    Q_OBJECT
+
+public:
+    // programDir holds Brevath.ini, the caption files and the language folders.
+    Program(const QString &programDir, Prompts &prompts);
+    ~Program() override;
+
+    // Shows the start screen; its first activation loads the language.
+    void Start();
+
+    // Reads the settings file, captions all four screens and reloads the catalogue; with no
+    // readable settings file, the language dialog takes the start screen's place.
+    void LoadLanguage();
+    // Centres the language dialog on the start screen, shows it and hides the start screen.
+    void ShowLanguageDialog();
+
+    Workspace &Session() { return m_workspace; }
+    FirstScreen &First() { return *m_first; }
+    SecondScreen &Second() { return *m_second; }
+    ThirdScreen &Third() { return *m_third; }
+    HelpScreen &Help() { return *m_help; }
+    Language &LanguageDialog() { return *m_language; }
+
+signals:
+    // A window was closed and with it all the others: the program is over.
+    void ended();
+
+private:
+    void connectPages();
+    void openChoiceScreen();
+    void openResultsScreen();
+    void changeLanguage();
+    void end();
+    QWidget *shownWindow() const;
+    void showMessage(const QString &text);
+
+    Workspace m_workspace;
+    Prompts &m_prompts;
+    QString m_programDir;
+    std::unique_ptr<FirstScreen> m_first;
+    std::unique_ptr<SecondScreen> m_second;
+    std::unique_ptr<ThirdScreen> m_third;
+    std::unique_ptr<HelpScreen> m_help;
+    std::unique_ptr<Language> m_language;
+    bool m_ending = false;
+};
+
+} // namespace brevath::ui

@@ -1,0 +1,44 @@
+#include "ui/ProgramWindow.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+
+#include "ui/Decoration.h"
+
+namespace brevath::ui {
+
+ProgramWindow::ProgramWindow(const QString &objectName)
+{
+    setObjectName(objectName);
+    // The windows were designed around a small 8-point face; the captions are sized for it.
+    QFont small = font();
+    small.setPointSizeF(8);
+    setFont(small);
+    setWindowIcon(Picture(QStringLiteral("brevath.png")));
+}
+
+void ProgramWindow::SetBackground(const QPixmap &picture)
+{
+    m_background = picture;
+    update();
+}
+
+void ProgramWindow::closeEvent(QCloseEvent *event)
+{
+    const bool first = !m_closed;
+    m_closed = true;
+    event->accept();
+    if (first)
+        emit closed();
+}
+
+void ProgramWindow::paintEvent(QPaintEvent *event)
+{
+    if (m_background.isNull())
+        return QWidget::paintEvent(event);
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    painter.drawPixmap(0, 0, m_background);
+}
+
+} // namespace brevath::ui

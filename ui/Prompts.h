@@ -1,0 +1,26 @@
+#pragma once
+// What the windows ask of the user through the platform's dialogs; tests answer it from a script.
+
+#include <QString>
+
+class QWidget;
+
+namespace brevath::ui {
+
+// The program's own title, on every message box.
+inline const QString kProgramTitle = QStringLiteral("Brevath");
+
+class Prompts
+{
+public:
+    virtual ~Prompts() = default;
+
+    // A message box with an OK button only.
+    virtual void ShowMessage(QWidget *parent, const QString &text) = 0;
+    // The standard file dialogs, with no filter and the given initial name; empty text
+    // when the user cancels.
+    virtual QString SaveFileName(QWidget *parent, const QString &initialName) = 0;
+    virtual QString OpenFileName(QWidget *parent, const QString &initialName) = 0;
+};
+
+} // namespace brevath::ui

@@ -1,0 +1,55 @@
+#include "ui/ResultListView.h"
+
+#include <QHeaderView>
+#include <QTreeWidget>
+#include <algorithm>
+
+#include "ui/Twips.h"
+
+namespace brevath::ui {
+
+void SetUpResultColumns(QTreeWidget *list)
+{
+    static constexpr const char *kDesignHeaders[kListColumns] = {"Lvl", "For", "End", "Dex", "Sag",
+                                                                 "Int", "PV",  "PM",  "Monter", "Objets"};
+    static constexpr int kDesignWidths[kListColumns] = {500, 500, 500, 500, 500, 500, 750, 750, 1440, 1440};
+    list->setColumnCount(kListColumns);
+    QStringList headers;
+    for (const char *header : kDesignHeaders)
+        headers << QLatin1String(header);
+    list->setHeaderLabels(headers);
+    list->header()->setStretchLastSection(false);
+    for (int c = 0; c < kListColumns; ++c)
+        list->setColumnWidth(c, ToPixels(kDesignWidths[c]));
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+}
+
+void ShowResultRows(QTreeWidget *list, const std::vector<ResultRow> &rows)
+{
+    list->clear();
+    QList<QTreeWidgetItem *> items;
+    items.reserve(qsizetype(rows.size()));
+    for (const ResultRow &row : rows) {
+        QStringList texts;
+        for (int c = 0; c < kListColumns; ++c)
+            texts << row[size_t(c)];
+        items << new QTreeWidgetItem(texts);
+    }
+    list->addTopLevelItems(items);
+}
+
+void SizeLastColumn(QTreeWidget *list)
+{
+    constexpr int kLast = kListColumns - 1;
+    int others = 0;
+    for (int c = 0; c < kLast; ++c)
+        others += list->columnWidth(c);
+    const QAbstractItemView *view = list; // the texts' width is public on the base class only
+    const int needed = std::max(list->header()->sectionSizeHint(kLast), view->sizeHintForColumn(kLast));
+    list->setColumnWidth(kLast, std::max(list->viewport()->width() - others, needed));
+}
+
+} // namespace brevath::ui

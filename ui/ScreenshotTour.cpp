@@ -1,0 +1,83 @@
+#include "ui/ScreenshotTour.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "ui/ClickableLabel.h"
+#include "ui/FirstScreen.h"
+#include "ui/HelpScreen.h"
+#include "ui/Language.h"
+#include "ui/Program.h"
+#include "ui/ScriptedPrompts.h"
+#include "ui/SecondScreen.h"
+#include "ui/ThirdScreen.h"
+
+namespace brevath::ui {
+
+namespace {
+constexpr int kStepMilliseconds = 300;
+}
+
+ScreenshotTour::ScreenshotTour(Program &program, ScriptedPrompts &prompts, QString outputDir, QString choiceFile)
+    : m_program(program), m_prompts(prompts), m_outputDir(std::move(outputDir)), m_choiceFile(std::move(choiceFile))
+{
+    FirstScreen &first = m_program.First();
+    m_steps = {
+        [&first] {
+            first.Option2->setChecked(true);
+            first.Command2->click();
+        },
+        [this, &first] { save(first, "start"); },
+        [&first] { emit first.Label24->clicked(); },
+        [this] { save(m_program.Help(), "help"); },
+        [this] { emit m_program.Help().Image1->clicked(); },
+        [&first] { emit first.Label25->clicked(); },
+        [this] { clickLanguageOption(); },
+        [this] { save(m_program.LanguageDialog(), "language"); },
+        [this] { m_program.LanguageDialog().Command1->click(); },
+        [&first] { first.Command3->click(); },
+        [this] {
+            m_prompts.QueueFileAnswer(m_choiceFile);
+            m_program.Second().Command4->click();
+        },
+        [this] { save(m_program.Second(), "choice"); },
+        [this] { m_program.Second().Command2->click(); },
+        [this] { save(m_program.Third(), "results"); },
+        [this] { m_program.Third().close(); },
+    };
+}
+
+void ScreenshotTour::Run()
+{
+    QTimer::singleShot(kStepMilliseconds, this, &ScreenshotTour::step);
+}
+
+void ScreenshotTour::step()
+{
+    if (m_next >= m_steps.size())
+        return;
+    m_steps[m_next++]();
+    QTimer::singleShot(kStepMilliseconds, this, &ScreenshotTour::step);
+}
+
+void ScreenshotTour::save(QWidget &window, const char *name)
+{
+    const QString language = m_program.Session().language.language;
+    window.grab().save(QDir(m_outputDir).filePath(language + u'_' + QLatin1String(name) + QStringLiteral(".png")));
+}
+
+void ScreenshotTour::clickLanguageOption()
+{
+    // The dialog shows the language in force, so that its OK keeps it.
+    Language &dialog = m_program.LanguageDialog();
+    const QString language = m_program.Session().language.language;
+    QRadioButton *option = language == QLatin1String("french")   ? dialog.Option2
+                           : language == QLatin1String("german") ? dialog.Option3
+                                                                 : dialog.Option1;
+    option->setChecked(true);
+}
+
+} // namespace brevath::ui

@@ -1,0 +1,91 @@
+#include "ui/ThirdScreen.h"
+
+#include <QEvent>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "core/Workspace.h"
+#include "export/HtmlExport.h"
+#include "export/TextExport.h"
+#include "ui/Controls.h"
+#include "ui/Prompts.h"
+#include "ui/ResultListView.h"
+#include "ui/ResultsLayout.h"
+
+namespace brevath::ui {
+
+ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
+    : ProgramWindow(QStringLiteral("ThirdScreen")), CommonDialog1(prompts, this), m_workspace(workspace),
+      m_prompts(prompts)
+{
+    setWindowTitle(QStringLiteral("Résultats"));
+
+    ListView1 = MakeControl<QTreeWidget>(this, QStringLiteral("ListView1"), 120, 120, 9255, 6135);
+    SetUpResultColumns(ListView1);
+    // A scroll bar that comes or goes changes the width left to the last column.
+    ListView1->viewport()->installEventFilter(this);
+
+    Command2 = MakeControl<QPushButton>(this, QStringLiteral("Command2"), 240, 6480, kBackButtonWidth,
+                                        kResultsButtonHeight);
+    Command2->setText(QStringLiteral("Page Précédente"));
+    Command3 = MakeControl<QPushButton>(this, QStringLiteral("Command3"), 4680, 6480, kTextButtonWidth,
+                                        kResultsButtonHeight);
+    Command3->setText(QStringLiteral("Sauver sous format  TXT"));
+    Command1 = MakeControl<QPushButton>(this, QStringLiteral("Command1"), 7080, 6480, kHtmlButtonWidth,
+                                        kResultsButtonHeight);
+    Command1->setText(QStringLiteral("Sauver sous format HTML"));
+    connect(Command2, &QPushButton::clicked, this, &ThirdScreen::previousPageRequested);
+    connect(Command3, &QPushButton::clicked, this, [this] { exportPlan(&SaveTxt); });
+    connect(Command1, &QPushButton::clicked, this, [this] { exportPlan(&SaveHtml); });
+
+    // Buttons and list must stay apart; the design size is the natural one.
+    setMinimumSize(ToPixels(kBackButtonWidth + kTextButtonWidth + kHtmlButtonWidth + 300),
+                   ToPixels(kResultsButtonHeight * 4));
+    resize(ToPixels(kClientWidthTwips), ToPixels(kClientHeightTwips));
+    layOut();
+}
+
+bool ThirdScreen::MakeList(const std::array<QString, kChoiceRows> &rowTexts)
+{
+    const PlanRun run = MakePlan(m_workspace, rowTexts);
+    if (!run.ok)
+        return false;
+    ShowResultRows(ListView1, run.rows);
+    SizeLastColumn(ListView1);
+    ListView1->viewport()->update();
+    return true;
+}
+
+void ThirdScreen::layOut()
+{
+    const ResultsLayout layout = LayOutResults(ToTwips(width()), ToTwips(height()));
+    ListView1->setGeometry(PixelRect(layout.ListView1));
+    Command1->setGeometry(PixelRect(layout.Command1));
+    Command2->setGeometry(PixelRect(layout.Command2));
+    Command3->setGeometry(PixelRect(layout.Command3));
+    SizeLastColumn(ListView1);
+}
+
+void ThirdScreen::resizeEvent(QResizeEvent *event)
+{
+    ProgramWindow::resizeEvent(event);
+    layOut();
+}
+
+bool ThirdScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ListView1->viewport() && event->type() == QEvent::Resize)
+        SizeLastColumn(ListView1);
+    return ProgramWindow::eventFilter(watched, event);
+}
+
+void ThirdScreen::exportPlan(ExportWriter save)
+{
+    const QString path = CommonDialog1.ShowSave();
+    if (path.isEmpty())
+        return;
+    const int rowCount = ListView1->topLevelItemCount();
+    m_prompts.ShowMessage(this, save(path, m_workspace.results, rowCount, m_workspace.captions).message);
+}
+
+} // namespace brevath::ui

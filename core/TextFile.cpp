@@ -26,7 +26,8 @@ QByteArray EncodeWindows1252(QStringView text)
 
 std::optional<QString> ReadTextFile(const QString &path)
 {
-    if (QFileInfo(path).isDir())
+    // Only a regular file: a pipe would wait for a writer for ever, a device may never end.
+    if (!QFileInfo(path).isFile())
         return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -44,7 +45,8 @@ bool SaveFileAtomically(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    // commit() does not notice a failed final flush (disk full): it would put a short file in place.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

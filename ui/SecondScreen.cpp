@@ -66,7 +66,8 @@ SecondScreen::SecondScreen(Workspace &workspace, Prompts &prompts)
 
     VScroll1 = MakeControl<QScrollBar>(this, QStringLiteral("VScroll1"), 9120, 480, 255, 5775);
     VScroll1->setOrientation(Qt::Vertical);
-    VScroll1->setRange(0, lNMax - kVisibleRows);
+    // One more than rows minus visible rows, so that the last row too can be seen and edited.
+    VScroll1->setRange(0, lNMax - kVisibleRows + 1);
     VScroll1->setSingleStep(1);
     VScroll1->setPageStep(1);
     connect(VScroll1, &QScrollBar::valueChanged, this, &SecondScreen::PlaceRows);
@@ -220,6 +221,8 @@ void SecondScreen::selectType(int row, int position)
 void SecondScreen::Down_Click(int slot)
 {
     const int r = slot + VScroll1->value();
+    if (r >= lNMax)
+        return; // nothing below the last row to shift into
     QStringList remembered;
     for (int k = r; k < lNMax; ++k)
         remembered << Choix1[size_t(k)]->currentText();

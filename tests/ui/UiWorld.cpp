@@ -1,0 +1,73 @@
+#include "UiWorld.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace brevath::testing {
+
+void copyLanguage(const QString &dataDir, const QString &word, const QString &programDir)
+{
+    QDir(programDir).mkpath(word);
+    QFile::copy(dataDir + u'/' + word + QStringLiteral(".txt"), programDir + u'/' + word + QStringLiteral(".txt"));
+    const QDir catalogue(dataDir + u'/' + word);
+    for (const QString &file : catalogue.entryList(QDir::Files))
+        QFile::copy(catalogue.filePath(file), programDir + u'/' + word + u'/' + file);
+}
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+std::unique_ptr<UiWorld> startWorld(const QString &settingsWord)
+{
+    auto world = std::make_unique<UiWorld>();
+    const QString dir = world->dir.path();
+    copyLanguage(QStringLiteral(BREVATH_FIXTURES), QStringLiteral("testland"), dir);
+    copyLanguage(QStringLiteral(BREVATH_DATA), QStringLiteral("english"), dir);
+    if (!settingsWord.isEmpty())
+        writeBytes(world->path(QStringLiteral("Brevath.ini")), settingsWord.toLatin1() + "\r\n");
+    world->program = std::make_unique<ui::Program>(dir, world->prompts);
+    QObject::connect(world->program.get(), &ui::Program::ended, [w = world.get()] { ++w->endings; });
+    world->program->Start();
+    settle();
+    return world;
+}
+
+void openChoiceScreen(UiWorld &world)
+{
+    world.first().Command3->click();
+}
+
+QStringList listItems(const QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+WritesFail::WritesFail()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_soft = limit.rlim_cur;
+    limit.rlim_cur = 0;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+WritesFail::~WritesFail()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = m_soft;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+} // namespace brevath::testing

@@ -1,0 +1,73 @@
+#pragma once
+// Shared by the window tests: a program directory of its own, the program started on it,
+// its dialogs answered by a script.
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "TestWorld.h"
+#include "ui/FirstScreen.h"
+#include "ui/HelpScreen.h"
+#include "ui/Language.h"
+#include "ui/Program.h"
+#include "ui/ScriptedPrompts.h"
+#include "ui/SecondScreen.h"
+#include "ui/ThirdScreen.h"
+
+namespace brevath::testing {
+
+// Copies a language's caption file and catalogue folder from dataDir into programDir.
+void copyLanguage(const QString &dataDir, const QString &word, const QString &programDir);
+
+struct UiWorld
+{
+    QTemporaryDir dir;
+    ui::ScriptedPrompts prompts;
+    std::unique_ptr<ui::Program> program;
+    int endings = 0;
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+    ui::FirstScreen &first() { return program->First(); }
+    ui::SecondScreen &second() { return program->Second(); }
+    ui::ThirdScreen &third() { return program->Third(); }
+    Workspace &session() { return program->Session(); }
+    const CaptionTable &captions() { return program->Session().captions; }
+};
+
+// The fixture language and English, Brevath.ini naming settingsWord (none when empty);
+// the program started and its first activation done.
+std::unique_ptr<UiWorld> startWorld(const QString &settingsWord = QStringLiteral("testland"));
+
+// Lets queued work run, such as the first activation.
+void settle();
+
+// A named control of a window; the test stops at once when the window has none.
+template<class Control>
+Control *control(QWidget &window, const QString &name)
+{
+    auto *found = window.findChild<Control *>(name);
+    if (!found)
+        qFatal("%s has no control %s", qPrintable(window.objectName()), qPrintable(name));
+    return found;
+}
+
+// The start screen's "Prochaine Page", with the boxes as they are.
+void openChoiceScreen(UiWorld &world);
+
+// Every item of a drop-down list.
+QStringList listItems(const QComboBox *box);
+
+// While alive, no file of this process may grow past zero bytes: every write fails, also
+// for root, which ignores a read-only folder.
+class WritesFail
+{
+public:
+    WritesFail();
+    ~WritesFail();
+
+private:
+    unsigned long long m_soft;
+};
+
+} // namespace brevath::testing

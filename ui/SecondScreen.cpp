@@ -86,7 +86,6 @@ void SecondScreen::makeRow(int i)
 {
     auto *type = new QComboBox(this);
     type->setObjectName(ElementName("TypeObjet", i));
-    type->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     auto *entry = new EntryBox(this);
     entry->setObjectName(ElementName("Choix1", i));
     for (QComboBox *box : {type, static_cast<QComboBox *>(entry)})

@@ -1,11 +1,13 @@
 // The choice screen: its rows, type and entry lists, scrolling, the row shift and choice files.
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QDir>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "UiWorld.h"
 #include "i18n/CaptionTable.h"
@@ -86,6 +88,24 @@ private slots:
         }
         QCOMPARE(listItems(entryBox(*world, 80)), offered);
         QCOMPARE(entryBox(*world, 1)->model(), entryBox(*world, 79)->model());
+    }
+
+    void theSharedListOpensInAnyRowAndTheWheelScrollsTheRows()
+    {
+        auto world = choiceWorld();
+        QComboBox *box = entryBox(*world, 7);
+        box->showPopup();
+        QVERIFY(box->view()->isVisible());
+        QCOMPARE(box->view()->model()->rowCount(), 10);
+        box->hidePopup();
+
+        // Over a row the wheel moves the rows, never the row's type.
+        QComboBox *types = typeList(*world, 3);
+        QWheelEvent wheel(QPointF(5, 5), types->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(types, &wheel);
+        QCOMPARE(types->currentIndex(), 0);
+        QVERIFY(control<QScrollBar>(world->second(), QStringLiteral("VScroll1"))->value() > 0);
     }
 
     void aMaximumHidesEntriesThatNeedMore()

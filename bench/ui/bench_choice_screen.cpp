@@ -1,0 +1,154 @@
+// Building the choice screen on a generated catalogue of 32,767 entries, all offered: with
+// one list shared by the 81 entry boxes, and with 81 lists filled one item at a time.
+// Reports the time of a build and the heap it leaves in use.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <malloc.h>
+#include <map>
+
+#include "core/Workspace.h"
+#include "ui/ScriptedPrompts.h"
+#include "ui/SecondScreen.h"
+
+using namespace brevath;
+using namespace brevath::ui;
+
+namespace {
+
+constexpr int kEntries = 32767;
+
+Workspace &generatedWorld()
+{
+    static Workspace world = [] {
+        Workspace w;
+        for (int n = 1; n <= CaptionTable::kEntries; ++n)
+            w.captions.setEntry(n, QStringLiteral("Caption %1").arg(n));
+        w.catalogue.reserve(kEntries);
+        for (int e = 1; e <= kEntries; ++e) {
+            CatalogueEntry entry;
+            entry.name = QStringLiteral("Generated item of the rise number %1").arg(e);
+            for (int s = 0; s < 5; ++s)
+                entry.requirement[size_t(s)] = (e * (s + 3) * 7) % 450;
+            entry.category = CategoryFlagOf(1 + e % kCategoryCount);
+            w.catalogue.append(entry);
+        }
+        return w;
+    }();
+    return world;
+}
+
+CategoryStates allCategories()
+{
+    CategoryStates states;
+    states.fill(true);
+    return states;
+}
+
+// Bytes the heap has handed out and not taken back, small blocks and mapped ones alike.
+double heapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return double(info.uordblks + info.hblkhd);
+}
+
+struct Figures
+{
+    double milliseconds = 0;
+    double mebibytes = 0;
+};
+std::map<EntryListFill, Figures> g_figures;
+
+void buildChoiceScreen(benchmark::State &state, EntryListFill fill)
+{
+    Workspace &world = generatedWorld();
+    ScriptedPrompts prompts;
+    QProgressBar progress;
+    double totalSeconds = 0, totalBytes = 0;
+    for (auto _ : state) {
+        const double heapBefore = heapInUse();
+        const auto start = std::chrono::steady_clock::now();
+        auto screen = std::make_unique<SecondScreen>(world, prompts);
+        screen->SetEntryListFill(fill);
+        screen->MakeCombos(allCategories(), &progress);
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        totalSeconds += took.count();
+        totalBytes += heapInUse() - heapBefore;
+        state.SetIterationTime(took.count());
+        if (screen->Choix1.back()->count() != kEntries + 1)
+            state.SkipWithError("the last row does not list the whole catalogue");
+        state.PauseTiming();
+        screen.reset();
+        // As the program's event loop would between two visits of the screen.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    const double runs = double(state.iterations());
+    Figures &figures = g_figures[fill];
+    figures.milliseconds = 1000.0 * totalSeconds / runs;
+    figures.mebibytes = totalBytes / runs / (1024.0 * 1024.0);
+    state.counters["heap_MiB"] = figures.mebibytes;
+}
+
+void BM_BuildSharedList(benchmark::State &state)
+{
+    buildChoiceScreen(state, EntryListFill::SharedModel);
+}
+
+void BM_BuildItemByItem(benchmark::State &state)
+{
+    buildChoiceScreen(state, EntryListFill::ItemByItem);
+}
+
+// Once built and shown, one scroll step moves 30 boxes and repaints, whatever the catalogue holds.
+void BM_ScrollOneRow(benchmark::State &state)
+{
+    ScriptedPrompts prompts;
+    SecondScreen screen(generatedWorld(), prompts);
+    screen.MakeCombos(allCategories(), nullptr);
+    screen.show();
+    QCoreApplication::processEvents();
+    int value = 0;
+    for (auto _ : state) {
+        value = (value + 1) % (screen.VScroll1->maximum() + 1);
+        screen.VScroll1->setValue(value);
+        screen.repaint();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_BuildSharedList)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_BuildItemByItem)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_ScrollOneRow)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+
+    const auto shared = g_figures.find(EntryListFill::SharedModel);
+    const auto itemByItem = g_figures.find(EntryListFill::ItemByItem);
+    if (shared != g_figures.end() && itemByItem != g_figures.end()) {
+        std::printf("\nChoice screen build, %d entries offered in each of 81 rows:\n", kEntries);
+        std::printf("  shared list:  %9.1f ms  %8.1f MiB\n", shared->second.milliseconds, shared->second.mebibytes);
+        std::printf("  item by item: %9.1f ms  %8.1f MiB\n", itemByItem->second.milliseconds,
+                    itemByItem->second.mebibytes);
+        std::printf("  shared is %.0f times faster and uses %.3f of the memory\n",
+                    itemByItem->second.milliseconds / shared->second.milliseconds,
+                    shared->second.mebibytes / itemByItem->second.mebibytes);
+    }
+    return 0;
+}

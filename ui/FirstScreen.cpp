@@ -149,12 +149,15 @@ void FirstScreen::makeCategories()
         const int top = kStatTops[p.row];
         *p.check = MakeControl<QCheckBox>(this, NumberedName("Check", p.checkNumber), kCheckLefts[p.column], top,
                                           315, kRowHeight);
-        // The last label may run over several lines: nothing stands below it.
+        // The last label may run over several lines, nothing stands below it; its first line
+        // stays level with the box.
         const bool lastRow = p.row == kStatCount - 1;
-        *p.label = makeLabel(this, p.labelNumber, QString::fromUtf16(p.caption), kLabelLefts[p.column], top,
-                             kLabelWidths[p.column], lastRow ? 3 * kRowHeight : kRowHeight);
+        constexpr int kFirstLineDrop = 45;
+        *p.label = makeLabel(this, p.labelNumber, QString::fromUtf16(p.caption), kLabelLefts[p.column],
+                             lastRow ? top + kFirstLineDrop : top, kLabelWidths[p.column],
+                             lastRow ? 3 * kRowHeight : kRowHeight);
         (*p.label)->setWordWrap(lastRow);
-        (*p.label)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        (*p.label)->setAlignment(Qt::AlignLeft | (lastRow ? Qt::AlignTop : Qt::AlignVCenter));
     }
 }
 

@@ -99,7 +99,9 @@ void SecondScreen::makeDown(int slot)
 {
     auto *down = new QPushButton(this);
     down->setObjectName(ElementName("Down", slot));
-    down->setIcon(Picture(QStringLiteral("down_arrow.png")));
+    const QPixmap arrow = Picture(QStringLiteral("down_arrow.png"));
+    down->setIcon(arrow);
+    down->setIconSize(arrow.size());
     connect(down, &QPushButton::clicked, this, [this, slot] { Down_Click(slot); });
     Down.push_back(down);
 }

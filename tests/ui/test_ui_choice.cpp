@@ -210,11 +210,13 @@ private slots:
         typeEntry(*world, 0, QStringLiteral("Club"));
         chooseType(*world, 1, world->captions().entry(78));
         typeEntry(*world, 1, QStringLiteral("30.4"));
-        typeEntry(*world, 3, QStringLiteral("Short Bow"));
+        const QString accented = QStringLiteral("Épée <dorée> & \"fine\"");
+        typeEntry(*world, 3, accented);
         const QString path = world->path(QStringLiteral("plan.txt"));
         world->prompts.QueueFileAnswer(path);
         button(*world, "Command3")->click();
-        QCOMPARE(readBytes(path), QByteArray("0\tClub\r\n1\t30\r\n0\tShort Bow\r\n"));
+        // Windows-1252 on disk, whatever the text holds on screen.
+        QCOMPARE(readBytes(path), QByteArray("0\tClub\r\n1\t30\r\n0\t\xC9p\xE9" "e <dor\xE9" "e> & \"fine\"\r\n"));
         QVERIFY(world->prompts.messages.isEmpty());
 
         // A fresh build empties the rows; the file brings them back.
@@ -227,7 +229,7 @@ private slots:
         QCOMPARE(typeList(*world, 1)->currentText(), world->captions().entry(78));
         QCOMPARE(entryBox(*world, 1)->currentText(), QStringLiteral("30"));
         QCOMPARE(world->session().rowKinds[1], 65536);
-        QCOMPARE(entryBox(*world, 2)->currentText(), QStringLiteral("Short Bow"));
+        QCOMPARE(entryBox(*world, 2)->currentText(), accented);
         QCOMPARE(entryBox(*world, 3)->currentText(), world->captions().entry(33) + QStringLiteral(" 4"));
         QVERIFY(world->prompts.messages.isEmpty());
     }

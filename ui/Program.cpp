@@ -30,9 +30,13 @@ Program::Program(const QString &programDir, Prompts &prompts)
       m_language(std::make_unique<Language>())
 {
     connectPages();
-    for (ProgramWindow *window : std::initializer_list<ProgramWindow *>{m_first.get(), m_second.get(), m_third.get(),
-                                                                         m_help.get(), m_language.get()})
+    for (ProgramWindow *window : windows())
         connect(window, &ProgramWindow::closed, this, &Program::end);
+}
+
+std::array<ProgramWindow *, 5> Program::windows() const
+{
+    return {m_first.get(), m_second.get(), m_third.get(), m_help.get(), m_language.get()};
 }
 
 Program::~Program() = default;
@@ -103,8 +107,7 @@ void Program::end()
     if (m_ending)
         return;
     m_ending = true;
-    for (ProgramWindow *window : std::initializer_list<ProgramWindow *>{m_first.get(), m_second.get(), m_third.get(),
-                                                                         m_help.get(), m_language.get()}) {
+    for (ProgramWindow *window : windows()) {
         if (!window->IsClosed())
             window->close();
     }
@@ -113,8 +116,7 @@ void Program::end()
 
 QWidget *Program::shownWindow() const
 {
-    for (QWidget *window : std::initializer_list<QWidget *>{m_first.get(), m_second.get(), m_third.get(),
-                                                             m_help.get(), m_language.get()}) {
+    for (QWidget *window : windows()) {
         if (window->isVisible())
             return window;
     }

@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <array>
 #include <memory>
 
 #include "core/Workspace.h"
@@ -14,6 +15,7 @@ namespace brevath::ui {
 class FirstScreen;
 class HelpScreen;
 class Language;
+class ProgramWindow;
 class Prompts;
 class SecondScreen;
 class ThirdScreen;
@@ -48,6 +50,7 @@ signals:
     void ended();
 
 private:
+    std::array<ProgramWindow *, 5> windows() const;
     void connectPages();
     void openChoiceScreen();
     void openResultsScreen();

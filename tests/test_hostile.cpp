@@ -76,11 +76,20 @@ QList<std::pair<QString, QString>> unreadablePaths(const QTemporaryDir &dir)
     writeBytes(dir.filePath(QStringLiteral("plain")), "a file, not a folder");
     QFile::link(dir.filePath(QStringLiteral("nowhere")), dir.filePath(QStringLiteral("dangling")));
     mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600);
-    return {{QStringLiteral("a folder"), dir.filePath(QStringLiteral("folder"))},
-            {QStringLiteral("below a file"), dir.filePath(QStringLiteral("plain/inside.txt"))},
-            {QStringLiteral("a dangling link"), dir.filePath(QStringLiteral("dangling"))},
-            {QStringLiteral("a pipe no one writes to"), dir.filePath(QStringLiteral("fifo"))},
-            {QStringLiteral("nothing"), dir.filePath(QStringLiteral("missing.txt"))}};
+    QList<std::pair<QString, QString>> paths = {
+        {QStringLiteral("a folder"), dir.filePath(QStringLiteral("folder"))},
+        {QStringLiteral("below a file"), dir.filePath(QStringLiteral("plain/inside.txt"))},
+        {QStringLiteral("a dangling link"), dir.filePath(QStringLiteral("dangling"))},
+        {QStringLiteral("a pipe no one writes to"), dir.filePath(QStringLiteral("fifo"))},
+        {QStringLiteral("a device without end"), QStringLiteral("/dev/zero")},
+        {QStringLiteral("nothing"), dir.filePath(QStringLiteral("missing.txt"))}};
+    // Permissions stop everyone but root, who runs the tests in CI.
+    if (geteuid() != 0) {
+        writeBytes(dir.filePath(QStringLiteral("locked")), "english\r\n");
+        QFile::setPermissions(dir.filePath(QStringLiteral("locked")), {});
+        paths.append({QStringLiteral("no permission"), dir.filePath(QStringLiteral("locked"))});
+    }
+    return paths;
 }
 
 // A copy of the fixture language that a case can spoil one file of.
@@ -258,6 +267,13 @@ private slots:
             QVERIFY2(!load.ok, qPrintable(what));
             QCOMPARE(load.message, QStringLiteral("Could not read ") + path);
         }
+
+        // Refusing what is not a regular file still reads through a link to one.
+        const QString link = dir.filePath(QStringLiteral("link.txt"));
+        QVERIFY(QFile::link(fixturePath(QStringLiteral("testland.txt")), link));
+        CaptionTable captions;
+        QCOMPARE(LoadCaptionFile(link, captions), std::nullopt);
+        QCOMPARE(captions.entry(Caption::PlaceholderWord), u"Goal");
     }
 
     void captionFile_data()

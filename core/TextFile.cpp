@@ -40,7 +40,9 @@ std::optional<QString> ReadTextFile(const QString &path)
 
 bool SaveFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    if (path.isEmpty() || QFileInfo(path).isDir())
+    // Only a regular file is replaced: a folder, a device or a pipe at the path stays as it is.
+    const QFileInfo target(path);
+    if (path.isEmpty() || (target.exists() && !target.isFile()))
         return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

@@ -16,7 +16,8 @@ QByteArray EncodeWindows1252(QStringView text);
 std::optional<QString> ReadTextFile(const QString &path);
 
 // Writes through a temporary file in the same folder that replaces the path only once all
-// bytes are down, so a failure leaves a file already there exactly as it was.
+// bytes are down, so a failure leaves a file already there exactly as it was. Anything but
+// a regular file at the path is refused.
 bool SaveFileAtomically(const QString &path, const QByteArray &bytes);
 
 } // namespace brevath

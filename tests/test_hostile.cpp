@@ -12,6 +12,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include "TestWorld.h"
@@ -574,10 +575,21 @@ private slots:
         QTemporaryDir dir;
         writeBytes(dir.filePath(QStringLiteral("plain")), "a file, not a folder");
         QDir(dir.path()).mkdir(QStringLiteral("taken"));
+        QStringList targets = {dir.filePath(QStringLiteral("plain/out.txt")), dir.filePath(QStringLiteral("missing/out.txt")),
+                               dir.filePath(QStringLiteral("taken")), QString()};
+        // A pipe or a device at the path must stay one: a save once renamed a file over /dev/null.
+        const QString fifo = dir.filePath(QStringLiteral("fifo"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        targets << fifo;
+        const QString device = dir.filePath(QStringLiteral("null")); // a private /dev/null, made where root may
+        const bool haveDevice = mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+        if (haveDevice)
+            targets << device;
+        const QString link = dir.filePath(QStringLiteral("link"));
+        QVERIFY(QFile::link(haveDevice ? device : fifo, link));
+        targets << link;
         const QStringList before = folderEntries(dir.path());
-        for (const QString &path : {dir.filePath(QStringLiteral("plain/out.txt")),
-                                    dir.filePath(QStringLiteral("missing/out.txt")),
-                                    dir.filePath(QStringLiteral("taken")), QString()}) {
+        for (const QString &path : std::as_const(targets)) {
             QCOMPARE(SaveChoiceFile(path, rows, w.rowKinds, w.choices, w.catalogue, w.captions).message,
                      QStringLiteral("Could not save ") + path);
             QCOMPARE(SaveTxt(path, w.results, 0, w.captions).message, QStringLiteral("Could not save to ") + path);
@@ -586,6 +598,11 @@ private slots:
         }
         QCOMPARE(folderEntries(dir.path()), before);
         QCOMPARE(folderEntries(dir.filePath(QStringLiteral("taken"))), QStringList());
+        struct stat status;
+        QVERIFY(stat(QFile::encodeName(fifo).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
+        if (haveDevice)
+            QVERIFY(stat(QFile::encodeName(device).constData(), &status) == 0 && S_ISCHR(status.st_mode));
+        QVERIFY(QFileInfo(link).isSymLink());
     }
 
     void plannerExportsThatFailMidwayKeepTheOldFiles()

@@ -10,7 +10,10 @@ namespace brevath {
 
 namespace {
 constexpr const char *kCodePage = "windows-1252";
-}
+// Far above any data file a player passes around (100,000 catalogue entries take 3 MB), and
+// low enough that reading one can never exhaust memory.
+constexpr qint64 kMaxTextFileBytes = qint64(64) << 20;
+} // namespace
 
 QString DecodeWindows1252(QByteArrayView bytes)
 {
@@ -30,7 +33,7 @@ std::optional<QString> ReadTextFile(const QString &path)
     if (!QFileInfo(path).isFile())
         return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxTextFileBytes)
         return std::nullopt;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)

@@ -12,7 +12,7 @@ QString DecodeWindows1252(QByteArrayView bytes);
 QByteArray EncodeWindows1252(QStringView text);
 
 // The whole file decoded, or nothing when it cannot be opened or read (a missing file, a
-// folder, a pipe or device, no permission).
+// folder, a pipe or device, no permission, more than 64 MB).
 std::optional<QString> ReadTextFile(const QString &path);
 
 // Writes through a temporary file in the same folder that replaces the path only once all

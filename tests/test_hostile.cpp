@@ -77,12 +77,16 @@ QList<std::pair<QString, QString>> unreadablePaths(const QTemporaryDir &dir)
     writeBytes(dir.filePath(QStringLiteral("plain")), "a file, not a folder");
     QFile::link(dir.filePath(QStringLiteral("nowhere")), dir.filePath(QStringLiteral("dangling")));
     mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600);
+    QFile huge(dir.filePath(QStringLiteral("huge")));
+    if (!huge.open(QIODevice::WriteOnly) || !huge.resize(qint64(100) << 30))
+        qFatal("cannot make a sparse file");
     QList<std::pair<QString, QString>> paths = {
         {QStringLiteral("a folder"), dir.filePath(QStringLiteral("folder"))},
         {QStringLiteral("below a file"), dir.filePath(QStringLiteral("plain/inside.txt"))},
         {QStringLiteral("a dangling link"), dir.filePath(QStringLiteral("dangling"))},
         {QStringLiteral("a pipe no one writes to"), dir.filePath(QStringLiteral("fifo"))},
         {QStringLiteral("a device without end"), QStringLiteral("/dev/zero")},
+        {QStringLiteral("100 GB, sparse"), dir.filePath(QStringLiteral("huge"))},
         {QStringLiteral("nothing"), dir.filePath(QStringLiteral("missing.txt"))}};
     // Permissions stop everyone but root, who runs the tests in CI.
     if (geteuid() != 0) {

@@ -18,7 +18,7 @@ bool readsBackWhole(const QString &name)
 
 } // namespace
 
-QByteArray ChoiceFileBytes(const ChoiceList &list, const Catalogue &catalogue)
+QString ChoiceFileText(const ChoiceList &list, const Catalogue &catalogue)
 {
     QString text;
     for (const ChoiceRow &row : list.rows) {
@@ -31,7 +31,22 @@ QByteArray ChoiceFileBytes(const ChoiceList &list, const Catalogue &catalogue)
         }
         text += QStringLiteral("\r\n");
     }
-    return EncodeWindows1252(text);
+    return text;
+}
+
+QByteArray ChoiceFileBytes(const ChoiceList &list, const Catalogue &catalogue)
+{
+    return EncodeWindows1252(ChoiceFileText(list, catalogue));
+}
+
+std::optional<QString> ChoiceFileText(const std::array<QString, kChoiceRows> &texts, const RowKinds &kinds,
+                                      const Catalogue &catalogue, const CaptionTable &captions)
+{
+    RowKinds packed = kinds;
+    ChoiceList list;
+    if (!BuildChoiceList(texts, packed, list, catalogue, captions))
+        return std::nullopt;
+    return ChoiceFileText(list, catalogue);
 }
 
 SaveOutcome SaveChoiceFile(const QString &path, const std::array<QString, kChoiceRows> &texts, RowKinds &kinds,

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "core/ChoiceList.h"
@@ -14,9 +15,15 @@ namespace brevath {
 class Catalogue;
 class CaptionTable;
 
-// The file's bytes for the list. A name that would not read back whole (a comma, a line
+// The file's text for the list. A name that would not read back whole (a comma, a line
 // break, trailing blanks) is written as one quoted record.
+QString ChoiceFileText(const ChoiceList &list, const Catalogue &catalogue);
 QByteArray ChoiceFileBytes(const ChoiceList &list, const Catalogue &catalogue);
+
+// The text a save of these rows would write, leaving the rows' kinds and the session's list
+// untouched; empty when a statistic value cannot be packed.
+std::optional<QString> ChoiceFileText(const std::array<QString, kChoiceRows> &texts, const RowKinds &kinds,
+                                      const Catalogue &catalogue, const CaptionTable &captions);
 
 // Rebuilds the list from the rows and writes it atomically. A statistic value that cannot
 // be packed writes nothing. The message on failure is entry 38, a blank and the path.

@@ -28,21 +28,30 @@ QString printForm(std::int64_t value)
 
 } // namespace
 
-std::optional<QByteArray> TxtBytes(const ResultTable &table, int rowCount, const CaptionTable &captions)
+std::optional<QStringList> TxtLines(const ResultTable &table, int rowCount, const CaptionTable &captions)
 {
     if (rowCount < 0 || rowCount > ResultTable::kRows)
         return std::nullopt;
-    const QString lineEnd = QStringLiteral("\r\n");
     const std::vector<std::int64_t> margins = ComputeMargins(table, rowCount);
-    QString text = ExportColumnTitles(captions).join(u'\t') + lineEnd;
+    QStringList lines = {ExportColumnTitles(captions).join(u'\t')};
     for (int i = 0; i < rowCount; ++i) {
+        QString line;
         for (const QString &field : table.row(i)) {
-            text += field;
-            text += u'\t';
+            line += field;
+            line += u'\t';
         }
-        text += printForm(margins[i]) + lineEnd;
+        lines << line + printForm(margins[i]);
     }
-    return EncodeWindows1252(text);
+    return lines;
+}
+
+std::optional<QByteArray> TxtBytes(const ResultTable &table, int rowCount, const CaptionTable &captions)
+{
+    const std::optional<QStringList> lines = TxtLines(table, rowCount, captions);
+    if (!lines)
+        return std::nullopt;
+    const QString lineEnd = QStringLiteral("\r\n");
+    return EncodeWindows1252(lines->join(lineEnd) + lineEnd);
 }
 
 SaveOutcome SaveExport(const QString &path, const std::optional<QByteArray> &bytes, const CaptionTable &captions)

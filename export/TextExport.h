@@ -12,6 +12,9 @@ namespace brevath {
 
 class CaptionTable;
 
+// The header line and one line per row, without line ends; empty when rowCount exceeds the table.
+std::optional<QStringList> TxtLines(const ResultTable &table, int rowCount, const CaptionTable &captions);
+
 // The file's bytes; empty when rowCount exceeds the table.
 std::optional<QByteArray> TxtBytes(const ResultTable &table, int rowCount, const CaptionTable &captions);
 

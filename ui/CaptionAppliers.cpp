@@ -9,6 +9,7 @@
 #include "ui/ClickableLabel.h"
 #include "ui/FirstScreen.h"
 #include "ui/HelpScreen.h"
+#include "ui/RiseChart.h"
 #include "ui/SecondScreen.h"
 #include "ui/ThirdScreen.h"
 
@@ -57,6 +58,7 @@ void ApplyThirdScreenCaptions(ThirdScreen &s, const CaptionTable &captions)
     QTreeWidgetItem *header = s.ListView1->headerItem();
     for (int c = 0; c < header->columnCount(); ++c)
         header->setText(c, captions.entry(Caption::FirstListHeader + c));
+    s.Chart1->ApplyCaptions(captions);
     applyEach<QAbstractButton>(captions, {{51, s.Command2}, {52, s.Command3}, {53, s.Command1}});
 }
 

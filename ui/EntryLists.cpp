@@ -59,6 +59,12 @@ void EntryLists::fillItemByItem(const std::vector<QComboBox *> &boxes, const Cat
     }
 }
 
+void EntryLists::ShareList(QComboBox *box)
+{
+    if (m_shared)
+        box->setModel(m_shared);
+}
+
 void EntryLists::GiveOwnList(QComboBox *box, const QStringList &items)
 {
     // The box owns the new list; its previous own list goes with the change, the shared one stays.

@@ -35,6 +35,9 @@ public:
     // The box gets a list of its own with these items; its text becomes the first one.
     void GiveOwnList(QComboBox *box, const QStringList &items);
 
+    // The box goes back to the build's list.
+    void ShareList(QComboBox *box);
+
     bool IsShared(const QComboBox *box) const;
 
 private:

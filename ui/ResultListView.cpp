@@ -4,6 +4,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "export/TextExport.h"
 #include "ui/Twips.h"
 
 namespace brevath::ui {
@@ -25,6 +26,7 @@ void SetUpResultColumns(QTreeWidget *list)
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
 }
 
 void ShowResultRows(QTreeWidget *list, const std::vector<ResultRow> &rows)
@@ -39,6 +41,40 @@ void ShowResultRows(QTreeWidget *list, const std::vector<ResultRow> &rows)
         items << new QTreeWidgetItem(texts);
     }
     list->addTopLevelItems(items);
+}
+
+void MarkGoalLines(QTreeWidget *list, const std::vector<QString> &namesTips)
+{
+    QFont bold = list->font();
+    bold.setBold(true);
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = list->topLevelItem(i);
+        if (item->text(ResultField::Names).isEmpty())
+            continue;
+        for (int c = 0; c < kListColumns; ++c)
+            item->setFont(c, bold);
+        if (size_t(i) < namesTips.size())
+            item->setToolTip(ResultField::Names, namesTips[size_t(i)]);
+    }
+}
+
+QString SelectedLinesText(const QTreeWidget *list, const ResultTable &table, const CaptionTable &captions)
+{
+    const int count = list->topLevelItemCount();
+    const std::optional<QStringList> lines = TxtLines(table, count, captions);
+    if (!lines)
+        return QString();
+    QStringList chosen;
+    for (int i = 0; i < count; ++i) {
+        if (list->topLevelItem(i)->isSelected())
+            chosen << lines->at(i + 1);
+    }
+    if (chosen.isEmpty())
+        return QString();
+    if (chosen.size() == count)
+        chosen.prepend(lines->first());
+    const QString lineEnd = QStringLiteral("\r\n");
+    return chosen.join(lineEnd) + lineEnd;
 }
 
 void SizeLastColumn(QTreeWidget *list)

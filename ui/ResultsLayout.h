@@ -7,7 +7,7 @@ namespace brevath::ui {
 
 struct ResultsLayout
 {
-    QRect ListView1;
+    QRect ListView1; // the list and, under it, the chart: their splitter
     QRect Command1; // save as HTML, at the right
     QRect Command2; // back, at the left
     QRect Command3; // save as text, left of Command1

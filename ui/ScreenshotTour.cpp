@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include "ui/ClickableLabel.h"
 #include "ui/FirstScreen.h"
@@ -45,6 +46,7 @@ ScreenshotTour::ScreenshotTour(Program &program, ScriptedPrompts &prompts, QStri
         },
         [this] { save(m_program.Second(), "choice"); },
         [this] { m_program.Second().Command2->click(); },
+        [this] { selectMiddleGoalLine(); },
         [this] { save(m_program.Third(), "results"); },
         [this] { m_program.Third().close(); },
     };
@@ -67,6 +69,21 @@ void ScreenshotTour::save(QWidget &window, const char *name)
 {
     const QString language = m_program.Session().language.language;
     window.grab().save(QDir(m_outputDir).filePath(language + u'_' + QLatin1String(name) + QStringLiteral(".png")));
+}
+
+void ScreenshotTour::selectMiddleGoalLine()
+{
+    // As a click on the chart would: the list shows the line, the chart marks its level.
+    QTreeWidget *list = m_program.Third().ListView1;
+    std::vector<QTreeWidgetItem *> goalLines;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        if (!list->topLevelItem(i)->text(ResultField::Names).isEmpty())
+            goalLines.push_back(list->topLevelItem(i));
+    }
+    if (!goalLines.empty()) {
+        list->setCurrentItem(goalLines[goalLines.size() / 2]);
+        list->scrollToItem(list->currentItem(), QAbstractItemView::PositionAtCenter);
+    }
 }
 
 void ScreenshotTour::clickLanguageOption()

@@ -29,6 +29,7 @@ private:
     void step();
     void save(QWidget &window, const char *name);
     void clickLanguageOption();
+    void selectMiddleGoalLine();
 
     Program &m_program;
     ScriptedPrompts &m_prompts;

@@ -1,8 +1,10 @@
 #include "ui/SecondScreen.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -12,6 +14,7 @@
 #include "ui/Controls.h"
 #include "ui/Decoration.h"
 #include "ui/EntryBox.h"
+#include "ui/EntryCompleter.h"
 
 namespace brevath::ui {
 
@@ -42,8 +45,14 @@ QLabel *makeHeading(QWidget *parent, const char *name, const QString &caption, i
 
 SecondScreen::SecondScreen(Workspace &workspace, Prompts &prompts)
     : ProgramWindow(QStringLiteral("SecondScreen")), CommonDialog1(prompts, this), m_workspace(workspace),
-      m_prompts(prompts), m_entryLists(this)
+      m_prompts(prompts), m_entryLists(this),
+      m_history(new ChoiceHistory(
+          this, [this] { return captureRows(); }, [this](const ChoiceRowsState &rows) { restoreRows(rows); })),
+      m_completer(new EntryCompleter(this))
 {
+    m_completer->setObjectName(QStringLiteral("EntryCompleter"));
+    m_completer->popup()->installEventFilter(this);
+    connect(m_completer, &EntryCompleter::taken, m_history, &ChoiceHistory::RecordTyping);
     setWindowTitle(QStringLiteral("Entrez vos Choix"));
     setFixedSize(ToPixels(kClientWidthTwips), ToPixels(kClientHeightTwips));
     SetBackground(Picture(QStringLiteral("choice_background.jpg")));
@@ -80,6 +89,15 @@ SecondScreen::SecondScreen(Workspace &workspace, Prompts &prompts)
     connect(Command2, &QPushButton::clicked, this, &SecondScreen::nextPageRequested);
     connect(Command3, &QPushButton::clicked, this, &SecondScreen::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &SecondScreen::Command4_Click);
+    makeActions();
+}
+
+SecondScreen::~SecondScreen()
+{
+    // Closing moves the focus out of a box, which must not record a step on rows being destroyed.
+    for (QComboBox *box : Choix1)
+        box->lineEdit()->disconnect(this);
+    delete m_history;
 }
 
 void SecondScreen::makeRow(int i)
@@ -88,11 +106,24 @@ void SecondScreen::makeRow(int i)
     type->setObjectName(ElementName("TypeObjet", i));
     auto *entry = new EntryBox(this);
     entry->setObjectName(ElementName("Choix1", i));
-    for (QComboBox *box : {type, static_cast<QComboBox *>(entry)})
-        box->installEventFilter(this);
-    connect(type, &QComboBox::currentIndexChanged, this, [this, i] { TypeObjet_Click(i); });
+    QLineEdit *edit = entry->lineEdit();
+    for (QObject *watched : {static_cast<QObject *>(type), static_cast<QObject *>(entry), static_cast<QObject *>(edit)})
+        watched->installEventFilter(this);
+    connect(type, &QComboBox::currentIndexChanged, this, [this, i] { typeChosen(i); });
+    connect(edit, &QLineEdit::textEdited, this, [this, entry, i](const QString &text) {
+        // Typed into an empty row, the text follows its placeholder, which is no part of the name.
+        const QString placeholder = PlaceholderText(m_workspace.captions, i);
+        m_completer->Complete(entry, text.startsWith(placeholder) ? text.mid(placeholder.size()) : text);
+    });
+    connect(edit, &QLineEdit::editingFinished, this, [this] {
+        // Opening the suggestions takes the focus from the edit, which is not finished then.
+        if (QApplication::activePopupWidget() != m_completer->popup())
+            m_history->RecordTyping();
+    });
+    connect(entry, &QComboBox::activated, m_history, &ChoiceHistory::RecordTyping);
     TypeObjet.push_back(type);
     Choix1.push_back(entry);
+    m_handledType.push_back(0);
 }
 
 void SecondScreen::makeDown(int slot)
@@ -153,8 +184,10 @@ void SecondScreen::MakeCombos(const CategoryStates &ticked, QProgressBar *progre
 
     VScroll1->setValue(0);
     PlaceRows(0);
+    std::fill(m_handledType.begin(), m_handledType.end(), 0);
     m_built = true;
     m_building = false;
+    m_history->Reset();
 }
 
 void SecondScreen::PlaceRows(int first)
@@ -194,19 +227,30 @@ const QStringList &SecondScreen::typeEntries(int code)
     return found->second;
 }
 
+void SecondScreen::typeChosen(int row)
+{
+    if (!m_built || m_building || m_restoring)
+        return;
+    ChoiceStep step(*m_history);
+    TypeObjet_Click(row);
+}
+
 void SecondScreen::TypeObjet_Click(int row)
 {
-    if (!m_built || m_building)
+    if (!m_built || m_building || m_restoring)
         return;
     const QComboBox *type = TypeObjet[size_t(row)];
-    const int code = type->currentData().toInt();
-    if (code == kStatTypeCode) {
-        m_workspace.rowKinds[size_t(row)] = PackStatTarget(StatOfTypePosition(type->currentIndex(), type->count()), 0);
-        m_entryLists.GiveOwnList(Choix1[size_t(row)], QStringList());
-        return;
-    }
-    m_workspace.rowKinds[size_t(row)] = 0;
-    m_entryLists.GiveOwnList(Choix1[size_t(row)], typeEntries(code));
+    m_handledType[size_t(row)] = type->currentIndex();
+    const bool statistic = type->currentData().toInt() == kStatTypeCode;
+    m_workspace.rowKinds[size_t(row)] =
+        statistic ? PackStatTarget(StatOfTypePosition(type->currentIndex(), type->count()), 0) : 0;
+    giveTypeList(row);
+}
+
+void SecondScreen::giveTypeList(int row)
+{
+    const int code = TypeObjet[size_t(row)]->currentData().toInt();
+    m_entryLists.GiveOwnList(Choix1[size_t(row)], code == kStatTypeCode ? QStringList() : typeEntries(code));
 }
 
 void SecondScreen::selectType(int row, int position)
@@ -224,6 +268,7 @@ void SecondScreen::Down_Click(int slot)
     const int r = slot + VScroll1->value();
     if (r >= lNMax)
         return; // nothing below the last row to shift into
+    ChoiceStep step(*m_history);
     QStringList remembered;
     for (int k = r; k < lNMax; ++k)
         remembered << Choix1[size_t(k)]->currentText();
@@ -239,8 +284,10 @@ void SecondScreen::Down_Click(int slot)
 
 bool SecondScreen::eventFilter(QObject *watched, QEvent *event)
 {
+    if (filterShortcut(watched, event))
+        return true;
     // The wheel over a row scrolls the rows; it must not change the row's type or entry.
-    if (event->type() == QEvent::Wheel) {
+    if (event->type() == QEvent::Wheel && watched != m_completer->popup()) {
         QCoreApplication::sendEvent(VScroll1, event);
         return true;
     }

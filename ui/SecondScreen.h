@@ -9,11 +9,14 @@
 
 #include "core/ChoiceFilters.h"
 #include "core/ChoiceList.h"
+#include "ui/ChoiceHistory.h"
 #include "ui/CommonDialog.h"
 #include "ui/EntryLists.h"
 #include "ui/ProgramWindow.h"
 
+class QAction;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -22,10 +25,12 @@ class QScrollBar;
 namespace brevath {
 struct Workspace;
 struct LoadedChoiceRow;
+struct ChoiceFileLoad;
 }
 
 namespace brevath::ui {
 
+class EntryCompleter;
 class Prompts;
 
 class SecondScreen : public ProgramWindow
@@ -34,6 +39,7 @@ class SecondScreen : public ProgramWindow
 
 public:
     SecondScreen(Workspace &workspace, Prompts &prompts);
+    ~SecondScreen() override;
 
     static constexpr int lNMax = kLastChoiceRow;
     static constexpr int kVisibleRows = 15;
@@ -54,6 +60,8 @@ public:
     QLabel *Label1, *Label2;
     QPushButton *Command1, *Command2, *Command3, *Command4;
     CommonDialog CommonDialog1;
+    // Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y; Ctrl+C and Ctrl+V: the rows in the choice file format.
+    QAction *UndoAction, *RedoAction, *CopyAction, *PasteAction;
 
 signals:
     void previousPageRequested();
@@ -74,18 +82,35 @@ private:
     void Command3_Click();
     void Command4_Click();
     void selectType(int row, int position);
+    void applyLoad(const ChoiceFileLoad &load);
     void applyLoadedRow(int row, const LoadedChoiceRow &loaded);
     const QStringList &typeEntries(int code);
+    void giveTypeList(int row);
+
+    // The player's type choice: one step of the history.
+    void typeChosen(int row);
+    void makeActions();
+    // The action a key stands for here; none for a name pasted into an entry box.
+    QAction *shortcutAction(QObject *watched, const QKeyEvent *key) const;
+    bool filterShortcut(QObject *watched, QEvent *event);
+    ChoiceRowsState captureRows() const;
+    void restoreRows(const ChoiceRowsState &rows);
+    void copyRows();
+    void pasteRows();
 
     Workspace &m_workspace;
     Prompts &m_prompts;
     EntryLists m_entryLists;
+    ChoiceHistory *m_history;
+    EntryCompleter *m_completer;
+    std::vector<int> m_handledType;            // by row: the type position its list and kind follow
     std::map<int, QStringList> m_typeEntries; // by type code, for the current build
     int m_firstRowTop;                        // twips
     int m_rowHeight;                          // twips
     int m_rowGap = 75;                        // twips
     bool m_built = false;
     bool m_building = false;
+    bool m_restoring = false;
 };
 
 } // namespace brevath::ui

@@ -1,6 +1,10 @@
-// The choice screen's two file buttons: save the rows to a choice file, load them back.
+// The choice screen's rows to a choice file and back: its two file buttons, and the
+// clipboard, which holds the same text a file would.
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QMimeData>
 
 #include "core/ChoiceFile.h"
 #include "core/Workspace.h"
@@ -8,6 +12,11 @@
 #include "ui/SecondScreen.h"
 
 namespace brevath::ui {
+
+namespace {
+// Where the messages of the clipboard say the rows went or came from.
+const QString kClipboardName = QStringLiteral("(clipboard)");
+}
 
 void SecondScreen::Command3_Click()
 {
@@ -25,9 +34,38 @@ void SecondScreen::Command4_Click()
     const QString path = CommonDialog1.ShowOpen();
     if (path.isEmpty())
         return;
-    const ChoiceFileLoad load = ReadChoiceFile(path, m_workspace.captions);
-    for (size_t i = 0; i < load.rows.size() && i < Choix1.size(); ++i)
-        applyLoadedRow(int(i), load.rows[i]);
+    applyLoad(ReadChoiceFile(path, m_workspace.captions));
+}
+
+void SecondScreen::copyRows()
+{
+    const std::optional<QString> text =
+        ChoiceFileText(RowTexts(), m_workspace.rowKinds, m_workspace.catalogue, m_workspace.captions);
+    if (!text) {
+        m_prompts.ShowMessage(this, m_workspace.captions.message(Caption::ChoiceSaveFailed, kClipboardName));
+        return;
+    }
+    QGuiApplication::clipboard()->setText(*text);
+}
+
+void SecondScreen::pasteRows()
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasText())
+        return;
+    ChoiceFileLoad load = ParseChoiceText(data->text(), m_workspace.captions);
+    if (!load.ok)
+        load.message = m_workspace.captions.message(Caption::ReadFailed, kClipboardName);
+    applyLoad(load);
+}
+
+void SecondScreen::applyLoad(const ChoiceFileLoad &load)
+{
+    {
+        ChoiceStep step(*m_history);
+        for (size_t i = 0; i < load.rows.size() && i < Choix1.size(); ++i)
+            applyLoadedRow(int(i), load.rows[i]);
+    }
     if (!load.ok)
         m_prompts.ShowMessage(this, load.message);
 }

@@ -1,16 +1,21 @@
 #include "ui/ThirdScreen.h"
 
-#include <QEvent>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTreeWidget>
 
 #include "core/Workspace.h"
 #include "export/HtmlExport.h"
 #include "export/TextExport.h"
 #include "ui/Controls.h"
+#include "ui/GoalTips.h"
 #include "ui/Prompts.h"
 #include "ui/ResultListView.h"
 #include "ui/ResultsLayout.h"
+#include "ui/RiseChart.h"
 
 namespace brevath::ui {
 
@@ -20,10 +25,25 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
 {
     setWindowTitle(QStringLiteral("Résultats"));
 
-    ListView1 = MakeControl<QTreeWidget>(this, QStringLiteral("ListView1"), 120, 120, 9255, 6135);
+    Splitter1 = MakeControl<QSplitter>(this, QStringLiteral("Splitter1"), 120, 120, 9255, 6135);
+    Splitter1->setOrientation(Qt::Vertical);
+    ListView1 = new QTreeWidget(Splitter1);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
     SetUpResultColumns(ListView1);
     // A scroll bar that comes or goes changes the width left to the last column.
     ListView1->viewport()->installEventFilter(this);
+    ListView1->installEventFilter(this);
+    Chart1 = new RiseChart(Splitter1);
+    Chart1->setObjectName(QStringLiteral("Chart1"));
+    Chart1->setMinimumHeight(ToPixels(1800));
+    Splitter1->setCollapsible(0, false);
+    Splitter1->setCollapsible(1, true);
+    Splitter1->setStretchFactor(0, 1);
+    Splitter1->setStretchFactor(1, 1);
+    connect(Chart1, &RiseChart::lineClicked, this, &ThirdScreen::selectLine);
+    connect(ListView1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
+        Chart1->HighlightLine(current ? ListView1->indexOfTopLevelItem(current) : -1);
+    });
 
     Command2 = MakeControl<QPushButton>(this, QStringLiteral("Command2"), 240, 6480, kBackButtonWidth,
                                         kResultsButtonHeight);
@@ -43,6 +63,8 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
                    ToPixels(kResultsButtonHeight * 4));
     resize(ToPixels(kClientWidthTwips), ToPixels(kClientHeightTwips));
     layOut();
+    // Half the height for the list, half for the chart, until the player drags the bar.
+    Splitter1->setSizes({Splitter1->height() / 2, Splitter1->height() / 2});
 }
 
 bool ThirdScreen::MakeList(const std::array<QString, kChoiceRows> &rowTexts)
@@ -51,6 +73,8 @@ bool ThirdScreen::MakeList(const std::array<QString, kChoiceRows> &rowTexts)
     if (!run.ok)
         return false;
     ShowResultRows(ListView1, run.rows);
+    MarkGoalLines(ListView1, GoalToolTips(m_workspace, run.rows));
+    Chart1->ShowRows(run.rows);
     SizeLastColumn(ListView1);
     ListView1->viewport()->update();
     return true;
@@ -59,7 +83,7 @@ bool ThirdScreen::MakeList(const std::array<QString, kChoiceRows> &rowTexts)
 void ThirdScreen::layOut()
 {
     const ResultsLayout layout = LayOutResults(ToTwips(width()), ToTwips(height()));
-    ListView1->setGeometry(PixelRect(layout.ListView1));
+    Splitter1->setGeometry(PixelRect(layout.ListView1));
     Command1->setGeometry(PixelRect(layout.Command1));
     Command2->setGeometry(PixelRect(layout.Command2));
     Command3->setGeometry(PixelRect(layout.Command3));
@@ -76,7 +100,29 @@ bool ThirdScreen::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == ListView1->viewport() && event->type() == QEvent::Resize)
         SizeLastColumn(ListView1);
+    // Before the list's own copy, which would take one cell.
+    if (watched == ListView1 && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
+        copyLines();
+        return true;
+    }
     return ProgramWindow::eventFilter(watched, event);
+}
+
+void ThirdScreen::selectLine(int line)
+{
+    QTreeWidgetItem *item = ListView1->topLevelItem(line);
+    if (!item)
+        return;
+    ListView1->setCurrentItem(item);
+    ListView1->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+}
+
+void ThirdScreen::copyLines()
+{
+    const QString text = SelectedLinesText(ListView1, m_workspace.results, m_workspace.captions);
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
 }
 
 void ThirdScreen::exportPlan(ExportWriter save)

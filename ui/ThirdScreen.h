@@ -10,6 +10,7 @@
 #include "ui/ProgramWindow.h"
 
 class QPushButton;
+class QSplitter;
 class QTreeWidget;
 
 namespace brevath {
@@ -20,6 +21,7 @@ class CaptionTable;
 namespace brevath::ui {
 
 class Prompts;
+class RiseChart;
 
 class ThirdScreen : public ProgramWindow
 {
@@ -32,7 +34,10 @@ public:
     // left as it was, when a statistic target cannot be packed.
     bool MakeList(const std::array<QString, kChoiceRows> &rowTexts);
 
+    // The list above the chart; the player drags the bar between them, or shuts the chart.
+    QSplitter *Splitter1;
     QTreeWidget *ListView1;
+    RiseChart *Chart1;
     QPushButton *Command1, *Command2, *Command3;
     CommonDialog CommonDialog1;
 
@@ -45,6 +50,8 @@ protected:
 
 private:
     void layOut();
+    void selectLine(int line);
+    void copyLines();
     using ExportWriter = SaveOutcome (*)(const QString &, const ResultTable &, int, const CaptionTable &);
     // Both export buttons: ask for a path, write, and tell the outcome.
     void exportPlan(ExportWriter save);

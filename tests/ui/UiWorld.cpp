@@ -7,6 +7,8 @@
 #include <csignal>
 #include <sys/resource.h>
 
+#include "ui/Controls.h"
+
 namespace brevath::testing {
 
 void copyLanguage(const QString &dataDir, const QString &word, const QString &programDir)
@@ -42,6 +44,16 @@ std::unique_ptr<UiWorld> startWorld(const QString &settingsWord)
 void openChoiceScreen(UiWorld &world)
 {
     world.first().Command3->click();
+}
+
+QComboBox *typeList(UiWorld &world, int row)
+{
+    return control<QComboBox>(world.second(), ui::ElementName("TypeObjet", row));
+}
+
+QComboBox *entryBox(UiWorld &world, int row)
+{
+    return control<QComboBox>(world.second(), ui::ElementName("Choix1", row));
 }
 
 QStringList listItems(const QComboBox *box)

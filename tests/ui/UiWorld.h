@@ -55,6 +55,10 @@ Control *control(QWidget &window, const QString &name)
 // The start screen's "Prochaine Page", with the boxes as they are.
 void openChoiceScreen(UiWorld &world);
 
+// Row i of the choice screen: its type list and its entry box.
+QComboBox *typeList(UiWorld &world, int row);
+QComboBox *entryBox(UiWorld &world, int row);
+
 // Every item of a drop-down list.
 QStringList listItems(const QComboBox *box);
 

@@ -18,16 +18,6 @@ using namespace brevath::testing;
 
 namespace {
 
-QComboBox *typeList(UiWorld &world, int row)
-{
-    return control<QComboBox>(world.second(), ui::ElementName("TypeObjet", row));
-}
-
-QComboBox *entryBox(UiWorld &world, int row)
-{
-    return control<QComboBox>(world.second(), ui::ElementName("Choix1", row));
-}
-
 // Picks the type item of this text, as the player does.
 void chooseType(UiWorld &world, int row, const QString &item)
 {

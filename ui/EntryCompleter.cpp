@@ -1,0 +1,102 @@
+#include "ui/EntryCompleter.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QIdentityProxyModel>
+#include <QLineEdit>
+#include <vector>
+
+#include "core/SearchKey.h"
+
+namespace brevath::ui {
+
+namespace {
+constexpr int kSearchKeyRole = Qt::UserRole + 1;
+}
+
+// The names of a list as they are, and beside each its search key, worked out once per list.
+class SearchKeys : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    void setSourceModel(QAbstractItemModel *source) override
+    {
+        if (source == sourceModel())
+            return;
+        if (sourceModel())
+            disconnect(sourceModel(), nullptr, this, nullptr);
+        m_keys.clear();
+        QIdentityProxyModel::setSourceModel(source);
+        if (!source)
+            return;
+        connect(source, &QAbstractItemModel::modelReset, this, [this] { m_keys.clear(); });
+        connect(source, &QAbstractItemModel::layoutChanged, this, [this] { m_keys.clear(); });
+        connect(source, &QAbstractItemModel::rowsInserted, this, [this] { m_keys.clear(); });
+        connect(source, &QAbstractItemModel::rowsRemoved, this, [this] { m_keys.clear(); });
+        connect(source, &QAbstractItemModel::dataChanged, this, [this] { m_keys.clear(); });
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != kSearchKeyRole)
+            return QIdentityProxyModel::data(index, role);
+        if (m_keys.empty()) {
+            const int rows = rowCount();
+            m_keys.reserve(size_t(rows));
+            for (int row = 0; row < rows; ++row)
+                m_keys.push_back(SearchKey(QIdentityProxyModel::data(this->index(row, 0), Qt::DisplayRole).toString()));
+        }
+        return size_t(index.row()) < m_keys.size() ? m_keys[size_t(index.row())] : QString();
+    }
+
+private:
+    mutable std::vector<QString> m_keys;
+};
+
+EntryCompleter::EntryCompleter(QObject *parent) : QCompleter(parent), m_keys(new SearchKeys(this))
+{
+    setModel(m_keys);
+    setCompletionRole(kSearchKeyRole);
+    setFilterMode(Qt::MatchContains);
+    setCaseSensitivity(Qt::CaseSensitive); // the keys and the typed text are folded already
+    setModelSorting(QCompleter::UnsortedModel);
+    setCompletionMode(QCompleter::PopupCompletion);
+    setMaxVisibleItems(12);
+    connect(this, qOverload<const QString &>(&QCompleter::activated), this, [this](const QString &name) {
+        if (!m_box)
+            return;
+        m_box->setEditText(name);
+        emit taken(m_box);
+    });
+}
+
+void EntryCompleter::Complete(QComboBox *box, const QString &typed)
+{
+    // Not set on the box's edit: a combo box hands its own list to the completer of its
+    // edit whenever that list changes, and a row's list changes with its type.
+    if (box != m_box) {
+        m_box = box;
+        setWidget(box->lineEdit());
+    }
+    m_keys->setSourceModel(box->model());
+    if (typed.isEmpty()) {
+        if (popup()->isVisible())
+            popup()->hide();
+        return;
+    }
+    setCompletionPrefix(typed);
+    complete();
+}
+
+QStringList EntryCompleter::splitPath(const QString &path) const
+{
+    return {SearchKey(path)};
+}
+
+QString EntryCompleter::pathFromIndex(const QModelIndex &index) const
+{
+    return index.data(Qt::DisplayRole).toString();
+}
+
+} // namespace brevath::ui

@@ -1,0 +1,38 @@
+#pragma once
+// Suggestions under an entry box while the player types: every name of the row's current
+// list that holds the typed text, whatever its case and accents. One completer serves all
+// 81 boxes; it follows the box being typed in, so the screen's build never pays for it.
+
+#include <QCompleter>
+#include <QPointer>
+
+class QComboBox;
+
+namespace brevath::ui {
+
+class SearchKeys;
+
+class EntryCompleter : public QCompleter
+{
+    Q_OBJECT
+
+public:
+    explicit EntryCompleter(QObject *parent);
+
+    // Suggests, under the box, what its list holds that matches the text; nothing for empty text.
+    void Complete(QComboBox *box, const QString &typed);
+    QComboBox *Box() const { return m_box; }
+
+    QStringList splitPath(const QString &path) const override;
+    QString pathFromIndex(const QModelIndex &index) const override;
+
+signals:
+    // A suggestion was taken: the box now shows it.
+    void taken(QComboBox *box);
+
+private:
+    SearchKeys *m_keys;
+    QPointer<QComboBox> m_box;
+};
+
+} // namespace brevath::ui

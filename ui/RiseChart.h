@@ -1,0 +1,62 @@
+#pragma once
+// The rise as a chart under the result list: the five statistics on the left axis, hit and
+// mana points on the right, a marker at every level where goals became usable.
+
+#include <QChartView>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "core/ResultTable.h"
+
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
+
+namespace brevath {
+class CaptionTable;
+}
+
+namespace brevath::ui {
+
+class RiseChart : public QChartView
+{
+    Q_OBJECT
+
+public:
+    explicit RiseChart(QWidget *parent);
+
+    // Fields 1 to 7 of every line: Str to Int, hit points, mana points.
+    static constexpr int kDrawnFields = 7;
+
+    void ShowRows(const std::vector<ResultRow> &rows);
+    // Axis titles and legend from the column headers (entries 41 to 48, and 50 for the markers).
+    void ApplyCaptions(const CaptionTable &captions);
+    // A vertical mark at the level of this line of the plan; -1 takes it away.
+    void HighlightLine(int line);
+
+    QLineSeries *FieldSeries(int field) const { return m_fields[size_t(field - 1)]; }
+    QScatterSeries *GoalMarkers() const { return m_goals; }
+    QLineSeries *Highlight() const { return m_highlight; }
+    // What the marker at this level says: the goals named there.
+    QString GoalsAt(double level) const;
+
+signals:
+    void lineClicked(int line);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    int lineAt(double level) const;
+
+    std::array<QLineSeries *, kDrawnFields> m_fields{};
+    QScatterSeries *m_goals;
+    QLineSeries *m_highlight;
+    QValueAxis *m_levelAxis, *m_statAxis, *m_pointAxis;
+    std::vector<QString> m_names; // by line
+    std::int64_t m_firstLevel = 0;
+    int m_highlighted = -1;
+};
+
+} // namespace brevath::ui

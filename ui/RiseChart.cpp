@@ -167,12 +167,11 @@ void RiseChart::ApplyCaptions(const CaptionTable &captions)
 
 void RiseChart::HighlightLine(int line)
 {
-    m_highlighted = line >= 0 && size_t(line) < m_names.size() ? line : -1;
-    if (m_highlighted < 0) {
+    if (line < 0 || size_t(line) >= m_names.size()) {
         m_highlight->clear();
         return;
     }
-    const double level = double(m_firstLevel + m_highlighted);
+    const double level = double(m_firstLevel + line);
     m_highlight->replace({QPointF(level, m_statAxis->min()), QPointF(level, m_statAxis->max())});
 }
 

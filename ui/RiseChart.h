@@ -56,7 +56,6 @@ private:
     QValueAxis *m_levelAxis, *m_statAxis, *m_pointAxis;
     std::vector<QString> m_names; // by line
     std::int64_t m_firstLevel = 0;
-    int m_highlighted = -1;
 };
 
 } // namespace brevath::ui

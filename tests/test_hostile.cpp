@@ -77,6 +77,8 @@ QList<std::pair<QString, QString>> unreadablePaths(const QTemporaryDir &dir)
     writeBytes(dir.filePath(QStringLiteral("plain")), "a file, not a folder");
     QFile::link(dir.filePath(QStringLiteral("nowhere")), dir.filePath(QStringLiteral("dangling")));
     mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600);
+    QFile::link(dir.filePath(QStringLiteral("loop")), dir.filePath(QStringLiteral("loop2")));
+    QFile::link(dir.filePath(QStringLiteral("loop2")), dir.filePath(QStringLiteral("loop")));
     QFile huge(dir.filePath(QStringLiteral("huge")));
     if (!huge.open(QIODevice::WriteOnly) || !huge.resize(qint64(100) << 30))
         qFatal("cannot make a sparse file");
@@ -87,6 +89,7 @@ QList<std::pair<QString, QString>> unreadablePaths(const QTemporaryDir &dir)
         {QStringLiteral("a pipe no one writes to"), dir.filePath(QStringLiteral("fifo"))},
         {QStringLiteral("a device without end"), QStringLiteral("/dev/zero")},
         {QStringLiteral("100 GB, sparse"), dir.filePath(QStringLiteral("huge"))},
+        {QStringLiteral("a loop of links"), dir.filePath(QStringLiteral("loop"))},
         {QStringLiteral("nothing"), dir.filePath(QStringLiteral("missing.txt"))}};
     // Permissions stop everyone but root, who runs the tests in CI.
     if (geteuid() != 0) {

@@ -15,6 +15,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include "PlanProcess.h"
 #include "TestWorld.h"
 #include "core/ChoiceFile.h"
 #include "core/Records.h"
@@ -111,36 +112,11 @@ void copyFixtureLanguage(const QTemporaryDir &dir)
     }
 }
 
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
+using Run = PlanProcessRun;
 
 Run plan(const QStringList &arguments, const std::function<void()> &inChild = {})
 {
-    QProcess process;
-    if (inChild)
-        process.setChildProcessModifier(inChild);
-    process.start(QStringLiteral(BREVATH_BIN "/brevath-plan"), arguments);
-    Run run;
-    if (!process.waitForFinished(kWatchdogMs)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = process.readAllStandardOutput();
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-QStringList onFixtures(const QStringList &more)
-{
-    return QStringList{QStringLiteral("--data-dir"), QStringLiteral(BREVATH_FIXTURES), QStringLiteral("--language"),
-                       QStringLiteral("testland")}
-        + more;
+    return runPlanProcess(arguments, kWatchdogMs, inChild);
 }
 
 // Writes past this many bytes fail with EFBIG, as on a full disk, for as long as it lives.
@@ -433,7 +409,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("choices.txt"));
         writeBytes(path, bytes);
-        const Run run = plan(onFixtures({QStringLiteral("--str"), QStringLiteral("1"), path}));
+        const Run run = plan(onFixtureLanguage({QStringLiteral("--str"), QStringLiteral("1"), path}));
         if (exitCode < 0) { // garbage: a plan, or the load failure; never anything else
             QVERIFY2(run.exitCode == 0 || run.exitCode == 1, qPrintable(run.err));
             if (run.exitCode == 1)
@@ -453,7 +429,7 @@ private slots:
     {
         QTemporaryDir dir;
         for (const auto &[what, path] : unreadablePaths(dir)) {
-            const Run run = plan(onFixtures({path}));
+            const Run run = plan(onFixtureLanguage({path}));
             QCOMPARE(run.exitCode, 1);
             QCOMPARE(run.err, QStringLiteral("Could not read %1\n").arg(path));
         }
@@ -522,7 +498,7 @@ private slots:
         QFETCH(QString, value);
         QFETCH(bool, refused);
         QFETCH(QByteArray, shows);
-        const Run run = plan(onFixtures({option, value, fixturePath(QStringLiteral("golden_plan.txt"))}));
+        const Run run = plan(onFixtureLanguage({option, value, fixturePath(QStringLiteral("golden_plan.txt"))}));
         QCOMPARE(run.exitCode, refused ? 1 : 0);
         QCOMPARE(run.err, refused ? QStringLiteral("That number cannot be used.\n") : QString());
         QVERIFY(run.out.contains(shows));
@@ -620,7 +596,7 @@ private slots:
         writeBytes(txt, "old text\r\n");
         writeBytes(html, "old page\r\n");
         const QStringList before = folderEntries(dir.path());
-        const Run run = plan(onFixtures({QStringLiteral("--txt"), txt, QStringLiteral("--html"), html,
+        const Run run = plan(onFixtureLanguage({QStringLiteral("--txt"), txt, QStringLiteral("--html"), html,
                                          fixturePath(QStringLiteral("golden_plan.txt"))}),
                              [] { FileSizeLimit::applyInChild(64); });
         QCOMPARE(run.exitCode, 1);

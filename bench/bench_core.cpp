@@ -3,10 +3,10 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include "core/Catalogue.h"
-#include "core/Simulation.h"
-#include "core/TextFile.h"
-#include "core/Workspace.h"
+#include "Catalogue.h"
+#include "Simulation.h"
+#include "TextFile.h"
+#include "Workspace.h"
 
 using namespace brevath;
 

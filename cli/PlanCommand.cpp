@@ -1,11 +1,11 @@
-#include "cli/PlanCommand.h"
+#include "PlanCommand.h"
 
 #include <QCommandLineParser>
 
-#include "core/ChoiceFile.h"
-#include "core/Workspace.h"
-#include "export/HtmlExport.h"
-#include "export/TextExport.h"
+#include "ChoiceFile.h"
+#include "Workspace.h"
+#include "HtmlExport.h"
+#include "TextExport.h"
 
 namespace brevath {
 

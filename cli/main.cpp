@@ -1,6 +1,6 @@
 #include <QCoreApplication>
 
-#include "cli/PlanCommand.h"
+#include "PlanCommand.h"
 
 int main(int argc, char *argv[])
 {

@@ -1,8 +1,8 @@
-#include "core/Catalogue.h"
+#include "Catalogue.h"
 
-#include "core/Numbers.h"
-#include "core/Records.h"
-#include "core/TextFile.h"
+#include "Numbers.h"
+#include "Records.h"
+#include "TextFile.h"
 
 namespace brevath {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "i18n/LanguageSettings.h"
+#include "LanguageSettings.h"
 
 namespace brevath {
 

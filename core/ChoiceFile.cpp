@@ -1,11 +1,11 @@
-#include "core/ChoiceFile.h"
+#include "ChoiceFile.h"
 
-#include "core/Catalogue.h"
-#include "core/Numbers.h"
-#include "core/PlanInputs.h"
-#include "core/Records.h"
-#include "core/TextFile.h"
-#include "i18n/CaptionTable.h"
+#include "Catalogue.h"
+#include "Numbers.h"
+#include "PlanInputs.h"
+#include "Records.h"
+#include "TextFile.h"
+#include "CaptionTable.h"
 
 namespace brevath {
 

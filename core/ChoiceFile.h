@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "core/ChoiceList.h"
-#include "export/ExportOutcome.h"
+#include "ChoiceList.h"
+#include "Outcome.h"
 
 namespace brevath {
 

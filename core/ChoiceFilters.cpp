@@ -1,6 +1,6 @@
-#include "core/ChoiceFilters.h"
+#include "ChoiceFilters.h"
 
-#include "i18n/CaptionTable.h"
+#include "CaptionTable.h"
 
 namespace brevath {
 

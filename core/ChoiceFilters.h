@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/Catalogue.h"
-#include "core/PlanInputs.h"
+#include "Catalogue.h"
+#include "PlanInputs.h"
 
 namespace brevath {
 

@@ -1,4 +1,4 @@
-#include "core/GoalInsight.h"
+#include "GoalInsight.h"
 
 namespace brevath {
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
-#include "core/ChoiceList.h"
-#include "core/ResultTable.h"
-#include "core/Simulation.h"
+#include "ChoiceList.h"
+#include "ResultTable.h"
+#include "Simulation.h"
 
 namespace brevath {
 

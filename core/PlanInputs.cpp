@@ -1,6 +1,6 @@
-#include "core/PlanInputs.h"
+#include "PlanInputs.h"
 
-#include "core/Numbers.h"
+#include "Numbers.h"
 
 namespace brevath {
 

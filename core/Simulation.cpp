@@ -1,8 +1,8 @@
-#include "core/Simulation.h"
+#include "Simulation.h"
 
-#include "core/Catalogue.h"
-#include "core/Numbers.h"
-#include "i18n/CaptionTable.h"
+#include "Catalogue.h"
+#include "Numbers.h"
+#include "CaptionTable.h"
 
 namespace brevath {
 

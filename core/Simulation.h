@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/ChoiceList.h"
-#include "core/PlanInputs.h"
-#include "core/ResultTable.h"
+#include "ChoiceList.h"
+#include "PlanInputs.h"
+#include "ResultTable.h"
 
 namespace brevath {
 

@@ -1,6 +1,6 @@
-#include "core/Workspace.h"
+#include "Workspace.h"
 
-#include "core/Simulation.h"
+#include "Simulation.h"
 
 namespace brevath {
 

@@ -7,13 +7,13 @@
 #include <array>
 #include <vector>
 
-#include "core/Catalogue.h"
-#include "core/ChoiceFilters.h"
-#include "core/ChoiceList.h"
-#include "core/PlanInputs.h"
-#include "core/ResultTable.h"
-#include "i18n/CaptionTable.h"
-#include "i18n/LanguageSettings.h"
+#include "Catalogue.h"
+#include "ChoiceFilters.h"
+#include "ChoiceList.h"
+#include "PlanInputs.h"
+#include "ResultTable.h"
+#include "CaptionTable.h"
+#include "LanguageSettings.h"
 
 namespace brevath {
 

@@ -1,9 +1,9 @@
-#include "export/HtmlExport.h"
+#include "HtmlExport.h"
 
-#include "core/TextFile.h"
-#include "export/Margins.h"
-#include "export/TextExport.h"
-#include "i18n/CaptionTable.h"
+#include "TextFile.h"
+#include "Margins.h"
+#include "TextExport.h"
+#include "CaptionTable.h"
 
 namespace brevath {
 

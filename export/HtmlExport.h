@@ -4,8 +4,8 @@
 #include <QByteArray>
 #include <optional>
 
-#include "core/ResultTable.h"
-#include "export/ExportOutcome.h"
+#include "ResultTable.h"
+#include "Outcome.h"
 
 namespace brevath {
 

@@ -1,6 +1,6 @@
-#include "export/Margins.h"
+#include "Margins.h"
 
-#include "core/Numbers.h"
+#include "Numbers.h"
 
 #include <algorithm>
 

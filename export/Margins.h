@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/ResultTable.h"
+#include "ResultTable.h"
 
 namespace brevath {
 

@@ -1,8 +1,8 @@
-#include "export/TextExport.h"
+#include "TextExport.h"
 
-#include "core/TextFile.h"
-#include "export/Margins.h"
-#include "i18n/CaptionTable.h"
+#include "TextFile.h"
+#include "Margins.h"
+#include "CaptionTable.h"
 
 #include <QStringList>
 

@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <optional>
 
-#include "core/ResultTable.h"
-#include "export/ExportOutcome.h"
+#include "ResultTable.h"
+#include "Outcome.h"
 
 namespace brevath {
 

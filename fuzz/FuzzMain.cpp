@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "fuzz/FuzzTargets.h"
+#include "FuzzTargets.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -1,4 +1,4 @@
-#include "fuzz/FuzzTargets.h"
+#include "FuzzTargets.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,16 +10,16 @@
 #include <optional>
 #include <vector>
 
-#include "core/Catalogue.h"
-#include "core/ChoiceFile.h"
-#include "core/Numbers.h"
-#include "core/Records.h"
-#include "core/TextFile.h"
-#include "core/Workspace.h"
-#include "export/HtmlExport.h"
-#include "export/TextExport.h"
-#include "i18n/CaptionTable.h"
-#include "i18n/LanguageSettings.h"
+#include "Catalogue.h"
+#include "ChoiceFile.h"
+#include "Numbers.h"
+#include "Records.h"
+#include "TextFile.h"
+#include "Workspace.h"
+#include "HtmlExport.h"
+#include "TextExport.h"
+#include "CaptionTable.h"
+#include "LanguageSettings.h"
 
 // A broken promise aborts, which libFuzzer reports like a crash and saves the input.
 #define FUZZ_CHECK(condition)                                                                            \

@@ -1,7 +1,7 @@
-#include "i18n/CaptionTable.h"
+#include "CaptionTable.h"
 
-#include "core/Records.h"
-#include "core/TextFile.h"
+#include "Records.h"
+#include "TextFile.h"
 
 namespace brevath {
 

@@ -1,7 +1,7 @@
-#include "i18n/LanguageSettings.h"
+#include "LanguageSettings.h"
 
-#include "core/Records.h"
-#include "core/TextFile.h"
+#include "Records.h"
+#include "TextFile.h"
 
 namespace brevath {
 

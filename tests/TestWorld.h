@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "core/TextFile.h"
-#include "core/Workspace.h"
+#include "TextFile.h"
+#include "Workspace.h"
 
 namespace brevath::testing {
 

@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "TestWorld.h"
-#include "core/Catalogue.h"
+#include "Catalogue.h"
 
 using namespace brevath;
 using namespace brevath::testing;

@@ -4,8 +4,8 @@
 #include <QTest>
 
 #include "TestWorld.h"
-#include "core/ChoiceFile.h"
-#include "core/ChoiceFilters.h"
+#include "ChoiceFile.h"
+#include "ChoiceFilters.h"
 
 using namespace brevath;
 using namespace brevath::testing;

@@ -4,8 +4,8 @@
 #include <QTest>
 
 #include "TestWorld.h"
-#include "core/ChoiceFile.h"
-#include "core/Records.h"
+#include "ChoiceFile.h"
+#include "Records.h"
 
 using namespace brevath;
 using namespace brevath::testing;

@@ -4,10 +4,10 @@
 #include <QTest>
 
 #include "TestWorld.h"
-#include "core/Simulation.h"
-#include "export/HtmlExport.h"
-#include "export/Margins.h"
-#include "export/TextExport.h"
+#include "Simulation.h"
+#include "HtmlExport.h"
+#include "Margins.h"
+#include "TextExport.h"
 
 using namespace brevath;
 using namespace brevath::testing;

@@ -6,7 +6,7 @@
 
 #include "TestWorld.h"
 // The targets are compiled in here too, so the ordinary build needs no fuzzer.
-#include "fuzz/FuzzTargets.cpp"
+#include "FuzzTargets.cpp"
 
 using namespace brevath;
 using namespace brevath::testing;

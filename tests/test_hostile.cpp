@@ -17,10 +17,10 @@
 
 #include "PlanProcess.h"
 #include "TestWorld.h"
-#include "core/ChoiceFile.h"
-#include "core/Records.h"
-#include "export/HtmlExport.h"
-#include "export/TextExport.h"
+#include "ChoiceFile.h"
+#include "Records.h"
+#include "HtmlExport.h"
+#include "TextExport.h"
 
 using namespace brevath;
 using namespace brevath::testing;

@@ -4,8 +4,8 @@
 #include <QTest>
 
 #include "TestWorld.h"
-#include "i18n/CaptionTable.h"
-#include "i18n/LanguageSettings.h"
+#include "CaptionTable.h"
+#include "LanguageSettings.h"
 
 using namespace brevath;
 using namespace brevath::testing;

@@ -5,10 +5,10 @@
 #include <QTest>
 
 #include "TestWorld.h"
-#include "core/ChoiceFile.h"
-#include "core/GoalInsight.h"
-#include "core/SearchKey.h"
-#include "export/TextExport.h"
+#include "ChoiceFile.h"
+#include "GoalInsight.h"
+#include "SearchKey.h"
+#include "TextExport.h"
 
 using namespace brevath;
 using namespace brevath::testing;

@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-#include "core/PlanInputs.h"
+#include "PlanInputs.h"
 
 using namespace brevath;
 

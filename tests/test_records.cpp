@@ -3,9 +3,9 @@
 #include <QTest>
 #include <cmath>
 
-#include "core/Numbers.h"
-#include "core/Records.h"
-#include "core/TextFile.h"
+#include "Numbers.h"
+#include "Records.h"
+#include "TextFile.h"
 
 using namespace brevath;
 

@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "TestWorld.h"
-#include "core/Simulation.h"
+#include "Simulation.h"
 
 using namespace brevath;
 using namespace brevath::testing;

@@ -9,9 +9,9 @@
 #include <unistd.h>
 
 #include "TestWorld.h"
-#include "core/ChoiceFile.h"
-#include "export/HtmlExport.h"
-#include "export/TextExport.h"
+#include "ChoiceFile.h"
+#include "HtmlExport.h"
+#include "TextExport.h"
 
 // A small quarantine keeps freed memory from counting as growth in the sanitizer build.
 extern "C" __attribute__((visibility("default"), used)) const char *__asan_default_options()

@@ -1,17 +1,17 @@
-#include "ui/CaptionAppliers.h"
+#include "CaptionAppliers.h"
 
 #include <QPushButton>
 #include <QLabel>
 #include <QTreeWidget>
 #include <utility>
 
-#include "i18n/CaptionTable.h"
-#include "ui/ClickableLabel.h"
-#include "ui/FirstScreen.h"
-#include "ui/HelpScreen.h"
-#include "ui/RiseChart.h"
-#include "ui/SecondScreen.h"
-#include "ui/ThirdScreen.h"
+#include "CaptionTable.h"
+#include "ClickableLabel.h"
+#include "FirstScreen.h"
+#include "HelpScreen.h"
+#include "RiseChart.h"
+#include "SecondScreen.h"
+#include "ThirdScreen.h"
 
 namespace brevath::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/ChoiceHistory.h"
+#include "ChoiceHistory.h"
 
 #include <QUndoStack>
 

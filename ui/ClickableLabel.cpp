@@ -1,8 +1,8 @@
-#include "ui/ClickableLabel.h"
+#include "ClickableLabel.h"
 
 #include <QMouseEvent>
 
-#include "ui/Decoration.h"
+#include "Decoration.h"
 
 namespace brevath::ui {
 

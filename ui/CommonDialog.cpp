@@ -1,6 +1,6 @@
-#include "ui/CommonDialog.h"
+#include "CommonDialog.h"
 
-#include "ui/Prompts.h"
+#include "Prompts.h"
 
 namespace brevath::ui {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "ui/Twips.h"
+#include "Twips.h"
 
 namespace brevath::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/Decoration.h"
+#include "Decoration.h"
 
 #include <QPalette>
 #include <QStringList>

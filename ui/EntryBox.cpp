@@ -1,4 +1,4 @@
-#include "ui/EntryBox.h"
+#include "EntryBox.h"
 
 #include <QCompleter>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "ui/EntryCompleter.h"
+#include "EntryCompleter.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <vector>
 
-#include "core/SearchKey.h"
+#include "SearchKey.h"
 
 namespace brevath::ui {
 

@@ -1,11 +1,11 @@
-#include "ui/EntryLists.h"
+#include "EntryLists.h"
 
 #include <QComboBox>
 #include <QProgressBar>
 #include <QStandardItemModel>
 #include <QStringListModel>
 
-#include "i18n/CaptionTable.h"
+#include "CaptionTable.h"
 
 namespace brevath::ui {
 

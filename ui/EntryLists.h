@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "core/ChoiceFilters.h"
+#include "ChoiceFilters.h"
 
 class QComboBox;
 class QObject;

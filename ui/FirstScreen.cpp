@@ -1,4 +1,4 @@
-#include "ui/FirstScreen.h"
+#include "FirstScreen.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "ui/ClickableLabel.h"
-#include "ui/Controls.h"
-#include "ui/Decoration.h"
+#include "ClickableLabel.h"
+#include "Controls.h"
+#include "Decoration.h"
 
 namespace brevath::ui {
 

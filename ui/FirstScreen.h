@@ -3,9 +3,9 @@
 
 #include <array>
 
-#include "core/ChoiceFilters.h"
-#include "core/PlanInputs.h"
-#include "ui/ProgramWindow.h"
+#include "ChoiceFilters.h"
+#include "PlanInputs.h"
+#include "ProgramWindow.h"
 
 class QCheckBox;
 class QLabel;

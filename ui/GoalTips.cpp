@@ -1,10 +1,10 @@
-#include "ui/GoalTips.h"
+#include "GoalTips.h"
 
 #include <map>
 #include <optional>
 
-#include "core/GoalInsight.h"
-#include "core/Workspace.h"
+#include "GoalInsight.h"
+#include "Workspace.h"
 
 namespace brevath::ui {
 

@@ -1,8 +1,8 @@
-#include "ui/HelpScreen.h"
+#include "HelpScreen.h"
 
-#include "ui/ClickableLabel.h"
-#include "ui/Controls.h"
-#include "ui/Decoration.h"
+#include "ClickableLabel.h"
+#include "Controls.h"
+#include "Decoration.h"
 
 namespace brevath::ui {
 

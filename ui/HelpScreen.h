@@ -1,7 +1,7 @@
 #pragma once
 // The help page: a title and one block of text on a picture, and a picture that leads back.
 
-#include "ui/ProgramWindow.h"
+#include "ProgramWindow.h"
 
 class QLabel;
 

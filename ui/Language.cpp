@@ -1,9 +1,9 @@
-#include "ui/Language.h"
+#include "Language.h"
 
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "ui/Controls.h"
+#include "Controls.h"
 
 namespace brevath::ui {
 

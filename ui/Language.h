@@ -1,7 +1,7 @@
 #pragma once
 // The language dialog: three languages and OK. Its texts are never translated.
 
-#include "ui/ProgramWindow.h"
+#include "ProgramWindow.h"
 
 class QPushButton;
 class QRadioButton;

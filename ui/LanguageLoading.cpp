@@ -2,14 +2,14 @@
 
 #include <QRadioButton>
 
-#include "i18n/LanguageSettings.h"
-#include "ui/CaptionAppliers.h"
-#include "ui/FirstScreen.h"
-#include "ui/HelpScreen.h"
-#include "ui/Language.h"
-#include "ui/Program.h"
-#include "ui/SecondScreen.h"
-#include "ui/ThirdScreen.h"
+#include "LanguageSettings.h"
+#include "CaptionAppliers.h"
+#include "FirstScreen.h"
+#include "HelpScreen.h"
+#include "Language.h"
+#include "Program.h"
+#include "SecondScreen.h"
+#include "ThirdScreen.h"
 
 namespace brevath::ui {
 

@@ -1,14 +1,14 @@
-#include "ui/Program.h"
+#include "Program.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "ui/FirstScreen.h"
-#include "ui/HelpScreen.h"
-#include "ui/Language.h"
-#include "ui/Prompts.h"
-#include "ui/SecondScreen.h"
-#include "ui/ThirdScreen.h"
+#include "FirstScreen.h"
+#include "HelpScreen.h"
+#include "Language.h"
+#include "Prompts.h"
+#include "SecondScreen.h"
+#include "ThirdScreen.h"
 
 namespace brevath::ui {
 

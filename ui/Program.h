@@ -6,7 +6,7 @@
 #include <array>
 #include <memory>
 
-#include "core/Workspace.h"
+#include "Workspace.h"
 
 class QWidget;
 

@@ -1,9 +1,9 @@
-#include "ui/ProgramWindow.h"
+#include "ProgramWindow.h"
 
 #include <QCloseEvent>
 #include <QPainter>
 
-#include "ui/Decoration.h"
+#include "Decoration.h"
 
 namespace brevath::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/QtPrompts.h"
+#include "QtPrompts.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

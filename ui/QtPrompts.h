@@ -1,7 +1,7 @@
 #pragma once
 // The dialogs as the player sees them.
 
-#include "ui/Prompts.h"
+#include "Prompts.h"
 
 namespace brevath::ui {
 

@@ -1,11 +1,11 @@
-#include "ui/ResultListView.h"
+#include "ResultListView.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "export/TextExport.h"
-#include "ui/Twips.h"
+#include "TextExport.h"
+#include "Twips.h"
 
 namespace brevath::ui {
 

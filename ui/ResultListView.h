@@ -4,7 +4,7 @@
 #include <QString>
 #include <vector>
 
-#include "core/ResultTable.h"
+#include "ResultTable.h"
 
 class QTreeWidget;
 

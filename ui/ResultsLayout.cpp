@@ -1,4 +1,4 @@
-#include "ui/ResultsLayout.h"
+#include "ResultsLayout.h"
 
 #include <algorithm>
 

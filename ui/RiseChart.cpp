@@ -1,4 +1,4 @@
-#include "ui/RiseChart.h"
+#include "RiseChart.h"
 
 #include <QGraphicsLayout>
 #include <QLegendMarker>
@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "i18n/CaptionTable.h"
+#include "CaptionTable.h"
 
 namespace brevath::ui {
 

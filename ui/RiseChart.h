@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/ResultTable.h"
+#include "ResultTable.h"
 
 class QLineSeries;
 class QScatterSeries;

@@ -1,4 +1,4 @@
-#include "ui/ScreenshotTour.h"
+#include "ScreenshotTour.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -7,14 +7,14 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "ui/ClickableLabel.h"
-#include "ui/FirstScreen.h"
-#include "ui/HelpScreen.h"
-#include "ui/Language.h"
-#include "ui/Program.h"
-#include "ui/ScriptedPrompts.h"
-#include "ui/SecondScreen.h"
-#include "ui/ThirdScreen.h"
+#include "ClickableLabel.h"
+#include "FirstScreen.h"
+#include "HelpScreen.h"
+#include "Language.h"
+#include "Program.h"
+#include "ScriptedPrompts.h"
+#include "SecondScreen.h"
+#include "ThirdScreen.h"
 
 namespace brevath::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/ScriptedPrompts.h"
+#include "ScriptedPrompts.h"
 
 namespace brevath::ui {
 

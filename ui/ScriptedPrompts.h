@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <deque>
 
-#include "ui/Prompts.h"
+#include "Prompts.h"
 
 namespace brevath::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/SecondScreen.h"
+#include "SecondScreen.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -10,11 +10,11 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-#include "core/Workspace.h"
-#include "ui/Controls.h"
-#include "ui/Decoration.h"
-#include "ui/EntryBox.h"
-#include "ui/EntryCompleter.h"
+#include "Workspace.h"
+#include "Controls.h"
+#include "Decoration.h"
+#include "EntryBox.h"
+#include "EntryCompleter.h"
 
 namespace brevath::ui {
 

@@ -7,12 +7,12 @@
 #include <memory>
 #include <vector>
 
-#include "core/ChoiceFilters.h"
-#include "core/ChoiceList.h"
-#include "ui/ChoiceHistory.h"
-#include "ui/CommonDialog.h"
-#include "ui/EntryLists.h"
-#include "ui/ProgramWindow.h"
+#include "ChoiceFilters.h"
+#include "ChoiceList.h"
+#include "ChoiceHistory.h"
+#include "CommonDialog.h"
+#include "EntryLists.h"
+#include "ProgramWindow.h"
 
 class QAction;
 class QComboBox;

@@ -6,10 +6,10 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-#include "core/ChoiceFile.h"
-#include "core/Workspace.h"
-#include "ui/Prompts.h"
-#include "ui/SecondScreen.h"
+#include "ChoiceFile.h"
+#include "Workspace.h"
+#include "Prompts.h"
+#include "SecondScreen.h"
 
 namespace brevath::ui {
 

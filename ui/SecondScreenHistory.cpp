@@ -9,9 +9,9 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
-#include "core/Workspace.h"
-#include "ui/EntryCompleter.h"
-#include "ui/SecondScreen.h"
+#include "Workspace.h"
+#include "EntryCompleter.h"
+#include "SecondScreen.h"
 
 namespace brevath::ui {
 

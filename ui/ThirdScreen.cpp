@@ -1,4 +1,4 @@
-#include "ui/ThirdScreen.h"
+#include "ThirdScreen.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -7,15 +7,15 @@
 #include <QSplitter>
 #include <QTreeWidget>
 
-#include "core/Workspace.h"
-#include "export/HtmlExport.h"
-#include "export/TextExport.h"
-#include "ui/Controls.h"
-#include "ui/GoalTips.h"
-#include "ui/Prompts.h"
-#include "ui/ResultListView.h"
-#include "ui/ResultsLayout.h"
-#include "ui/RiseChart.h"
+#include "Workspace.h"
+#include "HtmlExport.h"
+#include "TextExport.h"
+#include "Controls.h"
+#include "GoalTips.h"
+#include "Prompts.h"
+#include "ResultListView.h"
+#include "ResultsLayout.h"
+#include "RiseChart.h"
 
 namespace brevath::ui {
 

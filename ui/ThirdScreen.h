@@ -3,11 +3,11 @@
 
 #include <array>
 
-#include "core/ChoiceList.h"
-#include "core/ResultTable.h"
-#include "export/ExportOutcome.h"
-#include "ui/CommonDialog.h"
-#include "ui/ProgramWindow.h"
+#include "ChoiceList.h"
+#include "ResultTable.h"
+#include "Outcome.h"
+#include "CommonDialog.h"
+#include "ProgramWindow.h"
 
 class QPushButton;
 class QSplitter;

@@ -1,4 +1,4 @@
-#include "ui/Twips.h"
+#include "Twips.h"
 
 #include <cmath>
 

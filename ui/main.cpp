@@ -1,10 +1,10 @@
 #include <QApplication>
 #include <memory>
 
-#include "ui/Program.h"
-#include "ui/QtPrompts.h"
-#include "ui/ScreenshotTour.h"
-#include "ui/ScriptedPrompts.h"
+#include "Program.h"
+#include "QtPrompts.h"
+#include "ScreenshotTour.h"
+#include "ScriptedPrompts.h"
 
 int main(int argc, char *argv[])
 {

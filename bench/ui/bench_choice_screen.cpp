@@ -12,9 +12,9 @@
 #include <malloc.h>
 #include <map>
 
-#include "core/Workspace.h"
-#include "ui/ScriptedPrompts.h"
-#include "ui/SecondScreen.h"
+#include "Workspace.h"
+#include "ScriptedPrompts.h"
+#include "SecondScreen.h"
 
 using namespace brevath;
 using namespace brevath::ui;

@@ -7,7 +7,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
-#include "ui/Controls.h"
+#include "Controls.h"
 
 namespace brevath::testing {
 

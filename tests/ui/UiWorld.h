@@ -7,13 +7,13 @@
 #include <memory>
 
 #include "TestWorld.h"
-#include "ui/FirstScreen.h"
-#include "ui/HelpScreen.h"
-#include "ui/Language.h"
-#include "ui/Program.h"
-#include "ui/ScriptedPrompts.h"
-#include "ui/SecondScreen.h"
-#include "ui/ThirdScreen.h"
+#include "FirstScreen.h"
+#include "HelpScreen.h"
+#include "Language.h"
+#include "Program.h"
+#include "ScriptedPrompts.h"
+#include "SecondScreen.h"
+#include "ThirdScreen.h"
 
 namespace brevath::testing {
 

@@ -13,10 +13,10 @@
 #include <QValueAxis>
 
 #include "UiWorld.h"
-#include "core/TextFile.h"
-#include "i18n/CaptionTable.h"
-#include "ui/Controls.h"
-#include "ui/RiseChart.h"
+#include "TextFile.h"
+#include "CaptionTable.h"
+#include "Controls.h"
+#include "RiseChart.h"
 
 using namespace brevath;
 using namespace brevath::testing;

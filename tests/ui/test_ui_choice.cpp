@@ -10,8 +10,8 @@
 #include <QWheelEvent>
 
 #include "UiWorld.h"
-#include "i18n/CaptionTable.h"
-#include "ui/Controls.h"
+#include "CaptionTable.h"
+#include "Controls.h"
 
 using namespace brevath;
 using namespace brevath::testing;

@@ -10,9 +10,9 @@
 #include <QPushButton>
 
 #include "UiWorld.h"
-#include "core/TextFile.h"
-#include "i18n/CaptionTable.h"
-#include "ui/Controls.h"
+#include "TextFile.h"
+#include "CaptionTable.h"
+#include "Controls.h"
 
 using namespace brevath;
 using namespace brevath::testing;

@@ -7,10 +7,10 @@
 #include <QTreeWidget>
 
 #include "UiWorld.h"
-#include "core/TextFile.h"
-#include "export/TextExport.h"
-#include "ui/Controls.h"
-#include "ui/ResultsLayout.h"
+#include "TextFile.h"
+#include "TextExport.h"
+#include "Controls.h"
+#include "ResultsLayout.h"
 
 using namespace brevath;
 using namespace brevath::testing;

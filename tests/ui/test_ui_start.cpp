@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 
 #include "UiWorld.h"
-#include "i18n/CaptionTable.h"
+#include "CaptionTable.h"
 
 using namespace brevath;
 using namespace brevath::testing;

@@ -1,4 +1,4 @@
-#include "core/SearchKey.h"
+#include "SearchKey.h"
 
 namespace brevath {
 

@@ -1,4 +1,4 @@
-#include "core/Numbers.h"
+#include "Numbers.h"
 
 #include <cmath>
 #include <cstdlib>

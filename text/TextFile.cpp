@@ -1,4 +1,4 @@
-#include "core/TextFile.h"
+#include "TextFile.h"
 
 #include <QFile>
 #include <QFileInfo>

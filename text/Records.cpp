@@ -1,4 +1,4 @@
-#include "core/Records.h"
+#include "Records.h"
 
 namespace brevath {
 

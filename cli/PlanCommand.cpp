@@ -2,7 +2,8 @@
 
 #include <QCommandLineParser>
 
-#include "ChoiceFile.h"
+#include "ChoiceFilters.h"
+#include "GoalRows.h"
 #include "Workspace.h"
 #include "HtmlExport.h"
 #include "TextExport.h"
@@ -122,18 +123,15 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     }
 
     const QString choicePath = parser.positionalArguments().constFirst();
-    const ChoiceFileLoad load = ReadChoiceFile(choicePath, workspace.captions);
+    const CategoryStates allTicked = [] { CategoryStates all; all.fill(true); return all; }();
+    GoalRowsLoad load = ReadGoalRows(choicePath, workspace.captions, int(TypeListItems(workspace.captions, allTicked).size()));
     if (!load.ok) {
         print(err, load.message);
         return ExitFailure;
     }
-    std::array<QString, kChoiceRows> rowTexts;
-    for (size_t i = 0; i < load.rows.size(); ++i) {
-        rowTexts[i] = load.rows[i].text;
-        workspace.rowKinds[i] = load.rows[i].kind;
-    }
+    workspace.goals = std::move(load.rows);
 
-    const PlanRun run = MakePlan(workspace, rowTexts);
+    const PlanRun run = MakePlan(workspace);
     if (!run.ok) {
         print(err, commitFailed);
         return ExitFailure;

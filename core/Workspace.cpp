@@ -7,7 +7,7 @@ namespace brevath {
 QStringList Workspace::LoadCatalogue()
 {
     ClearChoiceList(choices);
-    rowKinds.fill(0);
+    goals.kinds.fill(0);
     results.clear();
     return brevath::LoadCatalogue(language.catalogueFiles, captions.entry(Caption::ReadFailed), catalogue);
 }
@@ -29,10 +29,10 @@ std::optional<QStringList> LoadLanguageSettings(Workspace &workspace, const QStr
     return LoadLanguageWord(workspace, programDir, *word);
 }
 
-PlanRun MakePlan(Workspace &workspace, const std::array<QString, kChoiceRows> &rowTexts)
+PlanRun MakePlan(Workspace &workspace)
 {
     PlanRun run;
-    if (!BuildChoiceList(rowTexts, workspace.rowKinds, workspace.choices, workspace.catalogue, workspace.captions))
+    if (!BuildChoiceList(workspace.goals, workspace.choices, workspace.catalogue, workspace.captions))
         return run;
     run.rows = SimulateRise(workspace.choices, workspace.catalogue, workspace.captions,
                             RiseStart::FromInputs(workspace.inputs), workspace.results);

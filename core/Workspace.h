@@ -10,6 +10,7 @@
 #include "Catalogue.h"
 #include "ChoiceFilters.h"
 #include "ChoiceList.h"
+#include "GoalRows.h"
 #include "PlanInputs.h"
 #include "ResultTable.h"
 #include "CaptionTable.h"
@@ -23,7 +24,7 @@ struct Workspace
     LanguageSettings language;
     Catalogue catalogue;
     ChoiceList choices;
-    RowKinds rowKinds{};
+    GoalRows goals;
     ChoiceFilters filters;
     ResultTable results;
     PlanInputs inputs;
@@ -47,8 +48,8 @@ struct PlanRun
     std::vector<ResultRow> rows;   // what the result list shows, one per level
 };
 
-// What the results screen does on entry: rebuild the ChoiceList from the screen rows and
+// What the results screen does on entry: rebuild the ChoiceList from the goal rows and
 // play the rise from the committed inputs.
-PlanRun MakePlan(Workspace &workspace, const std::array<QString, kChoiceRows> &rowTexts);
+PlanRun MakePlan(Workspace &workspace);
 
 } // namespace brevath

@@ -188,27 +188,20 @@ Workspace choiceWorld()
     return world;
 }
 
-struct ScreenRows
-{
-    std::array<QString, kChoiceRows> texts;
-    RowKinds kinds{};
-};
-
-ScreenRows screenRows(const ChoiceFileLoad &load)
+// The rows of a build with every category ticked, as the screen would hold them.
+GoalRows screenRows(const ChoiceFileLoad &load, const CaptionTable &captions)
 {
     FUZZ_CHECK(load.ok && load.rows.size() == size_t(kChoiceRows));
-    ScreenRows rows;
-    for (int i = 0; i < kChoiceRows; ++i) {
-        const LoadedChoiceRow &row = load.rows[size_t(i)];
+    for (const LoadedChoiceRow &row : load.rows) {
         // A statistic selects its own item; a field 1 just above 0 selects the item before them.
         if (row.kind > 0)
             FUZZ_CHECK(row.kind % kStatTargetScale == 0 && row.typeFromEnd == TargetStat(row.kind)
                        && row.typeFromEnd >= 1 && row.typeFromEnd <= kStatCount);
         else
             FUZZ_CHECK(row.typeFromEnd == -1 || (row.typeFromEnd == 0 && row.kind == 0));
-        rows.texts[size_t(i)] = row.text;
-        rows.kinds[size_t(i)] = row.kind;
     }
+    GoalRows rows = FreshGoalRows(captions, 1 + kCategoryCount + kStatCount);
+    ApplyChoiceLoad(rows, load);
     return rows;
 }
 
@@ -220,17 +213,17 @@ void choiceFile(QByteArrayView input)
         FUZZ_CHECK(load.rows.size() < size_t(kChoiceRows));
         return;
     }
-    ScreenRows rows = screenRows(load);
+    GoalRows rows = screenRows(load, world.captions);
     ChoiceList list;
-    if (!BuildChoiceList(rows.texts, rows.kinds, list, world.catalogue, world.captions))
+    if (!BuildChoiceList(rows, list, world.catalogue, world.captions))
         return;
     FUZZ_CHECK(list.rows.size() <= size_t(kChoiceRows));
 
     // What is saved loads back as the same goals.
     const QByteArray saved = ChoiceFileBytes(list, world.catalogue);
-    ScreenRows again = screenRows(ParseChoiceText(DecodeWindows1252(saved), world.captions));
+    GoalRows again = screenRows(ParseChoiceText(DecodeWindows1252(saved), world.captions), world.captions);
     ChoiceList reloaded;
-    FUZZ_CHECK(BuildChoiceList(again.texts, again.kinds, reloaded, world.catalogue, world.captions));
+    FUZZ_CHECK(BuildChoiceList(again, reloaded, world.catalogue, world.captions));
     FUZZ_CHECK(reloaded.rows.size() == list.rows.size());
     for (size_t c = 0; c < list.rows.size(); ++c)
         FUZZ_CHECK(reloaded.rows[c].entry == list.rows[c].entry && reloaded.rows[c].target == list.rows[c].target);
@@ -297,9 +290,8 @@ void wholePlan(QByteArrayView input)
         FUZZ_CHECK(load.message == world.captions.message(Caption::ReadFailed, choicePath));
         return;
     }
-    const ScreenRows rows = screenRows(load);
-    world.rowKinds = rows.kinds;
-    const PlanRun run = MakePlan(world, rows.texts);
+    world.goals = screenRows(load, world.captions);
+    const PlanRun run = MakePlan(world);
     if (!run.ok)
         return;
 

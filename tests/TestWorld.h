@@ -51,4 +51,11 @@ inline std::array<QString, kChoiceRows> rowTexts(const CaptionTable &captions, c
     return rows;
 }
 
+// The plan of these row texts, the kinds already in the world.
+inline PlanRun MakePlan(Workspace &world, const std::array<QString, kChoiceRows> &texts)
+{
+    world.goals.texts = texts;
+    return brevath::MakePlan(world);
+}
+
 } // namespace brevath::testing

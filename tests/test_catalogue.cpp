@@ -119,7 +119,7 @@ private slots:
         const int fixtureCount = world.catalogue.count();
         QVERIFY(fixtureCount > 5);
         world.choices.rows.push_back({1, 0, true});
-        world.rowKinds[4] = 3 * 65536;
+        world.goals.kinds[4] = 3 * 65536;
         world.results.setRow(7, ResultRow{QStringLiteral("x")});
 
         QTemporaryDir dir;
@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(world.catalogue.entry(9).Requirement(6), 6);
         QCOMPARE(world.catalogue.entry(9).extra, 7);
         QCOMPARE(world.choices.last(), -1);
-        QCOMPARE(world.rowKinds[4], 0);
+        QCOMPARE(world.goals.kinds[4], 0);
         QCOMPARE(world.results.row(7)[0], u"");
     }
 };

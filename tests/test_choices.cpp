@@ -22,17 +22,17 @@ private slots:
                                           QStringLiteral("40"), QStringLiteral("Goal typed by hand"),
                                           QStringLiteral("No such thing"), QStringLiteral("(none)"),
                                           QStringLiteral("club")});
-        w.rowKinds[2] = 2 * 65536;
-        QVERIFY(BuildChoiceList(rows, w.rowKinds, w.choices, w.catalogue, w.captions));
+        w.goals.kinds[2] = 2 * 65536;
+        QVERIFY(BuildChoiceList(rows, w.goals.kinds, w.choices, w.catalogue, w.captions));
         QCOMPARE(w.choices.last(), 1);
         QCOMPARE(w.choices.rows[0].entry, w.catalogue.FindByName(QStringLiteral("Club")));
         QCOMPARE(w.choices.rows[0].target, 0);
         QCOMPARE(w.choices.rows[1].entry, -1);
         QCOMPARE(w.choices.rows[1].target, 2 * 65536 + 40);
-        QCOMPARE(w.rowKinds[2], 2 * 65536 + 40);
+        QCOMPARE(w.goals.kinds[2], 2 * 65536 + 40);
 
         // A second build packs again from the statistic, not onto the old value.
-        QVERIFY(BuildChoiceList(rows, w.rowKinds, w.choices, w.catalogue, w.captions));
+        QVERIFY(BuildChoiceList(rows, w.goals.kinds, w.choices, w.catalogue, w.captions));
         QCOMPARE(w.choices.rows[1].target, 2 * 65536 + 40);
         QCOMPARE(w.choices.last(), 1);
     }
@@ -41,9 +41,9 @@ private slots:
     {
         Workspace w = fixtureWorld();
         const auto add = [&](const QString &text) {
-            w.rowKinds[0] = 1 * 65536;
+            w.goals.kinds[0] = 1 * 65536;
             ClearChoiceList(w.choices);
-            return AddRowChoice(text, 0, w.rowKinds, w.choices, w.catalogue, w.captions);
+            return AddRowChoice(text, 0, w.goals.kinds, w.choices, w.catalogue, w.captions);
         };
         QCOMPARE(add(QStringLiteral("40.5")), AddRowResult::Added);
         QCOMPARE(w.choices.rows[0].target, 65536 + 40);
@@ -56,19 +56,19 @@ private slots:
         for (const char *bad : {"70000", "65535.5", "-1", "99999999999", "1e309"}) {
             QCOMPARE(add(QLatin1String(bad)), AddRowResult::TargetOutOfRange);
             QCOMPARE(w.choices.last(), -1);
-            QCOMPARE(w.rowKinds[0], 65536);
+            QCOMPARE(w.goals.kinds[0], 65536);
         }
         const auto rows = rowTexts(w.captions, {QStringLiteral("Club"), QStringLiteral("70000")});
-        w.rowKinds[1] = 1 * 65536;
-        QVERIFY(!BuildChoiceList(rows, w.rowKinds, w.choices, w.catalogue, w.captions));
+        w.goals.kinds[1] = 1 * 65536;
+        QVERIFY(!BuildChoiceList(rows, w.goals.kinds, w.choices, w.catalogue, w.captions));
     }
 
     void emptyPlaceholderWordMakesEveryRowEmpty()
     {
         Workspace w = fixtureWorld();
         w.captions.setEntry(Caption::PlaceholderWord, QString());
-        w.rowKinds[1] = 65536;
-        QVERIFY(BuildChoiceList(rowTexts(w.captions, {QStringLiteral("Club"), QStringLiteral("5")}), w.rowKinds,
+        w.goals.kinds[1] = 65536;
+        QVERIFY(BuildChoiceList(rowTexts(w.captions, {QStringLiteral("Club"), QStringLiteral("5")}), w.goals.kinds,
                                 w.choices, w.catalogue, w.captions));
         QCOMPARE(w.choices.last(), -1);
     }
@@ -117,9 +117,9 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("plan"));
         auto rows = rowTexts(w.captions, {QStringLiteral("Club"), QStringLiteral("30"), PlaceholderText(w.captions, 2),
                                           QStringLiteral("Spark"), QStringLiteral("40.5")});
-        w.rowKinds[1] = 65536;
-        w.rowKinds[4] = 3 * 65536;
-        const SaveOutcome saved = SaveChoiceFile(path, rows, w.rowKinds, w.choices, w.catalogue, w.captions);
+        w.goals.kinds[1] = 65536;
+        w.goals.kinds[4] = 3 * 65536;
+        const SaveOutcome saved = SaveChoiceFile(path, rows, w.goals.kinds, w.choices, w.catalogue, w.captions);
         QVERIFY(saved.ok);
         QCOMPARE(readBytes(path), QByteArray("0\tClub\r\n1\t30\r\n0\tSpark\r\n3\t40\r\n"));
 
@@ -142,14 +142,14 @@ private slots:
         Workspace w = fixtureWorld();
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("empty.txt"));
-        QVERIFY(SaveChoiceFile(path, rowTexts(w.captions, {}), w.rowKinds, w.choices, w.catalogue, w.captions).ok);
+        QVERIFY(SaveChoiceFile(path, rowTexts(w.captions, {}), w.goals.kinds, w.choices, w.catalogue, w.captions).ok);
         QCOMPARE(readBytes(path), QByteArray());
 
         CatalogueEntry odd;
         odd.name = QStringLiteral("Bow, of the North");
         w.catalogue.append(odd);
         const int oddEntry = w.catalogue.count();
-        QVERIFY(SaveChoiceFile(path, rowTexts(w.captions, {odd.name}), w.rowKinds, w.choices, w.catalogue,
+        QVERIFY(SaveChoiceFile(path, rowTexts(w.captions, {odd.name}), w.goals.kinds, w.choices, w.catalogue,
                                w.captions).ok);
         QCOMPARE(readBytes(path), QByteArray("\"0\tBow, of the North\"\r\n"));
         const ChoiceFileLoad load = ReadChoiceFile(path, w.captions);
@@ -163,16 +163,16 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("kept.txt"));
         writeBytes(path, "0\tClub\r\n");
-        w.rowKinds[0] = 65536;
-        const SaveOutcome outcome = SaveChoiceFile(path, rowTexts(w.captions, {QStringLiteral("70000")}), w.rowKinds,
+        w.goals.kinds[0] = 65536;
+        const SaveOutcome outcome = SaveChoiceFile(path, rowTexts(w.captions, {QStringLiteral("70000")}), w.goals.kinds,
                                                    w.choices, w.catalogue, w.captions);
         QVERIFY(!outcome.ok);
         QCOMPARE(outcome.message, QStringLiteral("Could not save ") + path);
         QCOMPARE(readBytes(path), QByteArray("0\tClub\r\n"));
 
-        w.rowKinds[0] = 0;
+        w.goals.kinds[0] = 0;
         const QString blocked = dir.filePath(QStringLiteral("kept.txt/inside"));
-        QVERIFY(!SaveChoiceFile(blocked, rowTexts(w.captions, {QStringLiteral("Club")}), w.rowKinds, w.choices,
+        QVERIFY(!SaveChoiceFile(blocked, rowTexts(w.captions, {QStringLiteral("Club")}), w.goals.kinds, w.choices,
                                 w.catalogue, w.captions).ok);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.txt"});
     }

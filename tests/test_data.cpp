@@ -3,6 +3,7 @@
 #include <QDirIterator>
 #include <QTest>
 
+#include "GoalRows.h"
 #include "TestWorld.h"
 #include "ChoiceFile.h"
 #include "Records.h"
@@ -121,24 +122,22 @@ private slots:
                 QDir(kDataDir + QStringLiteral("/examples")).entryList({language + QStringLiteral("_*.txt")});
             QCOMPARE(examples.size(), 3);
             for (const QString &example : examples) {
-                const ChoiceFileLoad load =
-                    ReadChoiceFile(kDataDir + QStringLiteral("/examples/") + example, world.captions);
+                GoalRowsLoad load = ReadGoalRows(kDataDir + QStringLiteral("/examples/") + example, world.captions, 16);
                 QVERIFY(load.ok);
-                std::array<QString, kChoiceRows> texts;
+                const QString placeholder = world.captions.entry(Caption::PlaceholderWord);
                 int goals = 0;
                 for (int i = 0; i < kChoiceRows; ++i) {
-                    texts[i] = load.rows[i].text;
-                    world.rowKinds[i] = load.rows[i].kind;
-                    if (load.rows[i].kind == 0 && !texts[i].startsWith(world.captions.entry(Caption::PlaceholderWord))) {
-                        QVERIFY2(world.catalogue.FindByName(texts[i]) > 0, qPrintable(example + u' ' + texts[i]));
-                    }
-                    goals += texts[i].startsWith(world.captions.entry(Caption::PlaceholderWord)) ? 0 : 1;
+                    const QString &text = load.rows.texts[i];
+                    if (load.rows.kinds[i] == 0 && !text.startsWith(placeholder))
+                        QVERIFY2(world.catalogue.FindByName(text) > 0, qPrintable(example + u' ' + text));
+                    goals += text.startsWith(placeholder) ? 0 : 1;
                 }
                 QVERIFY2(goals >= 10 && goals <= 30, qPrintable(example));
 
                 world.inputs = PlanInputs();
                 QVERIFY(CommitSheet(DefaultSheetTexts(), {}, world.inputs));
-                const PlanRun run = MakePlan(world, texts);
+                world.goals = std::move(load.rows);
+                const PlanRun run = brevath::MakePlan(world);
                 QVERIFY(run.ok);
                 QCOMPARE(world.choices.last() + 1, goals);
                 for (const ChoiceRow &row : world.choices.rows)

@@ -34,7 +34,7 @@ int goldenPlan(Workspace &w)
     w.inputs.SDPV = 70;
     w.inputs.SDPM = 50;
     w.inputs.Priority = Sag;
-    w.rowKinds[1] = 65536;
+    w.goals.kinds[1] = 65536;
     const PlanRun run = MakePlan(w, rowTexts(w.captions, {QStringLiteral("Spark"), QStringLiteral("14"),
                                                           QStringLiteral("Épée <dorée> & \"fine\""),
                                                           QStringLiteral("Blaze")}));

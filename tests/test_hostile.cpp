@@ -509,7 +509,7 @@ private slots:
         Workspace w = fixtureWorld();
         w.inputs.SDLevel = 1;
         w.inputs.Priority = 3;
-        w.rowKinds[1] = 65536;
+        w.goals.kinds[1] = 65536;
         const auto rows = rowTexts(w.captions, {QStringLiteral("Club"), QStringLiteral("30")});
         const PlanRun run = MakePlan(w, rows);
         QVERIFY(run.ok);
@@ -527,7 +527,7 @@ private slots:
         {
             FileSizeLimit limit(8);
             QVERIFY(limit.ok());
-            SaveOutcome outcome = SaveChoiceFile(choices, rows, w.rowKinds, w.choices, w.catalogue, w.captions);
+            SaveOutcome outcome = SaveChoiceFile(choices, rows, w.goals.kinds, w.choices, w.catalogue, w.captions);
             QCOMPARE(outcome.ok, false);
             QCOMPARE(outcome.message, QStringLiteral("Could not save ") + choices);
             outcome = SaveTxt(txt, w.results, n, w.captions);
@@ -543,7 +543,7 @@ private slots:
         QCOMPARE(folderEntries(dir.path()), before); // no temporary file left behind
 
         // The same saves with room to write succeed, so the failures above came from the limit.
-        QVERIFY(SaveChoiceFile(choices, rows, w.rowKinds, w.choices, w.catalogue, w.captions).ok);
+        QVERIFY(SaveChoiceFile(choices, rows, w.goals.kinds, w.choices, w.catalogue, w.captions).ok);
         QVERIFY(SaveTxt(txt, w.results, n, w.captions).ok);
         QVERIFY(SaveHtml(html, w.results, n, w.captions).ok);
         QVERIFY(WriteLanguageWord(settings, QStringLiteral("a word longer than the limit")));
@@ -573,7 +573,7 @@ private slots:
         targets << link;
         const QStringList before = folderEntries(dir.path());
         for (const QString &path : std::as_const(targets)) {
-            QCOMPARE(SaveChoiceFile(path, rows, w.rowKinds, w.choices, w.catalogue, w.captions).message,
+            QCOMPARE(SaveChoiceFile(path, rows, w.goals.kinds, w.choices, w.catalogue, w.captions).message,
                      QStringLiteral("Could not save ") + path);
             QCOMPARE(SaveTxt(path, w.results, 0, w.captions).message, QStringLiteral("Could not save to ") + path);
             QCOMPARE(SaveHtml(path, w.results, 0, w.captions).message, QStringLiteral("Could not save to ") + path);

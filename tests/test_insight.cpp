@@ -69,13 +69,13 @@ private slots:
         for (int plan = 0; plan < 300; ++plan) {
             setStart(w, int(random.bounded(-1, 200)), int(random.bounded(0, 90)), int(random.bounded(1, 6)));
             std::array<QString, kChoiceRows> texts;
-            w.rowKinds.fill(0);
+            w.goals.kinds.fill(0);
             const int goals = int(random.bounded(0, 30));
             for (int i = 0; i < kChoiceRows; ++i) {
                 if (i >= goals) {
                     texts[size_t(i)] = PlaceholderText(w.captions, i);
                 } else if (random.bounded(5) == 0) {
-                    w.rowKinds[size_t(i)] = PackStatTarget(int(random.bounded(1, 6)), 0);
+                    w.goals.kinds[size_t(i)] = PackStatTarget(int(random.bounded(1, 6)), 0);
                     texts[size_t(i)] = QString::number(random.bounded(0, 400));
                 } else {
                     texts[size_t(i)] = w.catalogue.entry(1 + int(random.bounded(w.catalogue.count()))).name;
@@ -152,23 +152,23 @@ private slots:
         const auto texts = rowTexts(w.captions, {QStringLiteral("Club"), QStringLiteral("30.4"),
                                                  PlaceholderText(w.captions, 2),
                                                  QStringLiteral("Épée <dorée> & \"fine\"")});
-        w.rowKinds[1] = PackStatTarget(Str, 0);
-        const RowKinds kindsBefore = w.rowKinds;
-        const std::optional<QString> text = ChoiceFileText(texts, w.rowKinds, w.catalogue, w.captions);
+        w.goals.kinds[1] = PackStatTarget(Str, 0);
+        const RowKinds kindsBefore = w.goals.kinds;
+        const std::optional<QString> text = ChoiceFileText(texts, w.goals.kinds, w.catalogue, w.captions);
         QVERIFY(text);
-        QCOMPARE(w.rowKinds, kindsBefore);
+        QCOMPARE(w.goals.kinds, kindsBefore);
         QVERIFY(w.choices.rows.empty());
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("plan.txt"));
-        QVERIFY(SaveChoiceFile(path, texts, w.rowKinds, w.choices, w.catalogue, w.captions).ok);
+        QVERIFY(SaveChoiceFile(path, texts, w.goals.kinds, w.choices, w.catalogue, w.captions).ok);
         QCOMPARE(EncodeWindows1252(*text), readBytes(path));
         QCOMPARE(*text, QStringLiteral("0\tClub\r\n1\t30\r\n0\tÉpée <dorée> & \"fine\"\r\n"));
 
-        w.rowKinds[1] = PackStatTarget(Str, 0);
+        w.goals.kinds[1] = PackStatTarget(Str, 0);
         auto tooLarge = texts;
         tooLarge[1] = QStringLiteral("70000");
-        QCOMPARE(ChoiceFileText(tooLarge, w.rowKinds, w.catalogue, w.captions), std::nullopt);
+        QCOMPARE(ChoiceFileText(tooLarge, w.goals.kinds, w.catalogue, w.captions), std::nullopt);
     }
 };
 

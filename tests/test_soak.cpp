@@ -108,14 +108,14 @@ void fillCatalogue(Dice &dice, Catalogue &catalogue)
 std::array<QString, kChoiceRows> randomRows(Dice &dice, Workspace &w)
 {
     std::array<QString, kChoiceRows> rows;
-    w.rowKinds.fill(0);
+    w.goals.kinds.fill(0);
     const int used = dice.below(kChoiceRows + 1);
     for (int i = 0; i < kChoiceRows; ++i) {
         const int kind = dice.below(10);
         if (i >= used || kind < 2) {
             rows[size_t(i)] = PlaceholderText(w.captions, i);
         } else if (kind < 5) {
-            w.rowKinds[size_t(i)] = (1 + dice.below(kStatCount)) * kStatTargetScale;
+            w.goals.kinds[size_t(i)] = (1 + dice.below(kStatCount)) * kStatTargetScale;
             // A rare target that cannot be packed refuses the whole plan.
             rows[size_t(i)] = dice.chance(1) ? dice.number() : QString::number(dice.below(150));
         } else if (kind < 9 && w.catalogue.count() > 0) {
@@ -182,7 +182,7 @@ private slots:
             // Now and then through the files, so the file edge soaks too.
             if (p % 100 == 0) {
                 const ChoiceList built = w.choices;
-                QVERIFY(SaveChoiceFile(choicePath, rows, w.rowKinds, w.choices, w.catalogue, w.captions).ok);
+                QVERIFY(SaveChoiceFile(choicePath, rows, w.goals.kinds, w.choices, w.catalogue, w.captions).ok);
                 const ChoiceFileLoad load = ReadChoiceFile(choicePath, w.captions);
                 QVERIFY(load.ok);
                 std::array<QString, kChoiceRows> again;

@@ -175,7 +175,7 @@ void SecondScreen::MakeCombos(const CategoryStates &ticked, QProgressBar *progre
     if (progress)
         progress->setValue(0);
 
-    m_workspace.rowKinds.fill(0);
+    m_workspace.goals.kinds.fill(0);
     m_workspace.filters = ReadChoiceFilters(ticked, m_workspace.inputs);
     m_typeEntries.clear();
     m_entryLists.FillAll(Choix1, m_workspace.catalogue, captions, m_workspace.filters, progress);
@@ -242,7 +242,7 @@ void SecondScreen::TypeObjet_Click(int row)
     const QComboBox *type = TypeObjet[size_t(row)];
     m_handledType[size_t(row)] = type->currentIndex();
     const bool statistic = type->currentData().toInt() == kStatTypeCode;
-    m_workspace.rowKinds[size_t(row)] =
+    m_workspace.goals.kinds[size_t(row)] =
         statistic ? PackStatTarget(StatOfTypePosition(type->currentIndex(), type->count()), 0) : 0;
     giveTypeList(row);
 }
@@ -274,7 +274,7 @@ void SecondScreen::Down_Click(int slot)
         remembered << Choix1[size_t(k)]->currentText();
     for (int k = lNMax - 1; k >= r; --k) {
         Choix1[size_t(k + 1)]->setEditText(Choix1[size_t(k)]->currentText());
-        m_workspace.rowKinds[size_t(k + 1)] = m_workspace.rowKinds[size_t(k)];
+        m_workspace.goals.kinds[size_t(k + 1)] = m_workspace.goals.kinds[size_t(k)];
         selectType(k + 1, TypeObjet[size_t(k)]->currentIndex());
     }
     Choix1[size_t(r)]->setEditText(remembered.value(0));

@@ -23,7 +23,7 @@ void SecondScreen::Command3_Click()
     const QString path = CommonDialog1.ShowSave();
     if (path.isEmpty())
         return;
-    const SaveOutcome outcome = SaveChoiceFile(path, RowTexts(), m_workspace.rowKinds, m_workspace.choices,
+    const SaveOutcome outcome = SaveChoiceFile(path, RowTexts(), m_workspace.goals.kinds, m_workspace.choices,
                                                m_workspace.catalogue, m_workspace.captions);
     if (!outcome.ok)
         m_prompts.ShowMessage(this, outcome.message);
@@ -40,7 +40,7 @@ void SecondScreen::Command4_Click()
 void SecondScreen::copyRows()
 {
     const std::optional<QString> text =
-        ChoiceFileText(RowTexts(), m_workspace.rowKinds, m_workspace.catalogue, m_workspace.captions);
+        ChoiceFileText(RowTexts(), m_workspace.goals.kinds, m_workspace.catalogue, m_workspace.captions);
     if (!text) {
         m_prompts.ShowMessage(this, m_workspace.captions.message(Caption::ChoiceSaveFailed, kClipboardName));
         return;
@@ -75,7 +75,7 @@ void SecondScreen::applyLoadedRow(int row, const LoadedChoiceRow &loaded)
     if (loaded.typeFromEnd >= 0)
         selectType(row, loaded.typeFromEnd + TypeObjet[size_t(row)]->count() - 6);
     Choix1[size_t(row)]->setEditText(loaded.text);
-    m_workspace.rowKinds[size_t(row)] = loaded.kind;
+    m_workspace.goals.kinds[size_t(row)] = loaded.kind;
 }
 
 } // namespace brevath::ui

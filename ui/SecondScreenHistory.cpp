@@ -95,7 +95,7 @@ ChoiceRowsState SecondScreen::captureRows() const
 {
     ChoiceRowsState rows(Choix1.size());
     for (size_t i = 0; i < rows.size(); ++i)
-        rows[i] = {m_handledType[i], m_workspace.rowKinds[i], Choix1[i]->currentText(), SharesEntryList(int(i))};
+        rows[i] = {m_handledType[i], m_workspace.goals.kinds[i], Choix1[i]->currentText(), SharesEntryList(int(i))};
     return rows;
 }
 
@@ -114,7 +114,7 @@ void SecondScreen::restoreRows(const ChoiceRowsState &rows)
             giveTypeList(int(i));
         }
         m_handledType[i] = row.type;
-        m_workspace.rowKinds[i] = row.kind;
+        m_workspace.goals.kinds[i] = row.kind;
         Choix1[i]->setEditText(row.text);
     }
 }

@@ -69,7 +69,8 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
 
 bool ThirdScreen::MakeList(const std::array<QString, kChoiceRows> &rowTexts)
 {
-    const PlanRun run = MakePlan(m_workspace, rowTexts);
+    m_workspace.goals.texts = rowTexts;
+    const PlanRun run = MakePlan(m_workspace);
     if (!run.ok)
         return false;
     ShowResultRows(ListView1, run.rows);

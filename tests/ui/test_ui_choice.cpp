@@ -115,7 +115,7 @@ private slots:
         chooseType(*world, 5, world->captions().entry(14));
         QCOMPARE(listItems(entryBox(*world, 5)), QStringList({world->captions().entry(67), "Club", "Twin Axe"}));
         QCOMPARE(entryBox(*world, 5)->currentText(), world->captions().entry(67));
-        QCOMPARE(world->session().rowKinds[5], 0);
+        QCOMPARE(world->session().goals.kinds[5], 0);
         QVERIFY(!world->second().SharesEntryList(5));
         QVERIFY(world->second().SharesEntryList(4));
     }
@@ -125,7 +125,7 @@ private slots:
         auto world = choiceWorld();
         typeEntry(*world, 2, QStringLiteral("Club"));
         chooseType(*world, 2, world->captions().entry(80));
-        QCOMPARE(world->session().rowKinds[2], 3 * 65536);
+        QCOMPARE(world->session().goals.kinds[2], 3 * 65536);
         QCOMPARE(entryBox(*world, 2)->count(), 0);
         QCOMPARE(entryBox(*world, 2)->currentText(), QString());
     }
@@ -150,7 +150,7 @@ private slots:
         button(*world, "Down_14")->click();
         QCOMPARE(typeList(*world, 80)->currentText(), world->captions().entry(78));
         QCOMPARE(entryBox(*world, 80)->currentText(), QStringLiteral("44"));
-        QCOMPARE(world->session().rowKinds[80], 1 * 65536);
+        QCOMPARE(world->session().goals.kinds[80], 1 * 65536);
         QCOMPARE(entryBox(*world, 79)->currentText(), QStringLiteral("44"));
     }
 
@@ -175,7 +175,7 @@ private slots:
         // Each shifted row's list matches its new type.
         QCOMPARE(listItems(entryBox(*world, 2)), QStringList({c.entry(67), "Short Bow", "Long Bow"}));
         QCOMPARE(entryBox(*world, 3)->count(), 0);
-        QCOMPARE(world->session().rowKinds[3], 2 * 65536);
+        QCOMPARE(world->session().goals.kinds[3], 2 * 65536);
     }
 
     void enteringAgainAfterUntickingRebuildsEveryList()
@@ -218,7 +218,7 @@ private slots:
         QCOMPARE(entryBox(*world, 0)->currentText(), QStringLiteral("Club"));
         QCOMPARE(typeList(*world, 1)->currentText(), world->captions().entry(78));
         QCOMPARE(entryBox(*world, 1)->currentText(), QStringLiteral("30"));
-        QCOMPARE(world->session().rowKinds[1], 65536);
+        QCOMPARE(world->session().goals.kinds[1], 65536);
         QCOMPARE(entryBox(*world, 2)->currentText(), accented);
         QCOMPARE(entryBox(*world, 3)->currentText(), world->captions().entry(33) + QStringLiteral(" 4"));
         QVERIFY(world->prompts.messages.isEmpty());

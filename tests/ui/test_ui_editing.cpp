@@ -72,7 +72,7 @@ Rows rowsOf(UiWorld &world)
         rows.texts << entryBox(world, i)->currentText();
         rows.lists << listItems(entryBox(world, i));
     }
-    rows.kinds = world.session().rowKinds;
+    rows.kinds = world.session().goals.kinds;
     return rows;
 }
 

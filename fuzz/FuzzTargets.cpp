@@ -14,6 +14,7 @@
 #include "ChoiceFile.h"
 #include "Numbers.h"
 #include "Records.h"
+#include "ShareCode.h"
 #include "TextFile.h"
 #include "Workspace.h"
 #include "HtmlExport.h"
@@ -308,15 +309,53 @@ void wholePlan(QByteArrayView input)
     FUZZ_CHECK(html->count("<TR>") == n + 1);
 }
 
+// The fixture captions over the English catalogue alone, whose categories follow load order.
+Workspace shareWorld()
+{
+    Workspace world;
+    FUZZ_CHECK(LoadLanguageWord(world, QStringLiteral(BREVATH_FIXTURES), QStringLiteral("testland")).isEmpty());
+    const LanguageSettings english = LanguagePaths(QStringLiteral(BREVATH_DATA), QStringLiteral("english"));
+    FUZZ_CHECK(LoadCatalogue(english.catalogueFiles, QString(), world.catalogue).isEmpty());
+    return world;
+}
+
+void shareCode(QByteArrayView input)
+{
+    static const Workspace world = shareWorld();
+    const ShareCodeRead read = DecodeShareCode(QString::fromUtf8(input));
+    FUZZ_CHECK((read.error == ShareCodeError::None) == read.message.isEmpty());
+    if (read.error != ShareCodeError::None) {
+        FUZZ_CHECK(read.plan == SharedPlan{}); // never half-read
+        return;
+    }
+    // What reads writes back as a code that reads the same, and every cut of it is refused as cut.
+    const QString again = EncodeShareCode(read.plan);
+    FUZZ_CHECK(DecodeShareCode(again).plan == read.plan);
+    for (qsizetype n = 1; n < again.size(); ++n)
+        FUZZ_CHECK(DecodeShareCode(QStringView(again).first(n)).error == ShareCodeError::Cut);
+
+    // Over rows, all goals or none; what loads plays as the same goals.
+    GoalRows rows = FreshGoalRows(world.captions, 1 + kCategoryCount + kStatCount);
+    const GoalRows before = rows;
+    if (ApplySharedGoals(rows, read.plan, world.catalogue, world.captions)) {
+        FUZZ_CHECK(rows == before);
+        return;
+    }
+    ChoiceList list;
+    FUZZ_CHECK(BuildChoiceList(rows, list, world.catalogue, world.captions));
+    FUZZ_CHECK(SharedPlanOf(PlanInputs{}, read.plan.shown, list, world.catalogue).goals == read.plan.goals);
+}
+
 } // namespace
 
-const std::array<FuzzTarget, 7> kTargets = {{
+const std::array<FuzzTarget, 8> kTargets = {{
     {"leading_number", leadingNumber},
     {"records", records},
     {"catalogue", catalogueFile},
     {"captions", captionFile},
     {"settings", settingsFile},
     {"choices", choiceFile},
+    {"share_code", shareCode},
     {"plan", wholePlan},
 }};
 

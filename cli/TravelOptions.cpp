@@ -67,7 +67,7 @@ std::optional<GoalRows> GoalsFrom(const QString &source, const std::optional<Sha
     const std::vector<Catalogue> others =
         LinedUpCatalogues(dataDir, workspace.language.language, workspace.catalogue);
     if (const int n = TranslateGoals(load.rows, workspace.catalogue, others, workspace.captions))
-        say(err, QCoreApplication::translate("Brevath", "%n goal(s) translated from another language.", nullptr, n));
+        say(err, TranslatedGoalsMessage(n));
     return load.rows;
 }
 

@@ -1,5 +1,6 @@
 #include "GoalTranslation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -122,6 +123,11 @@ int TranslateGoals(GoalRows &rows, const Catalogue &inForce, const std::vector<C
         ++translated;
     }
     return translated;
+}
+
+QString TranslatedGoalsMessage(int n)
+{
+    return QCoreApplication::translate("Brevath", "%n goal(s) translated from another language.", nullptr, n);
 }
 
 } // namespace brevath

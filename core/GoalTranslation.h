@@ -43,5 +43,7 @@ bool RowNamesNothing(const GoalRows &rows, int row, const Catalogue &catalogue, 
 // takes the name of the entry at that place. Returns how many rows were translated.
 int TranslateGoals(GoalRows &rows, const Catalogue &inForce, const std::vector<Catalogue> &others,
                    const CaptionTable &captions);
+// What to tell the player about n translated goals.
+QString TranslatedGoalsMessage(int n);
 
 } // namespace brevath

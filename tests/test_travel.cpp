@@ -119,11 +119,14 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("expected"); // the file whose rows the translation gives
         QTest::addColumn<int>("translated");
-        QTest::addColumn<bool>("ownData"); // a French catalogue with one bow more: nothing lines up
-        QTest::newRow("French mage in German") << "german" << example("french_mage") << example("german_mage") << 29 << false;
-        QTest::newRow("German bowman in English") << "english" << example("german_bowman") << example("english_bowman") << 20 << false;
-        QTest::newRow("English warrior as it is") << "english" << example("english_warrior") << example("english_warrior") << 0 << false;
-        QTest::newRow("catalogues not lined up") << "german" << example("french_mage") << example("french_mage") << 0 << true;
+        QTest::addColumn<int>("others");  // languages that line up with the one in force
+        QTest::addColumn<QByteArray>("bow"); // a user's own data: a line added to the French bows, or
+                                             // the first English bow renamed after the first French goal
+        QTest::newRow("French mage in German") << "german" << example("french_mage") << example("german_mage") << 29 << 2 << QByteArray();
+        QTest::newRow("German bowman in English") << "english" << example("german_bowman") << example("english_bowman") << 20 << 2 << QByteArray();
+        QTest::newRow("English warrior as it is") << "english" << example("english_warrior") << example("english_warrior") << 0 << 2 << QByteArray();
+        QTest::newRow("French not lined up") << "german" << example("french_mage") << example("french_mage") << 0 << 1 << QByteArray("+Arc de plus");
+        QTest::newRow("a name at two places") << "german" << example("french_mage") << example("german_mage") << 28 << 2 << QByteArray("Robe de lin du novice");
     }
     void goalsTranslate()
     {
@@ -131,28 +134,33 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, expected);
         QFETCH(int, translated);
-        QFETCH(bool, ownData);
+        QFETCH(int, others);
+        QFETCH(QByteArray, bow);
         QTemporaryDir dir;
-        QString data = kData;
-        if (ownData) {
-            data = dir.path();
-            for (const QString &word : {language, QStringLiteral("french")}) {
+        const QString data = bow.isEmpty() ? kData : dir.path();
+        if (!bow.isEmpty()) {
+            for (const QString &word : {QStringLiteral("english"), QStringLiteral("french"), QStringLiteral("german")}) {
                 QVERIFY(QDir(data).mkdir(word));
                 QVERIFY(QFile::copy(kData + u'/' + word + QStringLiteral(".txt"), data + u'/' + word + QStringLiteral(".txt")));
                 for (const QString &path : LanguagePaths(kData, word).catalogueFiles)
                     QVERIFY(QFile::copy(path, data + u'/' + word + u'/' + QFileInfo(path).fileName()));
             }
-            QFile bows(LanguagePaths(data, QStringLiteral("french")).catalogueFiles[0]);
-            QVERIFY(bows.open(QIODevice::Append) && bows.write("Arc de plus\t1\t1\t1\t1\t1\r\n") > 0);
+            const bool added = bow.startsWith('+');
+            const QString bows = LanguagePaths(data, QLatin1String(added ? "french" : "english")).catalogueFiles[0];
+            QByteArray lines = readBytes(bows);
+            writeBytes(bows, added ? lines + bow.sliced(1) + "\r\n" : bow + lines.sliced(lines.indexOf('\t')));
         }
         const Workspace world = dataWorld(data, language);
         const int types = 1 + kCategoryCount + kStatCount;
         GoalRowsLoad load = ReadGoalRows(file, world.captions, types);
         QVERIFY(load.ok);
-        const std::vector<Catalogue> others = LinedUpCatalogues(data, language, world.catalogue);
-        QCOMPARE(others.size(), size_t(ownData ? 0 : 2));
-        QCOMPARE(TranslateGoals(load.rows, world.catalogue, others, world.captions), translated);
-        QVERIFY(load.rows == ReadGoalRows(expected, world.captions, types).rows);
+        const std::vector<Catalogue> lined = LinedUpCatalogues(data, language, world.catalogue);
+        QCOMPARE(int(lined.size()), others);
+        QCOMPARE(TranslateGoals(load.rows, world.catalogue, lined, world.captions), translated);
+        GoalRows wanted = ReadGoalRows(expected, world.captions, types).rows;
+        if (!bow.startsWith('+') && !bow.isEmpty())
+            wanted.texts[0] = QString::fromLatin1(bow); // two places: left as it was
+        QVERIFY(load.rows == wanted);
     }
 
     void rowsThatNameNothing()

@@ -7,6 +7,7 @@
 #include "Workspace.h"
 #include "HtmlExport.h"
 #include "TextExport.h"
+#include "TravelOptions.h"
 
 namespace brevath {
 
@@ -77,6 +78,8 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     parser.addOption(priorityOption);
     parser.addOption(txtOption);
     parser.addOption(htmlOption);
+    TravelOptions travel;
+    travel.addTo(parser);
     parser.addPositionalArgument(QStringLiteral("CHOICE_FILE"), QStringLiteral("The choice file to plan."));
 
     if (!parser.parse(arguments)) {
@@ -89,12 +92,18 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
         return ExitSuccess;
     }
     const int priority = parser.isSet(priorityOption) ? parsePriority(parser.value(priorityOption)) : kDefaultPriority;
-    if (parser.positionalArguments().size() != 1 || priority == 0) {
-        print(err, parser.positionalArguments().size() != 1 ? QStringLiteral("Give exactly one choice file.")
-                                                            : QStringLiteral("Unknown priority statistic."));
+    const bool positionalsRight = parser.positionalArguments().size() == travel.positionalsWanted(parser);
+    const std::optional<QString> travelProblem =
+        travel.usageProblem(parser, parser.isSet(txtOption) || parser.isSet(htmlOption));
+    if (!positionalsRight || priority == 0 || travelProblem) {
+        print(err, !positionalsRight ? QStringLiteral("Give exactly one choice file, or none with --code.")
+                   : priority == 0   ? QStringLiteral("Unknown priority statistic.")
+                                     : *travelProblem);
         print(err, parser.helpText());
         return ExitUsage;
     }
+    if (!travel.readCode(parser, err))
+        return ExitFailure;
 
     const QString dataDir = parser.isSet(dataDirOption) ? parser.value(dataDirOption) : defaultDataDir;
     QString language = QStringLiteral("english");
@@ -109,27 +118,24 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     for (const QString &message : workspace.LoadCatalogue())
         print(err, message);
 
-    SheetTexts texts = DefaultSheetTexts();
+    SheetTexts texts = travel.code() ? SheetTextsOf(*travel.code()) : DefaultSheetTexts();
     for (size_t i = 0; i < sheetOptions.size(); ++i) {
         if (parser.isSet(sheetOptions[i]))
             texts[i] = parser.value(sheetOptions[i]);
     }
     std::array<bool, kStatCount> options{};
-    options[priority - 1] = true;
+    options[(travel.code() && !parser.isSet(priorityOption) ? travel.code()->priority : priority) - 1] = true;
     const QString commitFailed = workspace.captions.entry(Caption::CommitFailed);
     if (!CommitSheet(texts, options, workspace.inputs)) {
         print(err, commitFailed);
         return ExitFailure;
     }
 
-    const QString choicePath = parser.positionalArguments().constFirst();
-    const CategoryStates allTicked = [] { CategoryStates all; all.fill(true); return all; }();
-    GoalRowsLoad load = ReadGoalRows(choicePath, workspace.captions, int(TypeListItems(workspace.captions, allTicked).size()));
-    if (!load.ok) {
-        print(err, load.message);
+    const QString choicePath = parser.positionalArguments().value(0);
+    if (!travel.loadGoals(workspace, choicePath, dataDir, err))
         return ExitFailure;
-    }
-    workspace.goals = std::move(load.rows);
+    if (travel.ownsOutput(parser))
+        return travel.run(parser, workspace, choicePath, dataDir, out, err);
 
     const PlanRun run = MakePlan(workspace);
     if (!run.ok) {

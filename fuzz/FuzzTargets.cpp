@@ -14,6 +14,7 @@
 #include "ChoiceFile.h"
 #include "Numbers.h"
 #include "Records.h"
+#include "ShareCode.h"
 #include "TextFile.h"
 #include "Workspace.h"
 #include "HtmlExport.h"
@@ -308,15 +309,85 @@ void wholePlan(QByteArrayView input)
     FUZZ_CHECK(html->count("<TR>") == n + 1);
 }
 
+// The fixture captions over the English catalogue alone, whose categories follow load order.
+Workspace shareWorld()
+{
+    Workspace world;
+    FUZZ_CHECK(LoadLanguageWord(world, QStringLiteral(BREVATH_FIXTURES), QStringLiteral("testland")).isEmpty());
+    const LanguageSettings english = LanguagePaths(QStringLiteral(BREVATH_DATA), QStringLiteral("english"));
+    FUZZ_CHECK(LoadCatalogue(english.catalogueFiles, QString(), world.catalogue).isEmpty());
+    return world;
+}
+
+// The input as the body of a code with a right length and checksum, so that the body's
+// reader sees what no random text would get past the checksum with.
+QString wrappedBody(QByteArrayView body)
+{
+    QByteArray data;
+    for (std::uint32_t n = std::uint32_t(body.size()); ; n >>= 7) {
+        data += char((n & 0x7f) | (n > 0x7f ? 0x80 : 0));
+        if (n <= 0x7f)
+            break;
+    }
+    data += body;
+    std::uint32_t crc = 0xffffffffu;
+    for (const char c : data) {
+        crc ^= std::uint8_t(c);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    crc = ~crc;
+    for (int i = 0; i < 4; ++i)
+        data += char((crc >> (8 * i)) & 0xff);
+    return QStringLiteral("brevath1:")
+        + QString::fromLatin1(data.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+}
+
+void shareCodeText(const QString &text)
+{
+    static const Workspace world = shareWorld();
+    const ShareCodeRead read = DecodeShareCode(text);
+    FUZZ_CHECK((read.error == ShareCodeError::None) == read.message.isEmpty());
+    if (read.error != ShareCodeError::None) {
+        FUZZ_CHECK(read.plan == SharedPlan{}); // never half-read
+        return;
+    }
+    // What reads writes back as a code that reads the same, and every cut of it is refused as cut.
+    const QString again = EncodeShareCode(read.plan);
+    FUZZ_CHECK(DecodeShareCode(again).plan == read.plan);
+    for (qsizetype n = 1; n < again.size(); ++n)
+        FUZZ_CHECK(DecodeShareCode(QStringView(again).first(n)).error == ShareCodeError::Cut);
+
+    // Over rows, all goals or none; what loads plays as the same goals.
+    GoalRows rows = FreshGoalRows(world.captions, 1 + kCategoryCount + kStatCount);
+    const GoalRows before = rows;
+    if (ApplySharedGoals(rows, read.plan, world.catalogue, world.captions)) {
+        FUZZ_CHECK(rows == before);
+        return;
+    }
+    ChoiceList list;
+    FUZZ_CHECK(BuildChoiceList(rows, list, world.catalogue, world.captions));
+    FUZZ_CHECK(SharedPlanOf(PlanInputs{}, read.plan.shown, list, world.catalogue).goals == read.plan.goals);
+}
+
+void shareCode(QByteArrayView input)
+{
+    shareCodeText(QString::fromUtf8(input));
+    const ShareCodeRead read = DecodeShareCode(wrappedBody(input));
+    FUZZ_CHECK(read.error == ShareCodeError::None || read.error == ShareCodeError::Damaged);
+    shareCodeText(wrappedBody(input));
+}
+
 } // namespace
 
-const std::array<FuzzTarget, 7> kTargets = {{
+const std::array<FuzzTarget, 8> kTargets = {{
     {"leading_number", leadingNumber},
     {"records", records},
     {"catalogue", catalogueFile},
     {"captions", captionFile},
     {"settings", settingsFile},
     {"choices", choiceFile},
+    {"share_code", shareCode},
     {"plan", wholePlan},
 }};
 

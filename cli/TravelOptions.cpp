@@ -1,0 +1,197 @@
+#include "TravelOptions.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "ChoiceFilters.h"
+#include "GoalTranslation.h"
+#include "PlanComparison.h"
+#include "PlanJson.h"
+#include "Workspace.h"
+
+namespace brevath {
+
+namespace {
+
+void write(std::FILE *stream, const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+void say(std::FILE *stream, const QString &text)
+{
+    write(stream, text.toUtf8() + '\n');
+}
+
+CategoryStates AllTicked()
+{
+    CategoryStates all;
+    all.fill(true);
+    return all;
+}
+
+int TypeCount(const CaptionTable &captions)
+{
+    return int(TypeListItems(captions, AllTicked()).size());
+}
+
+QString LevelText(const std::optional<std::int64_t> &level)
+{
+    return level ? QString::number(*level) : QString();
+}
+
+// A plan's name in the comparison's header.
+QString SourceName(const QString &source)
+{
+    return LooksLikeShareCode(source) ? QCoreApplication::translate("Brevath", "share code")
+                                      : QFileInfo(source).fileName();
+}
+
+// The rows of a choice file or a share code, translated where they name nothing in force.
+std::optional<GoalRows> GoalsFrom(const QString &source, const std::optional<SharedPlan> &code, Workspace &workspace,
+                                  const QString &dataDir, std::FILE *err)
+{
+    GoalRows rows = FreshGoalRows(workspace.captions, TypeCount(workspace.captions));
+    if (code) {
+        if (const std::optional<QString> failure = ApplySharedGoals(rows, *code, workspace.catalogue, workspace.captions)) {
+            say(err, *failure);
+            return std::nullopt;
+        }
+        return rows;
+    }
+    GoalRowsLoad load = ReadGoalRows(source, workspace.captions, rows.typeCount);
+    if (!load.ok) {
+        say(err, load.message);
+        return std::nullopt;
+    }
+    const std::vector<Catalogue> others =
+        LinedUpCatalogues(dataDir, workspace.language.language, workspace.catalogue);
+    if (const int n = TranslateGoals(load.rows, workspace.catalogue, others, workspace.captions))
+        say(err, TranslatedGoalsMessage(n));
+    return load.rows;
+}
+
+std::optional<SharedPlan> ReadCode(const QString &text, std::FILE *err)
+{
+    ShareCodeRead read = DecodeShareCode(text);
+    if (read.error != ShareCodeError::None) {
+        say(err, read.message);
+        return std::nullopt;
+    }
+    return std::move(read.plan);
+}
+
+} // namespace
+
+TravelOptions::TravelOptions()
+    : m_shareOption(QStringLiteral("share"), QStringLiteral("Print the plan's share code and nothing else.")),
+      m_codeOption(QStringLiteral("code"),
+                   QStringLiteral("Plan from this share code instead of a choice file; sheet options given "
+                                  "here override the code's."),
+                   QStringLiteral("CODE")),
+      m_compareOption(QStringLiteral("compare"),
+                      QStringLiteral("Print, tab-separated, the level each plan reaches every goal at: this "
+                                     "choice file or share code against the plan, on the same sheet."),
+                      QStringLiteral("OTHER")),
+      m_formatOption(QStringLiteral("format"),
+                     QStringLiteral("What to print: text (the text export, default) or json (sheet, goals and "
+                                    "rows, UTF-8)."),
+                     QStringLiteral("FORMAT"), QStringLiteral("text"))
+{
+}
+
+void TravelOptions::addTo(QCommandLineParser &parser) const
+{
+    parser.addOption(m_shareOption);
+    parser.addOption(m_codeOption);
+    parser.addOption(m_compareOption);
+    parser.addOption(m_formatOption);
+}
+
+std::optional<QString> TravelOptions::usageProblem(const QCommandLineParser &parser, bool exportsAsked) const
+{
+    const QString format = parser.value(m_formatOption);
+    if (format != u"text" && format != u"json")
+        return QStringLiteral("Unknown format: give text or json.");
+    const int outputs = int(parser.isSet(m_shareOption)) + int(parser.isSet(m_compareOption)) + int(format == u"json")
+        + int(exportsAsked);
+    if (outputs > 1)
+        return QStringLiteral("Give only one of --share, --compare, --format json and the exports.");
+    return std::nullopt;
+}
+
+int TravelOptions::positionalsWanted(const QCommandLineParser &parser) const
+{
+    return parser.isSet(m_codeOption) ? 0 : 1;
+}
+
+bool TravelOptions::readCode(const QCommandLineParser &parser, std::FILE *err)
+{
+    if (!parser.isSet(m_codeOption))
+        return true;
+    m_code = ReadCode(parser.value(m_codeOption), err);
+    return m_code.has_value();
+}
+
+bool TravelOptions::loadGoals(Workspace &workspace, const QString &choicePath, const QString &dataDir,
+                              std::FILE *err) const
+{
+    std::optional<GoalRows> rows = GoalsFrom(choicePath, m_code, workspace, dataDir, err);
+    if (rows)
+        workspace.goals = std::move(*rows);
+    return rows.has_value();
+}
+
+bool TravelOptions::ownsOutput(const QCommandLineParser &parser) const
+{
+    return parser.isSet(m_shareOption) || parser.isSet(m_compareOption) || parser.value(m_formatOption) == u"json";
+}
+
+int TravelOptions::run(const QCommandLineParser &parser, Workspace &workspace, const QString &choicePath,
+                       const QString &dataDir, std::FILE *out, std::FILE *err) const
+{
+    const QString refused = workspace.captions.entry(Caption::CommitFailed);
+    const std::optional<PlayedPlan> plan = PlayPlan(workspace.goals, workspace.inputs, workspace.catalogue,
+                                                    workspace.captions);
+    if (!plan) {
+        say(err, refused);
+        return 1;
+    }
+    if (parser.isSet(m_shareOption)) {
+        const CategoryStates shown = m_code ? m_code->shown : AllTicked();
+        say(out, EncodeShareCode(SharedPlanOf(workspace.inputs, shown, plan->list, workspace.catalogue)));
+        return 0;
+    }
+    if (!parser.isSet(m_compareOption)) {
+        write(out, PlanJson(workspace.inputs, GoalReaches(plan->list, plan->rows, workspace.catalogue, workspace.captions),
+                            plan->rows));
+        return 0;
+    }
+
+    const QString other = parser.value(m_compareOption);
+    std::optional<SharedPlan> otherCode;
+    if (LooksLikeShareCode(other) && !(otherCode = ReadCode(other, err)))
+        return 1;
+    const std::optional<GoalRows> otherGoals = GoalsFrom(other, otherCode, workspace, dataDir, err);
+    if (!otherGoals)
+        return 1;
+    const std::optional<PlayedPlan> otherPlan = PlayPlan(*otherGoals, workspace.inputs, workspace.catalogue,
+                                                         workspace.captions);
+    if (!otherPlan) {
+        say(err, refused);
+        return 1;
+    }
+    const QString first = m_code ? QCoreApplication::translate("Brevath", "share code") : SourceName(choicePath);
+    QStringList lines{QStringList{QCoreApplication::translate("Brevath", "Goal"), first, SourceName(other),
+                                  QCoreApplication::translate("Brevath", "Difference")}
+                          .join(u'\t')};
+    for (const ComparedGoal &goal : ComparePlans(*plan, *otherPlan, workspace.catalogue, workspace.captions).goals)
+        lines << QStringList{goal.label, LevelText(goal.firstLevel), LevelText(goal.secondLevel),
+                             LevelText(goal.difference())}
+                     .join(u'\t');
+    for (const QString &line : lines)
+        say(out, line);
+    return std::fflush(out) == 0 ? 0 : 1;
+}
+
+} // namespace brevath

@@ -1,0 +1,270 @@
+// Plans that travel: share codes, goals read in another language, two plans side by side,
+// and brevath-plan's options for them.
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "GoalTranslation.h"
+#include "PlanComparison.h"
+#include "PlanProcess.h"
+#include "ShareCode.h"
+#include "TestWorld.h"
+
+using namespace brevath;
+using namespace brevath::testing;
+
+namespace {
+
+const QString kData = QStringLiteral(BREVATH_DATA);
+
+QString example(const char *name)
+{
+    return kData + QStringLiteral("/examples/") + QLatin1String(name) + QStringLiteral(".txt");
+}
+
+Workspace dataWorld(const QString &dir, const QString &language)
+{
+    Workspace world;
+    QStringList messages = LoadLanguageWord(world, dir, language);
+    messages += world.LoadCatalogue();
+    if (!messages.isEmpty())
+        qFatal("data world: %s", qPrintable(messages.join(u'\n')));
+    return world;
+}
+
+SharedPlan samplePlan()
+{
+    SharedPlan plan;
+    plan.sheet = {-1, 12, 0, 2147483647, -2147483647 - 1, 30, 70, 50, 0, 20, 0, 65535, 7};
+    plan.priority = Sag;
+    plan.shown = {true, false, true, false, false, false, false, true, true, true};
+    plan.goals = {{0, 0, {1, 0}}, {Str, 40, {}}, {0, 0, {9, 26}}, {Int, 0, {}}, {Dex, 65535, {}}};
+    return plan;
+}
+
+PlanProcessRun plan(const QStringList &arguments)
+{
+    return runPlanProcess(QStringList{QStringLiteral("--data-dir"), kData} + arguments);
+}
+
+} // namespace
+
+class TravelTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shareCodes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("error");
+        const QString code = EncodeShareCode(samplePlan());
+        const QString payload = code.sliced(code.indexOf(u':') + 1);
+        QString changed = code;
+        changed[code.size() / 2] = changed[code.size() / 2] == u'A' ? u'B' : u'A';
+        const auto add = [](const char *tag, const QString &text, ShareCodeError error) {
+            QTest::newRow(tag) << text << int(error);
+        };
+        add("whole", code, ShareCodeError::None);
+        add("wrapped and indented", QStringLiteral("  ") + code.left(20) + QStringLiteral("\r\n  ") + code.sliced(20) + u'\n', ShareCodeError::None);
+        add("last character cut", code.chopped(1), ShareCodeError::Cut);
+        add("cut in half", code.left(code.size() / 2), ShareCodeError::Cut);
+        add("prefix alone", QStringLiteral("brevath1:"), ShareCodeError::Cut);
+        add("cut in the prefix", QStringLiteral("brev"), ShareCodeError::Cut);
+        add("one character changed", changed, ShareCodeError::Damaged);
+        add("one character added", code + u'A', ShareCodeError::Damaged);
+        add("not base64url", code + u'=', ShareCodeError::Damaged);
+        add("newer version", QStringLiteral("brevath2:") + payload, ShareCodeError::Newer);
+        add("far newer version", QStringLiteral("brevath99999999999:") + payload, ShareCodeError::Newer);
+        add("goal lines", QStringLiteral("0\tClub\r\n1\t30"), ShareCodeError::NotACode);
+        add("version 0", QStringLiteral("brevath0:") + payload, ShareCodeError::NotACode);
+    }
+    void shareCodes()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, error);
+        const ShareCodeRead read = DecodeShareCode(text);
+        QCOMPARE(int(read.error), error);
+        if (read.error != ShareCodeError::Cut) // a paste that starts as a code is read as one
+            QCOMPARE(LooksLikeShareCode(text), read.error != ShareCodeError::NotACode);
+        if (read.error != ShareCodeError::None) {
+            QVERIFY(read.plan == SharedPlan{});
+            return;
+        }
+        QVERIFY(read.plan == samplePlan());
+        // The sheet's texts commit to the very numbers the code carries.
+        PlanInputs inputs;
+        std::array<bool, kStatCount> options{};
+        options[size_t(read.plan.priority - 1)] = true;
+        QVERIFY(CommitSheet(SheetTextsOf(read.plan), options, inputs));
+        QVERIFY(SharedPlanOf(inputs, read.plan.shown, {}, Catalogue()).sheet == read.plan.sheet);
+    }
+
+    void refusalsSayWhy()
+    {
+        const QString code = EncodeShareCode(samplePlan());
+        QSet<QString> messages;
+        for (const QString &text : {code.chopped(3), code + u'A', QStringLiteral("brevath7:") + code, QStringLiteral("Club")})
+            messages << DecodeShareCode(text).message;
+        QCOMPARE(messages.size(), 4);
+        QVERIFY(!messages.contains(QString()));
+    }
+
+    void goalsTranslate_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("expected"); // the file whose rows the translation gives
+        QTest::addColumn<int>("translated");
+        QTest::addColumn<int>("others");  // languages that line up with the one in force
+        QTest::addColumn<QByteArray>("bow"); // a user's own data: a line added to the French bows, or
+                                             // the first English bow renamed after the first French goal
+        QTest::newRow("French mage in German") << "german" << example("french_mage") << example("german_mage") << 29 << 2 << QByteArray();
+        QTest::newRow("German bowman in English") << "english" << example("german_bowman") << example("english_bowman") << 20 << 2 << QByteArray();
+        QTest::newRow("English warrior as it is") << "english" << example("english_warrior") << example("english_warrior") << 0 << 2 << QByteArray();
+        QTest::newRow("French not lined up") << "german" << example("french_mage") << example("french_mage") << 0 << 1 << QByteArray("+Arc de plus");
+        QTest::newRow("a name at two places") << "german" << example("french_mage") << example("german_mage") << 28 << 2 << QByteArray("Robe de lin du novice");
+    }
+    void goalsTranslate()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, file);
+        QFETCH(QString, expected);
+        QFETCH(int, translated);
+        QFETCH(int, others);
+        QFETCH(QByteArray, bow);
+        QTemporaryDir dir;
+        const QString data = bow.isEmpty() ? kData : dir.path();
+        if (!bow.isEmpty()) {
+            for (const QString &word : {QStringLiteral("english"), QStringLiteral("french"), QStringLiteral("german")}) {
+                QVERIFY(QDir(data).mkdir(word));
+                QVERIFY(QFile::copy(kData + u'/' + word + QStringLiteral(".txt"), data + u'/' + word + QStringLiteral(".txt")));
+                for (const QString &path : LanguagePaths(kData, word).catalogueFiles)
+                    QVERIFY(QFile::copy(path, data + u'/' + word + u'/' + QFileInfo(path).fileName()));
+            }
+            const bool added = bow.startsWith('+');
+            const QString bows = LanguagePaths(data, QLatin1String(added ? "french" : "english")).catalogueFiles[0];
+            QByteArray lines = readBytes(bows);
+            writeBytes(bows, added ? lines + bow.sliced(1) + "\r\n" : bow + lines.sliced(lines.indexOf('\t')));
+        }
+        const Workspace world = dataWorld(data, language);
+        const int types = 1 + kCategoryCount + kStatCount;
+        GoalRowsLoad load = ReadGoalRows(file, world.captions, types);
+        QVERIFY(load.ok);
+        const std::vector<Catalogue> lined = LinedUpCatalogues(data, language, world.catalogue);
+        QCOMPARE(int(lined.size()), others);
+        QCOMPARE(TranslateGoals(load.rows, world.catalogue, lined, world.captions), translated);
+        GoalRows wanted = ReadGoalRows(expected, world.captions, types).rows;
+        if (!bow.startsWith('+') && !bow.isEmpty())
+            wanted.texts[0] = QString::fromLatin1(bow); // two places: left as it was
+        QVERIFY(load.rows == wanted);
+    }
+
+    void rowsThatNameNothing()
+    {
+        const Workspace world = fixtureWorld();
+        GoalRows rows = FreshGoalRows(world.captions, 16);
+        const struct { QString text; int stat; bool namesNothing; } cases[] = {
+            {QStringLiteral("Club"), 0, false},
+            {QStringLiteral("Clubb"), 0, true},
+            {QStringLiteral("club"), 0, true},
+            {QString(), 0, false},
+            {world.captions.entry(Caption::NoEntryItem), 0, false},
+            {PlaceholderText(world.captions, 3), 0, false},
+            {QStringLiteral("Clubb"), Dex, false}, // a statistic row reads its number
+        };
+        for (const auto &c : cases) {
+            rows.texts[0] = c.text;
+            ChooseType(rows, 0, c.stat ? 10 + c.stat : 0);
+            QVERIFY2(RowNamesNothing(rows, 0, world.catalogue, world.captions) == c.namesNothing, qPrintable(c.text));
+        }
+    }
+
+    void plansSideBySide()
+    {
+        Workspace world = fixtureWorld();
+        world.inputs = {1, 12, 12, 12, 12, 12, 70, 50, 0, 0, 0, 0, 0, Dex};
+        const auto played = [&](const QStringList &texts) {
+            GoalRows rows = FreshGoalRows(world.captions, 16);
+            rows.texts = rowTexts(world.captions, texts);
+            for (int r = 0; r < texts.size(); ++r)
+                ChooseType(rows, r, texts[r].startsWith(u'#') ? 11 : 0);
+            for (QString &text : rows.texts)
+                text.remove(u'#');
+            return *PlayPlan(rows, world.inputs, world.catalogue, world.captions);
+        };
+        const PlayedPlan first = played({QStringLiteral("Club"), QStringLiteral("#30"), QStringLiteral("#9999")});
+        const PlayedPlan second = played({QStringLiteral("#30"), QStringLiteral("#60"), QStringLiteral("Club")});
+        const PlanComparison comparison = ComparePlans(first, second, world.catalogue, world.captions);
+        const QString str = world.captions.entry(Caption::StatNameBase + Str) + QStringLiteral(" : ");
+        const QStringList labels = {QStringLiteral("Club"), str + QStringLiteral("30"), str + QStringLiteral("9999"), str + QStringLiteral("60")};
+        QCOMPARE(comparison.goals.size(), size_t(labels.size()));
+        for (size_t g = 0; g < comparison.goals.size(); ++g) {
+            const ComparedGoal &goal = comparison.goals[g];
+            QCOMPARE(goal.label, labels[qsizetype(g)]);
+            QCOMPARE(goal.firstLevel.has_value(), g < 2);   // 9999 is never reached, 60 not in the first
+            QCOMPARE(goal.secondLevel.has_value(), g != 2);
+            QCOMPARE(goal.difference().has_value(), g < 2);
+            if (goal.difference())
+                QCOMPARE(*goal.difference(), *goal.secondLevel - *goal.firstLevel);
+        }
+        QCOMPARE(comparison.firstRows.size(), size_t(199));
+        QVERIFY(comparison.secondRows == second.rows);
+    }
+
+    void planCommandEndToEnd()
+    {
+        const auto out = [](const QStringList &arguments) {
+            const PlanProcessRun run = plan(arguments);
+            return run.exitCode == 0 ? run.out : QByteArray("exit ") + QByteArray::number(run.exitCode) + run.err.toUtf8();
+        };
+        const QString german = QStringLiteral("--language=german"), french = QStringLiteral("--language=french");
+        QCOMPARE(out({german, example("french_mage")}), out({german, example("german_mage")}));
+        QVERIFY(plan({german, example("french_mage")}).err.contains(QStringLiteral("29 goal(s) translated")));
+
+        const QByteArray code = out({QStringLiteral("--share"), example("english_bowman")});
+        QVERIFY(code.startsWith("brevath1:") && code.count('\n') == 1);
+        for (const QStringList &sheet : {QStringList{}, QStringList{QStringLiteral("--level=150"), QStringLiteral("--priority=str")}})
+            QCOMPARE(out(sheet + QStringList{french, QStringLiteral("--code"), QString::fromLatin1(code.trimmed())}),
+                     out(sheet + QStringList{french, example("french_bowman")}));
+
+        const QJsonDocument json = QJsonDocument::fromJson(out({QStringLiteral("--format=json"), example("english_mage")}));
+        QCOMPARE(json["sheet"]["level"].toInt(), 1);
+        QCOMPARE(json["goals"].toArray().size(), 30);
+        QCOMPARE(json["rows"].toArray().size(), 199);
+
+        // The mage's goals in order, then the other's own; the same table from the other's code.
+        QTemporaryDir dir;
+        const QString other = dir.filePath(QStringLiteral("other.txt"));
+        writeBytes(other, "1\t50\r\n0\tSpark\r\n2\t40\r\n");
+        const QByteArray otherCode = out({QStringLiteral("--share"), other}).trimmed();
+        const QByteArray table = out({QStringLiteral("--compare"), other, example("english_mage")});
+        QCOMPARE(out({QStringLiteral("--compare"), QString::fromLatin1(otherCode), example("english_mage")}),
+                 QByteArray(table).replace("other.txt", "share code"));
+        const QList<QByteArray> lines = table.chopped(1).split('\n');
+        QCOMPARE(lines[0], "Goal\tenglish_mage.txt\tother.txt\tDifference");
+        QCOMPARE(lines.size(), 1 + 30 + 1);
+        QCOMPARE(lines.count(lines[2]), 1); // Spark, in both, once
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            const QList<QByteArray> fields = lines[i].split('\t');
+            QCOMPARE(fields.size(), 4);
+            if (i <= 30)
+                QCOMPARE(QString::fromUtf8(fields[0]), json["goals"][i - 1]["label"].toString());
+            const bool both = !fields[1].isEmpty() && !fields[2].isEmpty();
+            QCOMPARE(fields[3], both ? QByteArray::number(fields[2].toInt() - fields[1].toInt()) : QByteArray());
+        }
+
+        // Refused codes and options that do not go together.
+        const PlanProcessRun cut = plan({QStringLiteral("--code"), QString::fromLatin1(otherCode.chopped(4))});
+        QCOMPARE(cut.exitCode, 1);
+        QCOMPARE(cut.err.trimmed(), DecodeShareCode(QString::fromLatin1(otherCode.chopped(4))).message);
+        QCOMPARE(plan({QStringLiteral("--share"), QStringLiteral("--format=json"), example("english_mage")}).exitCode, 2);
+        QCOMPARE(plan({QStringLiteral("--code"), QString::fromLatin1(otherCode), example("english_mage")}).exitCode, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TravelTest)
+#include "test_travel.moc"

@@ -5,13 +5,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <QTreeWidget>
 
 #include "ClickableLabel.h"
 #include "FirstScreen.h"
 #include "HelpScreen.h"
 #include "Language.h"
 #include "Program.h"
+#include "ResultListView.h"
+#include "ResultTableModel.h"
 #include "ScriptedPrompts.h"
 #include "SecondScreen.h"
 #include "ThirdScreen.h"
@@ -74,16 +75,14 @@ void ScreenshotTour::save(QWidget &window, const char *name)
 void ScreenshotTour::selectMiddleGoalLine()
 {
     // As a click on the chart would: the list shows the line, the chart marks its level.
-    QTreeWidget *list = m_program.Third().ListView1;
-    std::vector<QTreeWidgetItem *> goalLines;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        if (!list->topLevelItem(i)->text(ResultField::Names).isEmpty())
-            goalLines.push_back(list->topLevelItem(i));
+    const ResultTableModel &lines = *m_program.Third().ListModel1;
+    std::vector<int> goalLines;
+    for (int i = 0; i < lines.rowCount(); ++i) {
+        if (lines.NamesGoals(i))
+            goalLines.push_back(i);
     }
-    if (!goalLines.empty()) {
-        list->setCurrentItem(goalLines[goalLines.size() / 2]);
-        list->scrollToItem(list->currentItem(), QAbstractItemView::PositionAtCenter);
-    }
+    if (!goalLines.empty())
+        m_program.Third().ListView1->SelectLine(goalLines[goalLines.size() / 2]);
 }
 
 void ScreenshotTour::clickLanguageOption()

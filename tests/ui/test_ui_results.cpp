@@ -4,41 +4,27 @@
 #include <QHeaderView>
 #include <QProcess>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QToolButton>
 
 #include "UiWorld.h"
 #include "TextFile.h"
-#include "TextExport.h"
 #include "Controls.h"
+#include "ResultListView.h"
+#include "ResultTableModel.h"
 #include "ResultsLayout.h"
+#include "RiseChart.h"
 
 using namespace brevath;
 using namespace brevath::testing;
 
 namespace {
 
-QTreeWidget *resultList(UiWorld &world)
-{
-    return control<QTreeWidget>(world.third(), QStringLiteral("ListView1"));
-}
-
-// The list and its chart share the place the layout gives the list.
-QWidget *listAndChart(UiWorld &world)
-{
-    return control<QWidget>(world.third(), QStringLiteral("Splitter1"));
-}
-
 QPushButton *button(QWidget &window, const char *name)
 {
     return control<QPushButton>(window, QLatin1String(name));
-}
-
-QStringList itemTexts(const QTreeWidgetItem *item)
-{
-    QStringList texts;
-    for (int c = 0; c < item->columnCount(); ++c)
-        texts << item->text(c);
-    return texts;
 }
 
 // The choice screen with these rows typed in, then its "Prochaine Page".
@@ -50,12 +36,12 @@ void runPlan(UiWorld &world, const QStringList &rows)
     button(world.second(), "Command2")->click();
 }
 
-int othersWidth(const QTreeWidget *list)
+QStringList lineTexts(const ui::ResultTableModel &lines, int line)
 {
-    int width = 0;
-    for (int c = 0; c + 1 < list->columnCount(); ++c)
-        width += list->columnWidth(c);
-    return width;
+    QStringList texts;
+    for (int c = 0; c < lines.columnCount(); ++c)
+        texts << lines.Field(line, c);
+    return texts;
 }
 
 QByteArray runPlanner(const QStringList &arguments)
@@ -67,11 +53,6 @@ QByteArray runPlanner(const QStringList &arguments)
     return planner.readAllStandardOutput();
 }
 
-ui::ResultsLayout layoutAtDesign()
-{
-    return ui::LayOutResults(ui::kClientWidthTwips, ui::kClientHeightTwips);
-}
-
 } // namespace
 
 class ResultsTest : public QObject
@@ -79,41 +60,65 @@ class ResultsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void theLayoutGivesItsWorkedExample()
+    void initTestCase()
     {
-        const ui::ResultsLayout layout = layoutAtDesign();
-        QCOMPARE(ui::kClientWidthTwips, 9585);
-        QCOMPARE(ui::kClientHeightTwips, 7185);
-        QCOMPARE(layout.ListView1, QRect(50, 50, 9535, 6540));
-        QCOMPARE(layout.Command2.topLeft(), QPoint(50, 6640));
-        QCOMPARE(layout.Command3.topLeft(), QPoint(5015, 6640));
-        QCOMPARE(layout.Command1.topLeft(), QPoint(7240, 6640));
-        QCOMPARE(layout.Command1.size(), QSize(2295, 495));
-
-        const ui::ResultsLayout tiny = ui::LayOutResults(9585, 300);
-        QCOMPARE(tiny.ListView1.height(), 0);
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("Brevath"), QStringLiteral("Brevath")).clear();
     }
 
-    void theWindowFollowsTheLayoutOnEveryResize()
+    void theLayoutGivesItsWorkedExample()
+    {
+        const ui::ResultsLayout design = ui::LayOutResults(9585, 7185);
+        QCOMPARE(design.ListView1, QRect(50, 50, 9535, 6540));
+        QCOMPARE(design.Command2.topLeft(), QPoint(50, 6640));
+        QCOMPARE(design.Command3.topLeft(), QPoint(5015, 6640));
+        QCOMPARE(design.Command1, QRect(7240, 6640, 2295, 495));
+        QVERIFY(design.Chart1.isEmpty());
+        QCOMPARE(ui::LayOutResults(9585, 300).ListView1.height(), 0);
+        QCOMPARE(ui::LayOutResults(12000, 7185).Command1.left(), 7240 + 12000 - 9585);
+
+        // A shown chart gets its least height at the design size, and all that a taller
+        // window adds; the list never loses more than that, nor grows.
+        for (const int height : {7185, 9000, 16000}) {
+            const ui::ResultsLayout shown = ui::LayOutResults(9585, height, true);
+            const ui::ResultsLayout hidden = ui::LayOutResults(9585, height);
+            QCOMPARE(shown.ListView1.height() + 50 + shown.Chart1.height(), hidden.ListView1.height());
+            QCOMPARE(shown.Chart1.bottom(), hidden.ListView1.bottom());
+            QCOMPARE(shown.ListView1.height(), std::min(6540, 6540 + height - 7185 - 1800 - 50));
+        }
+    }
+
+    void theWindowFollowsTheLayoutAndTheChartIsOneClickAway()
     {
         auto world = startWorld();
         ui::ThirdScreen &third = world->third();
         third.show(); // a hidden window gets its resize events when shown
-        third.resize(639, 479);
-        QCOMPARE(listAndChart(*world)->geometry(), QRect(3, 3, 636, 436));
+        QCOMPARE(third.size(), QSize(639, 479));
+        QVERIFY(!third.Toggle1->isChecked());
+        QVERIFY(!third.Chart1->isVisible());
+        QCOMPARE(third.ListView1->geometry(), QRect(3, 3, 636, 436));
         QCOMPARE(button(third, "Command2")->geometry(), ui::PixelRect(50, 6640, 2295, 495));
         QCOMPARE(button(third, "Command3")->geometry(), ui::PixelRect(5015, 6640, 2175, 495));
         QCOMPARE(button(third, "Command1")->geometry(), ui::PixelRect(7240, 6640, 2295, 495));
+        QVERIFY(third.Toggle1->text().isEmpty() && !third.Toggle1->icon().isNull());
+        QVERIFY(!third.Toggle1->geometry().intersects(button(third, "Command3")->geometry()));
 
+        third.Toggle1->click();
         third.resize(800, 600);
-        const ui::ResultsLayout wide = ui::LayOutResults(ui::ToTwips(800), ui::ToTwips(600));
-        QCOMPARE(wide.Command2.topLeft(), QPoint(50, 9000 - 100 - 495 + 50));
-        QCOMPARE(wide.Command1.left() - layoutAtDesign().Command1.left(), ui::ToTwips(800 - 639));
-        QCOMPARE(wide.Command3.right() + 1 + 50, wide.Command1.left());
-        QCOMPARE(listAndChart(*world)->geometry(), ui::PixelRect(wide.ListView1));
+        const ui::ResultsLayout wide = ui::LayOutResults(ui::ToTwips(800), ui::ToTwips(600), true);
+        QVERIFY(third.Chart1->isVisible());
+        QCOMPARE(third.Chart1->geometry(), ui::PixelRect(wide.Chart1));
+        QCOMPARE(third.ListView1->geometry(), ui::PixelRect(wide.ListView1));
+        QCOMPARE(third.Toggle1->geometry(), ui::PixelRect(wide.Toggle1));
         QCOMPARE(button(third, "Command1")->geometry(), ui::PixelRect(wide.Command1));
-        QCOMPARE(button(third, "Command2")->geometry(), ui::PixelRect(wide.Command2));
         QCOMPARE(button(third, "Command3")->geometry(), ui::PixelRect(wide.Command3));
+
+        // The next run opens the screen as the player left it.
+        QVERIFY(startWorld()->third().Toggle1->isChecked());
+        third.Toggle1->click();
+        QVERIFY(!third.Chart1->isVisible());
+        QCOMPARE(third.ListView1->geometry(), ui::PixelRect(ui::LayOutResults(12000, 9000).ListView1));
+        QVERIFY(!startWorld()->third().Toggle1->isChecked());
     }
 
     void aPlanRunsFromEndToEnd()
@@ -122,49 +127,67 @@ private slots:
         runPlan(*world, {"Club", "no such name", "Grey Robe"});
         QVERIFY(world->third().isVisible());
         QVERIFY(!world->second().isVisible());
-        QTreeWidget *list = resultList(*world);
-        QCOMPARE(list->topLevelItemCount(), 199);
-        const CaptionTable &c = world->captions();
-        QCOMPARE(itemTexts(list->topLevelItem(0)), QStringList({"1", "12", "12", "12", "12", "12", "70", "50", "", ""}));
+        const ui::ResultTableModel &lines = *world->third().ListModel1;
+        QCOMPARE(world->third().ListView1->model(), &lines);
+        QCOMPARE(lines.rowCount(), 199);
+        QCOMPARE(lineTexts(lines, 0), QStringList({"1", "12", "12", "12", "12", "12", "70", "50", "", ""}));
         // Club needs Str 20: 5 points at level 2, 3 more at level 3, where it is named.
-        QCOMPARE(list->topLevelItem(1)->text(8), QStringLiteral(" ") + c.entry(68) + QStringLiteral("5"));
-        QCOMPARE(list->topLevelItem(2)->text(1), QStringLiteral("20"));
-        QCOMPARE(list->topLevelItem(2)->text(9), QStringLiteral("Club"));
-        QCOMPARE(list->topLevelItem(198)->text(0), QStringLiteral("199"));
-        QCOMPARE(list->headerItem()->text(0), c.entry(41));
+        QCOMPARE(lines.Field(1, 8), QStringLiteral(" ") + world->captions().entry(68) + QStringLiteral("5"));
+        QCOMPARE(lines.Field(2, 1), QStringLiteral("20"));
+        QCOMPARE(lines.Field(2, ResultField::Names), QStringLiteral("Club"));
+        QCOMPARE(lines.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), world->captions().entry(41));
 
-        // The names column takes what the others leave.
-        settle();
-        QCOMPARE(list->columnWidth(9), list->viewport()->width() - othersWidth(list));
-        QCOMPARE(list->columnWidth(0), ui::ToPixels(500));
-        QCOMPARE(list->columnWidth(7), ui::ToPixels(750));
-        QCOMPARE(list->columnWidth(8), ui::ToPixels(1440));
-    }
-
-    void noChoiceGivesAnEmptyListThatStillFillsItsWidth()
-    {
-        auto world = startWorld();
-        runPlan(*world, {});
-        settle();
-        QTreeWidget *list = resultList(*world);
-        QCOMPARE(list->topLevelItemCount(), 0);
-        QCOMPARE(list->columnWidth(9), list->viewport()->width() - othersWidth(list));
-    }
-
-    void goingBackAndForwardPlansTheCurrentChoices()
-    {
-        auto world = startWorld();
-        runPlan(*world, {"Club"});
+        // Back, another goal, forward: the list is the current choices' plan.
         button(world->third(), "Command2")->click();
         control<QComboBox>(world->second(), ui::ElementName("Choix1", 0))->setEditText(QStringLiteral("Long Bow"));
         button(world->second(), "Command2")->click();
-        QTreeWidget *list = resultList(*world);
         QStringList named;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            if (!list->topLevelItem(i)->text(9).isEmpty())
-                named << list->topLevelItem(i)->text(9);
+        for (int i = 0; i < lines.rowCount(); ++i)
+            named << lines.Field(i, ResultField::Names);
+        named.removeAll(QString());
+        QCOMPARE(named, QStringList({"Long Bow", "Grey Robe"}));
+    }
+
+    void theNamesColumnFillsTheRestOrHoldsItsTexts_data()
+    {
+        QTest::addColumn<int>("lineCount");
+        QTest::addColumn<int>("namesLength"); // of the names on line 150, out of sight
+        QTest::newRow("no line") << 0 << 0;
+        QTest::newRow("short names") << 199 << 10;
+        QTest::newRow("wider than the list") << 199 << 400;
+        QTest::newRow("wider than any column") << 199 << 170000;
+    }
+
+    void theNamesColumnFillsTheRestOrHoldsItsTexts()
+    {
+        QFETCH(int, lineCount);
+        QFETCH(int, namesLength);
+        auto world = startWorld();
+        ui::ThirdScreen &third = world->third();
+        third.show();
+        std::vector<ResultRow> rows(size_t(lineCount), ResultRow{"1", "12", "12", "12", "12", "12", "70", "50"});
+        if (lineCount > 150)
+            rows[150][ResultField::Names] = QString(namesLength, u'W');
+        third.ListModel1->ShowRun(rows, {});
+        third.ListView1->SizeLastColumn();
+        settle();
+
+        ui::ResultListView *list = third.ListView1;
+        int others = 0;
+        for (int c = 0; c < kListColumns - 1; ++c)
+            others += list->columnWidth(c);
+        QCOMPARE(list->columnWidth(0), ui::ToPixels(500));
+        QCOMPARE(list->columnWidth(8), ui::ToPixels(1440));
+        QFont bold = list->font();
+        bold.setBold(true);
+        const int needed = QFontMetrics(bold).horizontalAdvance(QString(namesLength, u'W'));
+        if (needed < list->viewport()->width() - others) {
+            QCOMPARE(list->columnWidth(9), list->viewport()->width() - others);
+        } else {
+            QVERIFY(list->columnWidth(9) >= std::min(needed, list->header()->maximumSectionSize()));
+            QVERIFY(list->columnWidth(9) <= list->header()->maximumSectionSize());
+            QVERIFY(list->horizontalScrollBar()->isVisible());
         }
-        QCOMPARE(named, QStringList{"Long Bow"});
     }
 
     void exportsReportTheirOutcome_data()
@@ -189,13 +212,7 @@ private slots:
         world->prompts.QueueFileAnswer(path);
         save->click();
         QCOMPARE(world->prompts.messages, QStringList{c.entry(65) + u' ' + path});
-        const QByteArray written = readBytes(path);
-        QVERIFY(written.startsWith(buttonName == QLatin1String("Command3") ? "Level\t" : "<HTML>"));
-
-        world->prompts.QueueFileAnswer(world->path(QStringLiteral("english")));
-        save->click();
-        QCOMPARE(world->prompts.initialNames.last(), path);
-        QCOMPARE(world->prompts.messages.last(), c.entry(66) + u' ' + world->path(QStringLiteral("english")));
+        QVERIFY(readBytes(path).startsWith(buttonName == QLatin1String("Command3") ? "Level\t" : "<HTML>"));
 
         writeBytes(path, "kept");
         world->prompts.QueueFileAnswer(path);
@@ -203,6 +220,7 @@ private slots:
             WritesFail fail;
             save->click();
         }
+        QCOMPARE(world->prompts.initialNames.last(), path);
         QCOMPARE(world->prompts.messages.last(), c.entry(66) + u' ' + path);
         QCOMPARE(readBytes(path), QByteArray("kept"));
     }
@@ -232,10 +250,10 @@ private slots:
 
         // Every line of the list is the planner's line, less the two export-only columns.
         const QStringList lines = DecodeWindows1252(plannerTxt).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-        QTreeWidget *list = resultList(*world);
-        QCOMPARE(list->topLevelItemCount(), lines.size() - 1);
-        for (int i = 0; i < list->topLevelItemCount(); ++i)
-            QCOMPARE(itemTexts(list->topLevelItem(i)), lines[i + 1].split(u'\t').mid(0, kListColumns));
+        const ui::ResultTableModel &shown = *world->third().ListModel1;
+        QCOMPARE(shown.rowCount(), lines.size() - 1);
+        for (int i = 0; i < shown.rowCount(); ++i)
+            QCOMPARE(lineTexts(shown, i), lines[i + 1].split(u'\t').mid(0, kListColumns));
     }
 };
 

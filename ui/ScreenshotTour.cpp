@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolButton>
 
 #include "ClickableLabel.h"
 #include "FirstScreen.h"
@@ -47,9 +48,20 @@ ScreenshotTour::ScreenshotTour(Program &program, ScriptedPrompts &prompts, QStri
         },
         [this] { save(m_program.Second(), "choice"); },
         [this] { m_program.Second().Command2->click(); },
-        [this] { selectMiddleGoalLine(); },
+        [this] {
+            m_program.Third().Toggle1->setChecked(false);
+            selectMiddleGoalLine();
+        },
         [this] { save(m_program.Third(), "results"); },
-        [this] { m_program.Third().close(); },
+        [this] {
+            m_program.Third().Toggle1->setChecked(true);
+            m_program.Third().resize(800, 720);
+        },
+        [this] { save(m_program.Third(), "results_chart"); },
+        [this] {
+            m_program.Third().Toggle1->setChecked(false);
+            m_program.Third().close();
+        },
     };
 }
 

@@ -30,9 +30,29 @@ ResultListView::ResultListView(QWidget *parent) : QTreeView(parent)
     });
 }
 
+void ResultListView::setModel(QAbstractItemModel *model)
+{
+    QTreeView::setModel(model);
+    const auto remeasure = [this] {
+        m_namesWidth = -1;
+        SizeLastColumn();
+    };
+    connect(model, &QAbstractItemModel::modelReset, this, remeasure);
+    connect(model, &QAbstractItemModel::headerDataChanged, this, remeasure);
+}
+
+void ResultListView::changeEvent(QEvent *event)
+{
+    QTreeView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_namesWidth = -1;
+}
+
 int ResultListView::namesWidthNeeded()
 {
     constexpr int kLast = kListColumns - 1;
+    if (m_namesWidth >= 0)
+        return m_namesWidth;
     int needed = header()->sectionSizeHint(kLast);
     if (!model())
         return needed;
@@ -44,6 +64,7 @@ int ResultListView::namesWidthNeeded()
         if (!index.data().toString().isEmpty())
             needed = std::max(needed, itemDelegateForIndex(index)->sizeHint(option, index).width());
     }
+    m_namesWidth = needed;
     return needed;
 }
 

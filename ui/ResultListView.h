@@ -21,6 +21,7 @@ public:
     // The design widths: 500 twips for the level and the statistics, 750 for hit and mana
     // points, 1440 for the points and the names.
     explicit ResultListView(QWidget *parent);
+    void setModel(QAbstractItemModel *model) override;
 
     // The last column takes the width the others leave, or what its header and texts need
     // when that is more, whatever their length (up to what the header can hold).
@@ -38,9 +39,12 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     int namesWidthNeeded();
+
+    int m_namesWidth = -1; // measured once per content and font: long texts are slow to measure
 };
 
 // The chosen lines (of rowCount) as the text export writes them, with the header line when

@@ -85,8 +85,7 @@ bool ThirdScreen::MakeList(const std::array<QString, kChoiceRows> &rowTexts)
     if (!run.ok)
         return false;
     std::vector<QString> tips = GoalToolTips(m_workspace, run.rows);
-    ListModel1->ShowRun(run.rows, std::move(tips));
-    ListView1->SizeLastColumn();
+    ListModel1->ShowRun(run.rows, std::move(tips)); // the list sizes its last column on the new lines
     return true;
 }
 

@@ -169,7 +169,6 @@ private slots:
         if (lineCount > 150)
             rows[150][ResultField::Names] = QString(namesLength, u'W');
         third.ListModel1->ShowRun(rows, {});
-        third.ListView1->SizeLastColumn();
         settle();
 
         ui::ResultListView *list = third.ListView1;

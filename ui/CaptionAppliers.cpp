@@ -2,13 +2,13 @@
 
 #include <QPushButton>
 #include <QLabel>
-#include <QTreeWidget>
 #include <utility>
 
 #include "CaptionTable.h"
 #include "ClickableLabel.h"
 #include "FirstScreen.h"
 #include "HelpScreen.h"
+#include "ResultTableModel.h"
 #include "RiseChart.h"
 #include "SecondScreen.h"
 #include "ThirdScreen.h"
@@ -55,9 +55,8 @@ void ApplySecondScreenCaptions(SecondScreen &s, const CaptionTable &captions)
 void ApplyThirdScreenCaptions(ThirdScreen &s, const CaptionTable &captions)
 {
     s.setWindowTitle(captions.entry(40));
-    QTreeWidgetItem *header = s.ListView1->headerItem();
-    for (int c = 0; c < header->columnCount(); ++c)
-        header->setText(c, captions.entry(Caption::FirstListHeader + c));
+    for (int c = 0; c < kListColumns; ++c)
+        s.ListModel1->setHeaderData(c, Qt::Horizontal, captions.entry(Caption::FirstListHeader + c));
     s.Chart1->ApplyCaptions(captions);
     applyEach<QAbstractButton>(captions, {{51, s.Command2}, {52, s.Command3}, {53, s.Command1}});
 }

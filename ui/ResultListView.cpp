@@ -1,7 +1,8 @@
 #include "ResultListView.h"
 
 #include <QHeaderView>
-#include <QTreeWidget>
+#include <QKeyEvent>
+#include <QScrollBar>
 #include <algorithm>
 
 #include "TextExport.h"
@@ -9,83 +10,130 @@
 
 namespace brevath::ui {
 
-void SetUpResultColumns(QTreeWidget *list)
+ResultListView::ResultListView(QWidget *parent) : QTreeView(parent)
 {
-    static constexpr const char *kDesignHeaders[kListColumns] = {"Lvl", "For", "End", "Dex", "Sag",
-                                                                 "Int", "PV",  "PM",  "Monter", "Objets"};
     static constexpr int kDesignWidths[kListColumns] = {500, 500, 500, 500, 500, 500, 750, 750, 1440, 1440};
-    list->setColumnCount(kListColumns);
-    QStringList headers;
-    for (const char *header : kDesignHeaders)
-        headers << QLatin1String(header);
-    list->setHeaderLabels(headers);
-    list->header()->setStretchLastSection(false);
-    for (int c = 0; c < kListColumns; ++c)
-        list->setColumnWidth(c, ToPixels(kDesignWidths[c]));
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setAllColumnsShowFocus(true);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    header()->setStretchLastSection(false);
+    // Widths are set before there is a model: keep them when the first one comes.
+    header()->setDefaultSectionSize(ToPixels(kDesignWidths[0]));
+    connect(header(), &QHeaderView::sectionCountChanged, this, [this](int, int count) {
+        for (int c = 0; c < count && c < kListColumns; ++c)
+            setColumnWidth(c, ToPixels(kDesignWidths[c]));
+        SizeLastColumn();
+    });
 }
 
-void ShowResultRows(QTreeWidget *list, const std::vector<ResultRow> &rows)
+void ResultListView::setModel(QAbstractItemModel *model)
 {
-    list->clear();
-    QList<QTreeWidgetItem *> items;
-    items.reserve(qsizetype(rows.size()));
-    for (const ResultRow &row : rows) {
-        QStringList texts;
-        for (int c = 0; c < kListColumns; ++c)
-            texts << row[size_t(c)];
-        items << new QTreeWidgetItem(texts);
-    }
-    list->addTopLevelItems(items);
+    QTreeView::setModel(model);
+    const auto remeasure = [this] {
+        m_namesWidth = -1;
+        SizeLastColumn();
+    };
+    connect(model, &QAbstractItemModel::modelReset, this, remeasure);
+    connect(model, &QAbstractItemModel::headerDataChanged, this, remeasure);
 }
 
-void MarkGoalLines(QTreeWidget *list, const std::vector<QString> &namesTips)
+void ResultListView::changeEvent(QEvent *event)
 {
-    QFont bold = list->font();
-    bold.setBold(true);
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *item = list->topLevelItem(i);
-        if (item->text(ResultField::Names).isEmpty())
-            continue;
-        for (int c = 0; c < kListColumns; ++c)
-            item->setFont(c, bold);
-        if (size_t(i) < namesTips.size())
-            item->setToolTip(ResultField::Names, namesTips[size_t(i)]);
-    }
+    QTreeView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_namesWidth = -1;
 }
 
-QString SelectedLinesText(const QTreeWidget *list, const ResultTable &table, const CaptionTable &captions)
-{
-    const int count = list->topLevelItemCount();
-    const std::optional<QStringList> lines = TxtLines(table, count, captions);
-    if (!lines)
-        return QString();
-    QStringList chosen;
-    for (int i = 0; i < count; ++i) {
-        if (list->topLevelItem(i)->isSelected())
-            chosen << lines->at(i + 1);
-    }
-    if (chosen.isEmpty())
-        return QString();
-    if (chosen.size() == count)
-        chosen.prepend(lines->first());
-    const QString lineEnd = QStringLiteral("\r\n");
-    return chosen.join(lineEnd) + lineEnd;
-}
-
-void SizeLastColumn(QTreeWidget *list)
+int ResultListView::namesWidthNeeded()
 {
     constexpr int kLast = kListColumns - 1;
+    if (m_namesWidth >= 0)
+        return m_namesWidth;
+    int needed = header()->sectionSizeHint(kLast);
+    if (!model())
+        return needed;
+    // Every line counts, not only those in sight, so that scrolling never changes the width.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    for (int row = 0; row < model()->rowCount(); ++row) {
+        const QModelIndex index = model()->index(row, kLast);
+        if (!index.data().toString().isEmpty())
+            needed = std::max(needed, itemDelegateForIndex(index)->sizeHint(option, index).width());
+    }
+    m_namesWidth = needed;
+    return needed;
+}
+
+void ResultListView::SizeLastColumn()
+{
+    constexpr int kLast = kListColumns - 1;
+    if (header()->count() < kListColumns)
+        return;
     int others = 0;
     for (int c = 0; c < kLast; ++c)
-        others += list->columnWidth(c);
-    const QAbstractItemView *view = list; // the texts' width is public on the base class only
-    const int needed = std::max(list->header()->sectionSizeHint(kLast), view->sizeHintForColumn(kLast));
-    list->setColumnWidth(kLast, std::max(list->viewport()->width() - others, needed));
+        others += columnWidth(c);
+    // A wider section is refused outright, which would leave the column as it was.
+    const int width = std::max(viewport()->width() - others, namesWidthNeeded());
+    setColumnWidth(kLast, std::min(width, header()->maximumSectionSize()));
+}
+
+std::vector<int> ResultListView::SelectedLines() const
+{
+    std::vector<int> lines;
+    for (const QModelIndex &index : selectionModel()->selectedRows())
+        lines.push_back(index.row());
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+void ResultListView::SelectLine(int line)
+{
+    const QModelIndex index = model()->index(line, 0);
+    if (!index.isValid())
+        return;
+    setCurrentIndex(index);
+    scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void ResultListView::resizeEvent(QResizeEvent *event)
+{
+    QTreeView::resizeEvent(event);
+    // A scroll bar that comes or goes changes the width left to the last column.
+    SizeLastColumn();
+}
+
+void ResultListView::keyPressEvent(QKeyEvent *event)
+{
+    // Before the view's own copy, which would take one cell.
+    if (event->matches(QKeySequence::Copy)) {
+        emit copyRequested();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+void ResultListView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTreeView::currentChanged(current, previous);
+    emit currentLineChanged(current.isValid() ? current.row() : -1);
+}
+
+QString LinesText(const std::vector<int> &lines, const ResultTable &table, int rowCount, const CaptionTable &captions)
+{
+    const std::optional<QStringList> texts = TxtLines(table, rowCount, captions);
+    if (!texts || lines.empty())
+        return QString();
+    QStringList chosen;
+    if (int(lines.size()) == rowCount)
+        chosen << texts->first();
+    for (const int line : lines)
+        chosen << texts->at(line + 1);
+    const QString lineEnd = QStringLiteral("\r\n");
+    return chosen.join(lineEnd) + lineEnd;
 }
 
 } // namespace brevath::ui

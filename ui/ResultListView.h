@@ -2,11 +2,10 @@
 // The result list in report form: ten columns, one line per level.
 
 #include <QString>
+#include <QTreeView>
 #include <vector>
 
 #include "ResultTable.h"
-
-class QTreeWidget;
 
 namespace brevath {
 class CaptionTable;
@@ -14,22 +13,43 @@ class CaptionTable;
 
 namespace brevath::ui {
 
-// The design headers and widths: 500 twips for the level and the statistics, 750 for hit
-// and mana points, 1440 for the points and the names.
-void SetUpResultColumns(QTreeWidget *list);
+class ResultListView : public QTreeView
+{
+    Q_OBJECT
 
-// Replaces the lines by the rows, fields 0 to 9 in the ten columns.
-void ShowResultRows(QTreeWidget *list, const std::vector<ResultRow> &rows);
+public:
+    // The design widths: 500 twips for the level and the statistics, 750 for hit and mana
+    // points, 1440 for the points and the names.
+    explicit ResultListView(QWidget *parent);
+    void setModel(QAbstractItemModel *model) override;
 
-// Lines that name goals stand out in bold; their names cell explains them with its tip.
-void MarkGoalLines(QTreeWidget *list, const std::vector<QString> &namesTips);
+    // The last column takes the width the others leave, or what its header and texts need
+    // when that is more, whatever their length (up to what the header can hold).
+    void SizeLastColumn();
+    // The lines selected, in list order.
+    std::vector<int> SelectedLines() const;
+    // Shows this line as the current one, in the middle of the list.
+    void SelectLine(int line);
 
-// The selected lines as the text export writes them, with the header line when every line is
-// selected; empty when none is.
-QString SelectedLinesText(const QTreeWidget *list, const ResultTable &table, const CaptionTable &captions);
+signals:
+    void copyRequested();
+    void currentLineChanged(int line); // -1: none
 
-// The last column takes the width the others leave, or what its header and texts need
-// when that is more.
-void SizeLastColumn(QTreeWidget *list);
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    int namesWidthNeeded();
+
+    int m_namesWidth = -1; // measured once per content and font: long texts are slow to measure
+};
+
+// The chosen lines (of rowCount) as the text export writes them, with the header line when
+// every line is chosen; empty when none is.
+QString LinesText(const std::vector<int> &lines, const ResultTable &table, int rowCount,
+                  const CaptionTable &captions);
 
 } // namespace brevath::ui

@@ -4,19 +4,28 @@
 
 namespace brevath::ui {
 
-ResultsLayout LayOutResults(int clientWidth, int clientHeight)
+ResultsLayout LayOutResults(int clientWidth, int clientHeight, bool chartShown)
 {
     constexpr int kMargin = 50;
     const int h = kResultsButtonHeight;
     const int t = clientHeight - 100 - h;
     const int buttonTop = t + kMargin;
+    const int width = std::max(0, clientWidth - kMargin);
+    const int listHeight = std::max(0, t - kMargin);
 
     ResultsLayout layout;
-    layout.ListView1 = QRect(kMargin, kMargin, std::max(0, clientWidth - kMargin), std::max(0, t - kMargin));
+    layout.ListView1 = QRect(kMargin, kMargin, width, listHeight);
+    if (chartShown) {
+        const int chartHeight =
+            std::min(std::max(kChartMinimumHeight, listHeight - kDesignListHeight - kMargin), listHeight);
+        layout.ListView1.setHeight(std::max(0, listHeight - chartHeight - kMargin));
+        layout.Chart1 = QRect(kMargin, kMargin + listHeight - chartHeight, width, chartHeight);
+    }
     layout.Command1 = QRect(clientWidth - kMargin - kHtmlButtonWidth, buttonTop, kHtmlButtonWidth, h);
     layout.Command2 = QRect(kMargin, buttonTop, kBackButtonWidth, h);
     layout.Command3 =
         QRect(clientWidth - kHtmlButtonWidth - kTextButtonWidth - 100, buttonTop, kTextButtonWidth, h);
+    layout.Toggle1 = QRect(kMargin + kBackButtonWidth + kMargin, buttonTop, h, h);
     return layout;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Where the results screen puts its list and buttons for a client area, all in twips.
+// Where the results screen puts its list, chart and buttons for a client area, all in twips.
 
 #include <QRect>
 
@@ -7,10 +7,12 @@ namespace brevath::ui {
 
 struct ResultsLayout
 {
-    QRect ListView1; // the list and, under it, the chart: their splitter
+    QRect ListView1;
+    QRect Chart1;   // empty when the chart is hidden
     QRect Command1; // save as HTML, at the right
     QRect Command2; // back, at the left
     QRect Command3; // save as text, left of Command1
+    QRect Toggle1;  // shows or hides the chart, right of Command2
 };
 
 // The buttons keep their design sizes.
@@ -18,10 +20,14 @@ constexpr int kResultsButtonHeight = 495;
 constexpr int kHtmlButtonWidth = 2295;
 constexpr int kBackButtonWidth = 2295;
 constexpr int kTextButtonWidth = 2175;
+// The list's height in the design client area, and the least height a chart can be read at.
+constexpr int kDesignListHeight = 6540;
+constexpr int kChartMinimumHeight = 1800;
 
 // The list fills the client area but for 50 at the top and left and the strip of the buttons,
-// which stand 50 above the bottom edge. A client area too small for them gives an empty list,
-// never a negative size.
-ResultsLayout LayOutResults(int clientWidth, int clientHeight);
+// which stand 50 above the bottom edge. A shown chart goes under the list, 50 apart, and
+// takes what the area has beyond the list's design height, at least its least height.
+// A client area too small for them gives an empty list, never a negative size.
+ResultsLayout LayOutResults(int clientWidth, int clientHeight, bool chartShown = false);
 
 } // namespace brevath::ui

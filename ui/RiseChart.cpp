@@ -1,6 +1,8 @@
 #include "RiseChart.h"
 
 #include <QGraphicsLayout>
+#include <QIcon>
+#include <QPainter>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QMouseEvent>
@@ -11,6 +13,7 @@
 #include <cmath>
 
 #include "CaptionTable.h"
+#include "ResultTableModel.h"
 
 namespace brevath::ui {
 
@@ -113,17 +116,24 @@ RiseChart::RiseChart(QWidget *parent) : QChartView(new QChart, parent)
     c->legend()->markers(m_highlight).constFirst()->setVisible(false);
 }
 
-void RiseChart::ShowRows(const std::vector<ResultRow> &rows)
+void RiseChart::SetModel(const ResultTableModel *model)
 {
+    m_model = model;
+    connect(model, &QAbstractItemModel::modelReset, this, &RiseChart::showRows);
+    showRows();
+}
+
+void RiseChart::showRows()
+{
+    const int lines = m_model->rowCount();
     std::array<QList<QPointF>, kDrawnFields> points;
     QList<QPointF> goals;
-    m_names.clear();
     double statLow = 0, statHigh = 1, pointHigh = 1;
-    for (const ResultRow &row : rows) {
-        const double level = row[ResultField::Level].toDouble();
+    for (int line = 0; line < lines; ++line) {
+        const double level = m_model->Field(line, ResultField::Level).toDouble();
         double highestStat = 0;
         for (int field = 1; field <= kDrawnFields; ++field) {
-            const double value = row[size_t(field)].toDouble();
+            const double value = m_model->Field(line, field).toDouble();
             points[size_t(field - 1)].append(QPointF(level, value));
             if (field < kHitPointsField) {
                 highestStat = field == 1 ? value : std::max(highestStat, value);
@@ -134,16 +144,15 @@ void RiseChart::ShowRows(const std::vector<ResultRow> &rows)
             }
         }
         // A marker sits on the highest statistic of its level, where it cannot hide a line's end.
-        if (!row[ResultField::Names].isEmpty())
+        if (m_model->NamesGoals(line))
             goals.append(QPointF(level, highestStat));
-        m_names.push_back(row[ResultField::Names]);
     }
     for (int field = 1; field <= kDrawnFields; ++field)
         m_fields[size_t(field - 1)]->replace(points[size_t(field - 1)]);
     m_goals->replace(goals);
 
-    m_firstLevel = rows.empty() ? 0 : rows.front()[ResultField::Level].toLongLong();
-    const double lastLevel = rows.empty() ? 1 : rows.back()[ResultField::Level].toDouble();
+    m_firstLevel = lines == 0 ? 0 : m_model->Field(0, ResultField::Level).toLongLong();
+    const double lastLevel = lines == 0 ? 1 : m_model->Field(lines - 1, ResultField::Level).toDouble();
     const double levelEnd = std::max(lastLevel, double(m_firstLevel) + 1);
     m_levelAxis->setRange(double(m_firstLevel), levelEnd);
     m_levelAxis->setTickInterval(roundStep(levelEnd - double(m_firstLevel)));
@@ -165,9 +174,25 @@ void RiseChart::ApplyCaptions(const CaptionTable &captions)
     m_goals->setName(captions.entry(kGoalsHeader));
 }
 
+QIcon RiseChart::Icon()
+{
+    QPixmap picture(64, 64);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x404040), 5, Qt::SolidLine, Qt::SquareCap));
+    painter.drawPolyline(QPolygonF({{8, 6}, {8, 56}, {58, 56}}));
+    painter.setPen(QPen(kFieldColours[0], 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(QPolygonF({{14, 48}, {26, 36}, {36, 40}, {54, 14}}));
+    painter.setPen(QPen(kFieldColours[2], 6, Qt::DashLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(QPolygonF({{14, 52}, {34, 46}, {54, 34}}));
+    painter.end();
+    return QIcon(picture);
+}
+
 void RiseChart::HighlightLine(int line)
 {
-    if (line < 0 || size_t(line) >= m_names.size()) {
+    if (line < 0 || !m_model || line >= m_model->rowCount()) {
         m_highlight->clear();
         return;
     }
@@ -178,13 +203,13 @@ void RiseChart::HighlightLine(int line)
 QString RiseChart::GoalsAt(double level) const
 {
     const int line = lineAt(level);
-    return line >= 0 ? m_names[size_t(line)] : QString();
+    return line >= 0 ? m_model->Field(line, ResultField::Names) : QString();
 }
 
 int RiseChart::lineAt(double level) const
 {
     const std::int64_t line = std::llround(level) - m_firstLevel;
-    return line >= 0 && line < std::int64_t(m_names.size()) ? int(line) : -1;
+    return m_model && line >= 0 && line < m_model->rowCount() ? int(line) : -1;
 }
 
 void RiseChart::mouseReleaseEvent(QMouseEvent *event)

@@ -5,7 +5,6 @@
 #include <QChartView>
 #include <array>
 #include <cstdint>
-#include <vector>
 
 #include "ResultTable.h"
 
@@ -19,6 +18,8 @@ class CaptionTable;
 
 namespace brevath::ui {
 
+class ResultTableModel;
+
 class RiseChart : public QChartView
 {
     Q_OBJECT
@@ -29,9 +30,12 @@ public:
     // Fields 1 to 7 of every line: Str to Int, hit points, mana points.
     static constexpr int kDrawnFields = 7;
 
-    void ShowRows(const std::vector<ResultRow> &rows);
+    // Draws the lines of this model, again whenever it changes.
+    void SetModel(const ResultTableModel *model);
     // Axis titles and legend from the column headers (entries 41 to 48, and 50 for the markers).
     void ApplyCaptions(const CaptionTable &captions);
+    // A small picture of a rising line, for the button that shows the chart.
+    static QIcon Icon();
     // A vertical mark at the level of this line of the plan; -1 takes it away.
     void HighlightLine(int line);
 
@@ -48,13 +52,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void showRows();
     int lineAt(double level) const;
 
     std::array<QLineSeries *, kDrawnFields> m_fields{};
     QScatterSeries *m_goals;
     QLineSeries *m_highlight;
     QValueAxis *m_levelAxis, *m_statAxis, *m_pointAxis;
-    std::vector<QString> m_names; // by line
+    const ResultTableModel *m_model = nullptr;
     std::int64_t m_firstLevel = 0;
 };
 

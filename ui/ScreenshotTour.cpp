@@ -5,13 +5,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QToolButton>
 
 #include "ClickableLabel.h"
 #include "FirstScreen.h"
 #include "HelpScreen.h"
 #include "Language.h"
 #include "Program.h"
+#include "ResultListView.h"
+#include "ResultTableModel.h"
 #include "ScriptedPrompts.h"
 #include "SecondScreen.h"
 #include "ThirdScreen.h"
@@ -46,9 +48,20 @@ ScreenshotTour::ScreenshotTour(Program &program, ScriptedPrompts &prompts, QStri
         },
         [this] { save(m_program.Second(), "choice"); },
         [this] { m_program.Second().Command2->click(); },
-        [this] { selectMiddleGoalLine(); },
+        [this] {
+            m_program.Third().Toggle1->setChecked(false);
+            selectMiddleGoalLine();
+        },
         [this] { save(m_program.Third(), "results"); },
-        [this] { m_program.Third().close(); },
+        [this] {
+            m_program.Third().Toggle1->setChecked(true);
+            m_program.Third().resize(800, 720);
+        },
+        [this] { save(m_program.Third(), "results_chart"); },
+        [this] {
+            m_program.Third().Toggle1->setChecked(false);
+            m_program.Third().close();
+        },
     };
 }
 
@@ -74,16 +87,14 @@ void ScreenshotTour::save(QWidget &window, const char *name)
 void ScreenshotTour::selectMiddleGoalLine()
 {
     // As a click on the chart would: the list shows the line, the chart marks its level.
-    QTreeWidget *list = m_program.Third().ListView1;
-    std::vector<QTreeWidgetItem *> goalLines;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        if (!list->topLevelItem(i)->text(ResultField::Names).isEmpty())
-            goalLines.push_back(list->topLevelItem(i));
+    const ResultTableModel &lines = *m_program.Third().ListModel1;
+    std::vector<int> goalLines;
+    for (int i = 0; i < lines.rowCount(); ++i) {
+        if (lines.NamesGoals(i))
+            goalLines.push_back(i);
     }
-    if (!goalLines.empty()) {
-        list->setCurrentItem(goalLines[goalLines.size() / 2]);
-        list->scrollToItem(list->currentItem(), QAbstractItemView::PositionAtCenter);
-    }
+    if (!goalLines.empty())
+        m_program.Third().ListView1->SelectLine(goalLines[goalLines.size() / 2]);
 }
 
 void ScreenshotTour::clickLanguageOption()

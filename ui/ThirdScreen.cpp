@@ -1,11 +1,11 @@
 #include "ThirdScreen.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QPushButton>
-#include <QSplitter>
-#include <QTreeWidget>
+#include <QSettings>
+#include <QToolButton>
 
 #include "Workspace.h"
 #include "HtmlExport.h"
@@ -14,10 +14,23 @@
 #include "GoalTips.h"
 #include "Prompts.h"
 #include "ResultListView.h"
+#include "ResultTableModel.h"
 #include "ResultsLayout.h"
 #include "RiseChart.h"
 
 namespace brevath::ui {
+
+namespace {
+
+// Whether the player last left the chart shown.
+constexpr const char *kChartShownKey = "results/chartShown";
+
+QSettings windowSettings()
+{
+    return QSettings(QStringLiteral("Brevath"), QStringLiteral("Brevath"));
+}
+
+} // namespace
 
 ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
     : ProgramWindow(QStringLiteral("ThirdScreen")), CommonDialog1(prompts, this), m_workspace(workspace),
@@ -25,25 +38,14 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
 {
     setWindowTitle(QStringLiteral("Résultats"));
 
-    Splitter1 = MakeControl<QSplitter>(this, QStringLiteral("Splitter1"), 120, 120, 9255, 6135);
-    Splitter1->setOrientation(Qt::Vertical);
-    ListView1 = new QTreeWidget(Splitter1);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    SetUpResultColumns(ListView1);
-    // A scroll bar that comes or goes changes the width left to the last column.
-    ListView1->viewport()->installEventFilter(this);
-    ListView1->installEventFilter(this);
-    Chart1 = new RiseChart(Splitter1);
-    Chart1->setObjectName(QStringLiteral("Chart1"));
-    Chart1->setMinimumHeight(ToPixels(1800));
-    Splitter1->setCollapsible(0, false);
-    Splitter1->setCollapsible(1, true);
-    Splitter1->setStretchFactor(0, 1);
-    Splitter1->setStretchFactor(1, 1);
-    connect(Chart1, &RiseChart::lineClicked, this, &ThirdScreen::selectLine);
-    connect(ListView1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
-        Chart1->HighlightLine(current ? ListView1->indexOfTopLevelItem(current) : -1);
-    });
+    ListModel1 = new ResultTableModel(this);
+    ListView1 = MakeControl<ResultListView>(this, QStringLiteral("ListView1"), 120, 120, 9255, 6135);
+    ListView1->setModel(ListModel1);
+    Chart1 = MakeControl<RiseChart>(this, QStringLiteral("Chart1"), 120, 6255, 9255, 0);
+    Chart1->SetModel(ListModel1);
+    connect(Chart1, &RiseChart::lineClicked, ListView1, &ResultListView::SelectLine);
+    connect(ListView1, &ResultListView::currentLineChanged, Chart1, &RiseChart::HighlightLine);
+    connect(ListView1, &ResultListView::copyRequested, this, &ThirdScreen::copyLines);
 
     Command2 = MakeControl<QPushButton>(this, QStringLiteral("Command2"), 240, 6480, kBackButtonWidth,
                                         kResultsButtonHeight);
@@ -57,14 +59,23 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
     connect(Command2, &QPushButton::clicked, this, &ThirdScreen::previousPageRequested);
     connect(Command3, &QPushButton::clicked, this, [this] { exportPlan(&SaveTxt); });
     connect(Command1, &QPushButton::clicked, this, [this] { exportPlan(&SaveHtml); });
+    Toggle1 = MakeControl<QToolButton>(this, QStringLiteral("Toggle1"), 2395, 6480, kResultsButtonHeight,
+                                       kResultsButtonHeight);
+    Toggle1->setCheckable(true);
+    Toggle1->setIcon(RiseChart::Icon());
+    Toggle1->setIconSize(QSize(ToPixels(kResultsButtonHeight) - 10, ToPixels(kResultsButtonHeight) - 10));
+    const QString toggleTip = QCoreApplication::translate("Brevath", "Chart of the rise");
+    Toggle1->setToolTip(toggleTip);
+    Toggle1->setAccessibleName(toggleTip);
+    Toggle1->setChecked(windowSettings().value(QLatin1String(kChartShownKey), false).toBool());
+    Chart1->setVisible(Toggle1->isChecked());
+    connect(Toggle1, &QToolButton::toggled, this, &ThirdScreen::showChart);
 
     // Buttons and list must stay apart; the design size is the natural one.
-    setMinimumSize(ToPixels(kBackButtonWidth + kTextButtonWidth + kHtmlButtonWidth + 300),
+    setMinimumSize(ToPixels(kBackButtonWidth + kResultsButtonHeight + kTextButtonWidth + kHtmlButtonWidth + 350),
                    ToPixels(kResultsButtonHeight * 4));
     resize(ToPixels(kClientWidthTwips), ToPixels(kClientHeightTwips));
     layOut();
-    // Half the height for the list, half for the chart, until the player drags the bar.
-    Splitter1->setSizes({Splitter1->height() / 2, Splitter1->height() / 2});
 }
 
 bool ThirdScreen::MakeList(const std::array<QString, kChoiceRows> &rowTexts)
@@ -73,22 +84,28 @@ bool ThirdScreen::MakeList(const std::array<QString, kChoiceRows> &rowTexts)
     const PlanRun run = MakePlan(m_workspace);
     if (!run.ok)
         return false;
-    ShowResultRows(ListView1, run.rows);
-    MarkGoalLines(ListView1, GoalToolTips(m_workspace, run.rows));
-    Chart1->ShowRows(run.rows);
-    SizeLastColumn(ListView1);
-    ListView1->viewport()->update();
+    std::vector<QString> tips = GoalToolTips(m_workspace, run.rows);
+    ListModel1->ShowRun(run.rows, std::move(tips)); // the list sizes its last column on the new lines
     return true;
 }
 
 void ThirdScreen::layOut()
 {
-    const ResultsLayout layout = LayOutResults(ToTwips(width()), ToTwips(height()));
-    Splitter1->setGeometry(PixelRect(layout.ListView1));
+    const ResultsLayout layout = LayOutResults(ToTwips(width()), ToTwips(height()), Toggle1->isChecked());
+    ListView1->setGeometry(PixelRect(layout.ListView1));
+    Chart1->setGeometry(PixelRect(layout.Chart1));
     Command1->setGeometry(PixelRect(layout.Command1));
     Command2->setGeometry(PixelRect(layout.Command2));
     Command3->setGeometry(PixelRect(layout.Command3));
-    SizeLastColumn(ListView1);
+    Toggle1->setGeometry(PixelRect(layout.Toggle1));
+    ListView1->SizeLastColumn();
+}
+
+void ThirdScreen::showChart(bool shown)
+{
+    windowSettings().setValue(QLatin1String(kChartShownKey), shown);
+    Chart1->setVisible(shown);
+    layOut();
 }
 
 void ThirdScreen::resizeEvent(QResizeEvent *event)
@@ -97,31 +114,10 @@ void ThirdScreen::resizeEvent(QResizeEvent *event)
     layOut();
 }
 
-bool ThirdScreen::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ListView1->viewport() && event->type() == QEvent::Resize)
-        SizeLastColumn(ListView1);
-    // Before the list's own copy, which would take one cell.
-    if (watched == ListView1 && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
-        copyLines();
-        return true;
-    }
-    return ProgramWindow::eventFilter(watched, event);
-}
-
-void ThirdScreen::selectLine(int line)
-{
-    QTreeWidgetItem *item = ListView1->topLevelItem(line);
-    if (!item)
-        return;
-    ListView1->setCurrentItem(item);
-    ListView1->scrollToItem(item, QAbstractItemView::PositionAtCenter);
-}
-
 void ThirdScreen::copyLines()
 {
-    const QString text = SelectedLinesText(ListView1, m_workspace.results, m_workspace.captions);
+    const QString text =
+        LinesText(ListView1->SelectedLines(), m_workspace.results, ListModel1->rowCount(), m_workspace.captions);
     if (!text.isEmpty())
         QGuiApplication::clipboard()->setText(text);
 }
@@ -131,8 +127,8 @@ void ThirdScreen::exportPlan(ExportWriter save)
     const QString path = CommonDialog1.ShowSave();
     if (path.isEmpty())
         return;
-    const int rowCount = ListView1->topLevelItemCount();
-    m_prompts.ShowMessage(this, save(path, m_workspace.results, rowCount, m_workspace.captions).message);
+    const SaveOutcome outcome = save(path, m_workspace.results, ListModel1->rowCount(), m_workspace.captions);
+    m_prompts.ShowMessage(this, outcome.message);
 }
 
 } // namespace brevath::ui

@@ -10,8 +10,7 @@
 #include "ProgramWindow.h"
 
 class QPushButton;
-class QSplitter;
-class QTreeWidget;
+class QToolButton;
 
 namespace brevath {
 struct Workspace;
@@ -21,6 +20,8 @@ class CaptionTable;
 namespace brevath::ui {
 
 class Prompts;
+class ResultListView;
+class ResultTableModel;
 class RiseChart;
 
 class ThirdScreen : public ProgramWindow
@@ -34,11 +35,12 @@ public:
     // left as it was, when a statistic target cannot be packed.
     bool MakeList(const std::array<QString, kChoiceRows> &rowTexts);
 
-    // The list above the chart; the player drags the bar between them, or shuts the chart.
-    QSplitter *Splitter1;
-    QTreeWidget *ListView1;
+    // The list and, when Toggle1 is down, the chart under it: two views of one model.
+    ResultTableModel *ListModel1;
+    ResultListView *ListView1;
     RiseChart *Chart1;
     QPushButton *Command1, *Command2, *Command3;
+    QToolButton *Toggle1;
     CommonDialog CommonDialog1;
 
 signals:
@@ -46,11 +48,10 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void layOut();
-    void selectLine(int line);
+    void showChart(bool shown);
     void copyLines();
     using ExportWriter = SaveOutcome (*)(const QString &, const ResultTable &, int, const CaptionTable &);
     // Both export buttons: ask for a path, write, and tell the outcome.

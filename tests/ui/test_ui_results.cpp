@@ -1,61 +1,60 @@
-// The results screen: the plan from end to end, its layout and its two exports.
+// The results screen: the plan from end to end, its layout, its two exports, the chart of
+// the rise, the goals explained and the lines copied.
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QLineSeries>
 #include <QProcess>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QRegularExpression>
+#include <QScatterSeries>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QToolTip>
+#include <QValueAxis>
 
 #include "UiWorld.h"
-#include "TextFile.h"
 #include "TextExport.h"
+#include "TextFile.h"
 #include "Controls.h"
+#include "ResultListView.h"
+#include "ResultTableModel.h"
 #include "ResultsLayout.h"
+#include "RiseChart.h"
 
 using namespace brevath;
 using namespace brevath::testing;
 
 namespace {
 
-QTreeWidget *resultList(UiWorld &world)
-{
-    return control<QTreeWidget>(world.third(), QStringLiteral("ListView1"));
-}
-
-// The list and its chart share the place the layout gives the list.
-QWidget *listAndChart(UiWorld &world)
-{
-    return control<QWidget>(world.third(), QStringLiteral("Splitter1"));
-}
-
 QPushButton *button(QWidget &window, const char *name)
 {
     return control<QPushButton>(window, QLatin1String(name));
 }
 
-QStringList itemTexts(const QTreeWidgetItem *item)
-{
-    QStringList texts;
-    for (int c = 0; c < item->columnCount(); ++c)
-        texts << item->text(c);
-    return texts;
-}
-
-// The choice screen with these rows typed in, then its "Prochaine Page".
-void runPlan(UiWorld &world, const QStringList &rows)
+// The choice screen's rows typed in, the statistic rows given their type, then the plan.
+void runPlan(UiWorld &world, const QStringList &rows, const QMap<int, int> &statRows = {})
 {
     openChoiceScreen(world);
-    for (int i = 0; i < rows.size(); ++i)
-        control<QComboBox>(world.second(), ui::ElementName("Choix1", i))->setEditText(rows[i]);
+    for (int i = 0; i < rows.size(); ++i) {
+        QComboBox *types = typeList(world, i);
+        types->setCurrentIndex(statRows.contains(i) ? types->count() - 6 + statRows[i] : 0);
+        entryBox(world, i)->setEditText(rows[i]);
+    }
     button(world.second(), "Command2")->click();
 }
 
-int othersWidth(const QTreeWidget *list)
+// An example choice file loaded on the choice screen, then the plan.
+void runExample(UiWorld &world, const QString &example)
 {
-    int width = 0;
-    for (int c = 0; c + 1 < list->columnCount(); ++c)
-        width += list->columnWidth(c);
-    return width;
+    openChoiceScreen(world);
+    world.prompts.QueueFileAnswer(example);
+    button(world.second(), "Command4")->click();
+    button(world.second(), "Command2")->click();
 }
 
 QByteArray runPlanner(const QStringList &arguments)
@@ -67,11 +66,6 @@ QByteArray runPlanner(const QStringList &arguments)
     return planner.readAllStandardOutput();
 }
 
-ui::ResultsLayout layoutAtDesign()
-{
-    return ui::LayOutResults(ui::kClientWidthTwips, ui::kClientHeightTwips);
-}
-
 } // namespace
 
 class ResultsTest : public QObject
@@ -79,92 +73,124 @@ class ResultsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void theLayoutGivesItsWorkedExample()
+    void initTestCase()
     {
-        const ui::ResultsLayout layout = layoutAtDesign();
-        QCOMPARE(ui::kClientWidthTwips, 9585);
-        QCOMPARE(ui::kClientHeightTwips, 7185);
-        QCOMPARE(layout.ListView1, QRect(50, 50, 9535, 6540));
-        QCOMPARE(layout.Command2.topLeft(), QPoint(50, 6640));
-        QCOMPARE(layout.Command3.topLeft(), QPoint(5015, 6640));
-        QCOMPARE(layout.Command1.topLeft(), QPoint(7240, 6640));
-        QCOMPARE(layout.Command1.size(), QSize(2295, 495));
-
-        const ui::ResultsLayout tiny = ui::LayOutResults(9585, 300);
-        QCOMPARE(tiny.ListView1.height(), 0);
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("Brevath"), QStringLiteral("Brevath")).clear();
     }
 
-    void theWindowFollowsTheLayoutOnEveryResize()
+    void theLayoutGivesItsWorkedExample()
+    {
+        const ui::ResultsLayout design = ui::LayOutResults(9585, 7185);
+        QCOMPARE(design.ListView1, QRect(50, 50, 9535, 6540));
+        QCOMPARE(design.Command2.topLeft(), QPoint(50, 6640));
+        QCOMPARE(design.Command3.topLeft(), QPoint(5015, 6640));
+        QCOMPARE(design.Command1, QRect(7240, 6640, 2295, 495));
+        QVERIFY(design.Chart1.isEmpty());
+        QCOMPARE(ui::LayOutResults(9585, 300).ListView1.height(), 0);
+        QCOMPARE(ui::LayOutResults(12000, 7185).Command1.left(), 7240 + 12000 - 9585);
+
+        // A shown chart gets its least height at the design size, and all that a taller
+        // window adds; the list never loses more than that, nor grows.
+        for (const int height : {7185, 9000, 16000}) {
+            const ui::ResultsLayout shown = ui::LayOutResults(9585, height, true);
+            const ui::ResultsLayout hidden = ui::LayOutResults(9585, height);
+            QCOMPARE(shown.ListView1.height() + 50 + shown.Chart1.height(), hidden.ListView1.height());
+            QCOMPARE(shown.Chart1.bottom(), hidden.ListView1.bottom());
+            QCOMPARE(shown.ListView1.height(), std::min(6540, 6540 + height - 7185 - 1800 - 50));
+        }
+    }
+
+    void theWindowFollowsTheLayoutAndTheChartIsOneClickAway()
     {
         auto world = startWorld();
         ui::ThirdScreen &third = world->third();
         third.show(); // a hidden window gets its resize events when shown
-        third.resize(639, 479);
-        QCOMPARE(listAndChart(*world)->geometry(), QRect(3, 3, 636, 436));
-        QCOMPARE(button(third, "Command2")->geometry(), ui::PixelRect(50, 6640, 2295, 495));
-        QCOMPARE(button(third, "Command3")->geometry(), ui::PixelRect(5015, 6640, 2175, 495));
-        QCOMPARE(button(third, "Command1")->geometry(), ui::PixelRect(7240, 6640, 2295, 495));
+        const auto followsLayout = [&](bool chart) {
+            QCOMPARE(third.Chart1->isVisible(), chart);
+            const ui::ResultsLayout l = ui::LayOutResults(ui::ToTwips(third.width()), ui::ToTwips(third.height()), chart);
+            const std::pair<QWidget *, QRect> places[] = {
+                {third.ListView1, l.ListView1}, {third.Command1, l.Command1}, {third.Command2, l.Command2},
+                {third.Command3, l.Command3},   {third.Toggle1, l.Toggle1}};
+            for (const auto &[control, twips] : places)
+                QCOMPARE(control->geometry(), ui::PixelRect(twips));
+            if (chart)
+                QCOMPARE(third.Chart1->geometry(), ui::PixelRect(l.Chart1));
+        };
+        QCOMPARE(third.size(), QSize(639, 479));
+        QCOMPARE(third.ListView1->geometry(), QRect(3, 3, 636, 436));
+        followsLayout(false);
+        QVERIFY(third.Toggle1->text().isEmpty() && !third.Toggle1->icon().isNull());
 
+        third.Toggle1->click();
         third.resize(800, 600);
-        const ui::ResultsLayout wide = ui::LayOutResults(ui::ToTwips(800), ui::ToTwips(600));
-        QCOMPARE(wide.Command2.topLeft(), QPoint(50, 9000 - 100 - 495 + 50));
-        QCOMPARE(wide.Command1.left() - layoutAtDesign().Command1.left(), ui::ToTwips(800 - 639));
-        QCOMPARE(wide.Command3.right() + 1 + 50, wide.Command1.left());
-        QCOMPARE(listAndChart(*world)->geometry(), ui::PixelRect(wide.ListView1));
-        QCOMPARE(button(third, "Command1")->geometry(), ui::PixelRect(wide.Command1));
-        QCOMPARE(button(third, "Command2")->geometry(), ui::PixelRect(wide.Command2));
-        QCOMPARE(button(third, "Command3")->geometry(), ui::PixelRect(wide.Command3));
+        followsLayout(true);
+        QVERIFY(startWorld()->third().Toggle1->isChecked()); // the next run opens it as it was left
+        third.Toggle1->click();
+        followsLayout(false);
+        QVERIFY(!startWorld()->third().Toggle1->isChecked());
     }
 
     void aPlanRunsFromEndToEnd()
     {
         auto world = startWorld();
         runPlan(*world, {"Club", "no such name", "Grey Robe"});
-        QVERIFY(world->third().isVisible());
-        QVERIFY(!world->second().isVisible());
-        QTreeWidget *list = resultList(*world);
-        QCOMPARE(list->topLevelItemCount(), 199);
-        const CaptionTable &c = world->captions();
-        QCOMPARE(itemTexts(list->topLevelItem(0)), QStringList({"1", "12", "12", "12", "12", "12", "70", "50", "", ""}));
-        // Club needs Str 20: 5 points at level 2, 3 more at level 3, where it is named.
-        QCOMPARE(list->topLevelItem(1)->text(8), QStringLiteral(" ") + c.entry(68) + QStringLiteral("5"));
-        QCOMPARE(list->topLevelItem(2)->text(1), QStringLiteral("20"));
-        QCOMPARE(list->topLevelItem(2)->text(9), QStringLiteral("Club"));
-        QCOMPARE(list->topLevelItem(198)->text(0), QStringLiteral("199"));
-        QCOMPARE(list->headerItem()->text(0), c.entry(41));
+        QVERIFY(world->third().isVisible() && !world->second().isVisible());
+        const ui::ResultTableModel &lines = *world->third().ListModel1;
+        QCOMPARE(world->third().ListView1->model(), &lines);
+        const auto named = [&] {
+            QStringList names;
+            for (int i = 0; i < lines.rowCount(); ++i)
+                names << lines.Field(i, 0) + u' ' + lines.Field(i, ResultField::Names);
+            return names.filter(QRegularExpression(QStringLiteral(" .")));
+        };
+        QCOMPARE(lines.rowCount(), 199);
+        QCOMPARE(named(), QStringList({"3 Club", "6 Grey Robe"}));
+        QCOMPARE(lines.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), world->captions().entry(41));
 
-        // The names column takes what the others leave.
-        settle();
-        QCOMPARE(list->columnWidth(9), list->viewport()->width() - othersWidth(list));
-        QCOMPARE(list->columnWidth(0), ui::ToPixels(500));
-        QCOMPARE(list->columnWidth(7), ui::ToPixels(750));
-        QCOMPARE(list->columnWidth(8), ui::ToPixels(1440));
-    }
-
-    void noChoiceGivesAnEmptyListThatStillFillsItsWidth()
-    {
-        auto world = startWorld();
-        runPlan(*world, {});
-        settle();
-        QTreeWidget *list = resultList(*world);
-        QCOMPARE(list->topLevelItemCount(), 0);
-        QCOMPARE(list->columnWidth(9), list->viewport()->width() - othersWidth(list));
-    }
-
-    void goingBackAndForwardPlansTheCurrentChoices()
-    {
-        auto world = startWorld();
-        runPlan(*world, {"Club"});
+        // Back, another goal, forward: the list is the current choices' plan.
         button(world->third(), "Command2")->click();
-        control<QComboBox>(world->second(), ui::ElementName("Choix1", 0))->setEditText(QStringLiteral("Long Bow"));
+        entryBox(*world, 0)->setEditText(QStringLiteral("Long Bow"));
         button(world->second(), "Command2")->click();
-        QTreeWidget *list = resultList(*world);
-        QStringList named;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            if (!list->topLevelItem(i)->text(9).isEmpty())
-                named << list->topLevelItem(i)->text(9);
-        }
-        QCOMPARE(named, QStringList{"Long Bow"});
+        QCOMPARE(named(), QStringList({"7 Long Bow", "10 Grey Robe"}));
+    }
+
+    void theNamesColumnFillsTheRestOrHoldsItsTexts_data()
+    {
+        QTest::addColumn<int>("lineCount");
+        QTest::addColumn<int>("namesLength"); // of the names on line 150, out of sight
+        QTest::newRow("no line") << 0 << 0;
+        QTest::newRow("short names") << 199 << 10;
+        QTest::newRow("wider than the list") << 199 << 400;
+        QTest::newRow("wider than any column") << 199 << 170000;
+    }
+
+    void theNamesColumnFillsTheRestOrHoldsItsTexts()
+    {
+        QFETCH(int, lineCount);
+        QFETCH(int, namesLength);
+        auto world = startWorld();
+        world->third().show();
+        std::vector<ResultRow> rows(size_t(lineCount), ResultRow{"1", "12", "12", "12", "12", "12", "70", "50"});
+        if (lineCount > 150)
+            rows[150][ResultField::Names] = QString(namesLength, u'W');
+        world->third().ListModel1->ShowRun(rows, {});
+        settle();
+
+        const ui::ResultListView *list = world->third().ListView1;
+        int others = 0;
+        for (int c = 0; c < kListColumns - 1; ++c)
+            others += list->columnWidth(c);
+        QCOMPARE(others, 6 * ui::ToPixels(500) + 2 * ui::ToPixels(750) + ui::ToPixels(1440));
+        QFont bold = list->font();
+        bold.setBold(true);
+        const int needed = QFontMetrics(bold).horizontalAdvance(QString(namesLength, u'W'));
+        const int widest = list->header()->maximumSectionSize();
+        const int width = list->columnWidth(9);
+        if (needed < list->viewport()->width() - others)
+            QCOMPARE(width, list->viewport()->width() - others);
+        else
+            QVERIFY(width >= std::min(needed, widest) && width <= widest && list->horizontalScrollBar()->isVisible());
     }
 
     void exportsReportTheirOutcome_data()
@@ -189,13 +215,7 @@ private slots:
         world->prompts.QueueFileAnswer(path);
         save->click();
         QCOMPARE(world->prompts.messages, QStringList{c.entry(65) + u' ' + path});
-        const QByteArray written = readBytes(path);
-        QVERIFY(written.startsWith(buttonName == QLatin1String("Command3") ? "Level\t" : "<HTML>"));
-
-        world->prompts.QueueFileAnswer(world->path(QStringLiteral("english")));
-        save->click();
-        QCOMPARE(world->prompts.initialNames.last(), path);
-        QCOMPARE(world->prompts.messages.last(), c.entry(66) + u' ' + world->path(QStringLiteral("english")));
+        QVERIFY(readBytes(path).startsWith(buttonName == QLatin1String("Command3") ? "Level\t" : "<HTML>"));
 
         writeBytes(path, "kept");
         world->prompts.QueueFileAnswer(path);
@@ -203,18 +223,16 @@ private slots:
             WritesFail fail;
             save->click();
         }
+        QCOMPARE(world->prompts.initialNames.last(), path);
         QCOMPARE(world->prompts.messages.last(), c.entry(66) + u' ' + path);
         QCOMPARE(readBytes(path), QByteArray("kept"));
     }
 
-    void thePlanAndItsExportsMatchTheCommandLinePlanner()
+    void thePlanItsChartAndItsExportsMatchTheCommandLinePlanner()
     {
         auto world = startWorld(QStringLiteral("english"));
         const QString example = QStringLiteral(BREVATH_DATA "/examples/english_warrior.txt");
-        openChoiceScreen(*world);
-        world->prompts.QueueFileAnswer(example);
-        button(world->second(), "Command4")->click();
-        button(world->second(), "Command2")->click();
+        runExample(*world, example);
         const QString txt = world->path(QStringLiteral("window.txt"));
         const QString html = world->path(QStringLiteral("window.html"));
         world->prompts.QueueFileAnswer(txt);
@@ -230,12 +248,94 @@ private slots:
         runPlanner(common + QStringList{QStringLiteral("--html"), plannerHtml, example});
         QCOMPARE(readBytes(html), readBytes(plannerHtml));
 
-        // Every line of the list is the planner's line, less the two export-only columns.
+        // Every line of the list is the planner's line, less the two export-only columns, and
+        // the chart draws the same lines, a marker at every level that names goals and nowhere
+        // else, each telling its goals.
         const QStringList lines = DecodeWindows1252(plannerTxt).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-        QTreeWidget *list = resultList(*world);
-        QCOMPARE(list->topLevelItemCount(), lines.size() - 1);
-        for (int i = 0; i < list->topLevelItemCount(); ++i)
-            QCOMPARE(itemTexts(list->topLevelItem(i)), lines[i + 1].split(u'\t').mid(0, kListColumns));
+        const ui::ResultTableModel &shown = *world->third().ListModel1;
+        ui::RiseChart *rise = world->third().Chart1;
+        QCOMPARE(shown.rowCount(), lines.size() - 1);
+        QCOMPARE(rise->FieldSeries(1)->count(), shown.rowCount());
+        QStringList named, marked;
+        for (int i = 0; i < shown.rowCount(); ++i) {
+            for (int c = 0; c < kListColumns; ++c)
+                QCOMPARE(shown.Field(i, c), lines[i + 1].section(u'\t', c, c));
+            for (int field = 1; field <= ui::RiseChart::kDrawnFields; ++field)
+                QCOMPARE(rise->FieldSeries(field)->at(i), QPointF(shown.Field(i, 0).toInt(), shown.Field(i, field).toInt()));
+            if (shown.NamesGoals(i))
+                named << shown.Field(i, 0) + u' ' + shown.Field(i, ResultField::Names);
+        }
+        for (const QPointF &marker : rise->GoalMarkers()->points())
+            marked << QString::number(marker.x()) + u' ' + rise->GoalsAt(marker.x());
+        QCOMPARE(marked, named);
+        world->third().Toggle1->setChecked(true);
+        emit rise->GoalMarkers()->hovered(rise->GoalMarkers()->at(2), true);
+        QCOMPARE(QToolTip::text(), named.at(2).section(u' ', 1));
+        emit rise->GoalMarkers()->hovered(rise->GoalMarkers()->at(2), false);
+
+        const CaptionTable &c = world->captions();
+        for (int field = 1; field <= ui::RiseChart::kDrawnFields; ++field)
+            QCOMPARE(rise->FieldSeries(field)->name(), c.entry(41 + field));
+        QCOMPARE(rise->GoalMarkers()->name(), c.entry(50));
+        QCOMPARE(rise->chart()->axes(Qt::Horizontal).constFirst()->titleText(), c.entry(41));
+        QStringList titles;
+        for (QAbstractAxis *axis : rise->chart()->axes(Qt::Vertical))
+            titles << axis->titleText();
+        QCOMPARE(titles, QStringList({"Str · End · Dex · Sag · Int", "HP · MP"}));
+    }
+
+    // Goal lines stand out and explain their goals; the chart and the list point at each
+    // other's lines; Ctrl+C copies the selected lines as the text export has them.
+    void theLinesExplainFollowTheChartAndCopy()
+    {
+        auto world = startWorld();
+        // Blaze waits for its level gate; Club needs Str 20; the Dex target comes on the way.
+        runPlan(*world, {"Twin Axe", "Blaze", "Club", "40"}, {{3, Dex}});
+        ui::ResultListView *list = world->third().ListView1;
+        const QAbstractItemModel *lines = list->model();
+        QMap<QString, QString> tips;
+        for (int i = 0; i < lines->rowCount(); ++i) {
+            const QModelIndex names = lines->index(i, ResultField::Names);
+            const bool goals = !names.data().toString().isEmpty();
+            QCOMPARE(lines->index(i, 0).data(Qt::FontRole).value<QFont>().bold(), goals);
+            QCOMPARE(names.data(Qt::FontRole).value<QFont>().bold(), goals);
+            QCOMPARE(names.data(Qt::ToolTipRole).toString().isEmpty(), !goals);
+            for (const QString &goal : names.data().toString().split(QStringLiteral(", ")))
+                tips[goal] = names.data(Qt::ToolTipRole).toString();
+        }
+        const CaptionTable &c = world->captions();
+        QVERIFY(tips["Blaze"].contains(c.entry(72) + QStringLiteral(" ≥ 30 · ") + c.entry(41) + QStringLiteral(" ≥ 10")));
+        QVERIFY(tips["Twin Axe"].contains(c.entry(68) + QStringLiteral(" ≥ 60 · ") + c.entry(69) + QStringLiteral(" ≥ 30")));
+        QVERIFY(tips[c.entry(80) + QStringLiteral(" : 40")].contains(c.entry(70) + QStringLiteral(" ≥ 40")));
+        // Alone, Club comes before Twin Axe takes the points it needs.
+        QVERIFY(tips["Club"].contains(QStringLiteral("#1 → ") + c.entry(41) + QStringLiteral(" 3<")));
+
+        world->third().Toggle1->setChecked(true);
+        settle();
+        ui::RiseChart *rise = world->third().Chart1;
+        const QPointF onChart = rise->chart()->mapToPosition(rise->FieldSeries(1)->at(40), rise->FieldSeries(1));
+        QTest::mouseClick(rise->viewport(), Qt::LeftButton, {}, rise->mapFromScene(rise->chart()->mapToScene(onChart)));
+        QCOMPARE(list->currentIndex().row(), 40);
+        list->setCurrentIndex(lines->index(9, 0));
+        const QList<QPointF> mark = rise->Highlight()->points();
+        QVERIFY(mark.size() == 2 && mark[0].x() == 10.0 && mark[1].x() == 10.0);
+        list->setCurrentIndex({});
+        QVERIFY(rise->Highlight()->points().isEmpty());
+
+        const QString exported = DecodeWindows1252(*TxtBytes(world->session().results, 199, c));
+        const QStringList exportedLines = exported.split(QStringLiteral("\r\n"));
+        const auto copied = [&] {
+            QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+            return QGuiApplication::clipboard()->text();
+        };
+        list->clearSelection();
+        for (const int line : {4, 1})
+            list->selectionModel()->select(lines->index(line, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QCOMPARE(copied(), exportedLines[2] + QStringLiteral("\r\n") + exportedLines[5] + QStringLiteral("\r\n"));
+        list->selectAll();
+        QCOMPARE(copied(), exported);
+        list->clearSelection();
+        QCOMPARE(copied(), exported); // nothing selected: the clipboard keeps what it had
     }
 };
 

@@ -6,7 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "UiWorld.h"
 #include "CaptionTable.h"
@@ -237,8 +237,8 @@ private slots:
         QCOMPARE(control<QPushButton>(world->second(), QStringLiteral("Command4"))->text(), english.entry(35));
         QCOMPARE(control<QLabel>(world->second(), QStringLiteral("Label1"))->text(), QStringLiteral("Objet"));
         QCOMPARE(control<QLabel>(world->second(), QStringLiteral("Label2"))->text(), QStringLiteral("Type d'Objet"));
-        auto *list = control<QTreeWidget>(world->third(), QStringLiteral("ListView1"));
-        QCOMPARE(list->headerItem()->text(9), english.entry(50));
+        auto *list = control<QTreeView>(world->third(), QStringLiteral("ListView1"));
+        QCOMPARE(list->model()->headerData(9, Qt::Horizontal).toString(), english.entry(50));
         QCOMPARE(world->third().windowTitle(), english.entry(40));
         QCOMPARE(world->program->Help().windowTitle(), english.entry(29));
         QCOMPARE(world->session().language.language, QStringLiteral("english"));

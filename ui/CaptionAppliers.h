@@ -1,6 +1,11 @@
 #pragma once
 // The language's captions onto the four main screens, hidden or shown.
 
+#include <QString>
+
+class QLabel;
+class QWidget;
+
 namespace brevath {
 class CaptionTable;
 }
@@ -11,6 +16,19 @@ class FirstScreen;
 class HelpScreen;
 class SecondScreen;
 class ThirdScreen;
+
+// No window shows more than this many characters of one text; a longer one (a caption file
+// can hold megabytes in one entry) would stall the layout or break the X11 connection.
+constexpr int kShownTextLimit = 4096;
+
+// The text cut to the limit, an ellipsis marking the cut.
+QString ShownText(const QString &text);
+// A window title as given, never replaced by the application's name when empty.
+void SetShownTitle(QWidget &window, const QString &title);
+// A label showing the text as written: markup is not interpreted.
+void SetPlainLabel(QLabel &label, const QString &text);
+// A tooltip showing the text as written: tooltips interpret markup whenever a text looks like it.
+QString PlainToolTip(const QString &text);
 
 void ApplyFirstScreenCaptions(FirstScreen &screen, const CaptionTable &captions);
 void ApplyHelpScreenCaptions(HelpScreen &screen, const CaptionTable &captions);

@@ -25,33 +25,22 @@ QString ShownText(const QString &text)
     return text.left(kept) + QChar(0x2026);
 }
 
-void SetShownTitle(QWidget &window, const QString &title)
+namespace {
+
+void setTitle(QWidget &window, const QString &title)
 {
     // The platform puts the application's name in place of an empty title; a lone blank
     // shows as nothing and is kept.
     window.setWindowTitle(title.isEmpty() ? QStringLiteral(" ") : ShownText(title));
 }
 
-void SetPlainLabel(QLabel &label, const QString &text)
-{
-    label.setTextFormat(Qt::PlainText);
-    label.setText(ShownText(text));
-}
-
-QString PlainToolTip(const QString &text)
-{
-    if (text.isEmpty())
-        return text;
-    return QStringLiteral("<p style='white-space:pre'>") + ShownText(text).toHtmlEscaped() + QStringLiteral("</p>");
-}
-
-namespace {
-
 // Every entry is applied as it is, an empty one too: there is no fallback to the design text.
 void applyLabels(const CaptionTable &captions, std::initializer_list<std::pair<int, QLabel *>> targets)
 {
-    for (const auto &[entry, label] : targets)
-        SetPlainLabel(*label, captions.entry(entry));
+    for (const auto &[entry, label] : targets) {
+        label->setTextFormat(Qt::PlainText); // a caption is never markup
+        label->setText(ShownText(captions.entry(entry)));
+    }
 }
 
 void applyButtons(const CaptionTable &captions, std::initializer_list<std::pair<int, QAbstractButton *>> targets)
@@ -73,7 +62,7 @@ CaptionTable chartCaptions(const CaptionTable &captions)
 
 void ApplyFirstScreenCaptions(FirstScreen &s, const CaptionTable &captions)
 {
-    SetShownTitle(s, captions.entry(1));
+    setTitle(s, captions.entry(1));
     applyLabels(captions, {{2, s.Label1},   {3, s.Label9},   {4, s.Label2},   {5, s.Label3},   {6, s.Label4},
                            {7, s.Label5},   {8, s.Label6},   {9, s.Label7},   {10, s.Label8},  {11, s.Label10},
                            {12, s.Label16}, {13, s.Label12}, {14, s.Label14}, {15, s.Label13}, {16, s.Label21},
@@ -84,19 +73,19 @@ void ApplyFirstScreenCaptions(FirstScreen &s, const CaptionTable &captions)
 
 void ApplyHelpScreenCaptions(HelpScreen &s, const CaptionTable &captions)
 {
-    SetShownTitle(s, captions.entry(29));
+    setTitle(s, captions.entry(29));
     applyLabels(captions, {{30, s.Label1}, {31, s.Label2}});
 }
 
 void ApplySecondScreenCaptions(SecondScreen &s, const CaptionTable &captions)
 {
-    SetShownTitle(s, captions.entry(32));
+    setTitle(s, captions.entry(32));
     applyButtons(captions, {{34, s.Command1}, {35, s.Command4}, {36, s.Command3}, {37, s.Command2}});
 }
 
 void ApplyThirdScreenCaptions(ThirdScreen &s, const CaptionTable &captions)
 {
-    SetShownTitle(s, captions.entry(40));
+    setTitle(s, captions.entry(40));
     QTreeWidgetItem *header = s.ListView1->headerItem();
     for (int c = 0; c < header->columnCount(); ++c)
         header->setText(c, ShownText(captions.entry(Caption::FirstListHeader + c)));

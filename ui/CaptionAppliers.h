@@ -3,9 +3,6 @@
 
 #include <QString>
 
-class QLabel;
-class QWidget;
-
 namespace brevath {
 class CaptionTable;
 }
@@ -21,14 +18,8 @@ class ThirdScreen;
 // can hold megabytes in one entry) would stall the layout or break the X11 connection.
 constexpr int kShownTextLimit = 4096;
 
-// The text cut to the limit, an ellipsis marking the cut.
+// The text cut to the limit, an ellipsis marking the cut: for every caption a window shows.
 QString ShownText(const QString &text);
-// A window title as given, never replaced by the application's name when empty.
-void SetShownTitle(QWidget &window, const QString &title);
-// A label showing the text as written: markup is not interpreted.
-void SetPlainLabel(QLabel &label, const QString &text);
-// A tooltip showing the text as written: tooltips interpret markup whenever a text looks like it.
-QString PlainToolTip(const QString &text);
 
 void ApplyFirstScreenCaptions(FirstScreen &screen, const CaptionTable &captions);
 void ApplyHelpScreenCaptions(HelpScreen &screen, const CaptionTable &captions);

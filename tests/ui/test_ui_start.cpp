@@ -105,6 +105,8 @@ private slots:
             if (control<QCheckBox>(world->first(), QStringLiteral("Check%1").arg(k))->isChecked())
                 ticked << k;
         QCOMPARE(ticked, QList<int>({1, 2, 3, 8, 9}));
+        for (const QRadioButton *option : world->first().findChildren<QRadioButton *>())
+            QVERIFY(!option->isChecked()); // no priority until the player picks one
         box(*world, QStringLiteral("SDText1"))->setText(QStringLiteral("7"));
         control<QPushButton>(world->first(), QStringLiteral("Command2"))->click(); // presets: statistics only
         QCOMPARE(texts("SDText", 7), QStringLiteral("7 30 30 30 30 30 70"));

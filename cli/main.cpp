@@ -1,11 +1,17 @@
 #include <QCoreApplication>
 
+#include "NativePath.h"
 #include "PlanCommand.h"
 
 int main(int argc, char *argv[])
 {
+    // Paths are taken from the raw bytes: Qt's own decoding would change names that are not UTF-8.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << brevath::DecodeNativePath(argv[i]);
+    // Qt's own warnings mean nothing to a player; every message of the program is its own.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brevath-plan"));
-    return brevath::RunPlanCommand(QCoreApplication::arguments(), QCoreApplication::applicationDirPath(), stdout,
-                                   stderr);
+    return brevath::RunPlanCommand(arguments, brevath::ExecutableFolder().value_or(QString()), stdout, stderr);
 }

@@ -52,7 +52,10 @@ CatalogueEntry Catalogue::entry(int e) const
     CatalogueEntry entry;
     if (e == 0)
         return entry;
-    const size_t record = size_t(std::upper_bound(m_firstEntry.begin(), m_firstEntry.end(), e) - m_firstEntry.begin()) - 1;
+    // Without a run every entry is its own record.
+    const size_t record = m_firstEntry.size() == size_t(m_count)
+        ? size_t(e) - 1
+        : size_t(std::upper_bound(m_firstEntry.begin(), m_firstEntry.end(), e) - m_firstEntry.begin()) - 1;
     entry.name = QString::fromUtf8(storedName(record));
     for (int r = 0; r < 6; ++r)
         entry.requirement[size_t(r)] = value(record, r);

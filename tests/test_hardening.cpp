@@ -192,15 +192,18 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Brevath.ini"));
         writeBytes(path, "english\r\n");
-        QVERIFY(::chmod(raw(path).constData(), 0666) == 0 && ::chmod(raw(dir.path()).constData(), 0755) == 0);
+        // As root the check runs as nobody, to whom the folder (root's, 0755) is closed.
+        const bool root = ::getuid() == 0;
+        QVERIFY(::chmod(raw(path).constData(), 0666) == 0 && ::chmod(raw(dir.path()).constData(), root ? 0755 : 0555) == 0);
         const pid_t pid = fork();
         if (pid == 0) {
-            if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
                 ::_exit(2);
             ::_exit(WriteLanguageWord(path, QStringLiteral("french")) ? 0 : 1);
         }
         int status = -1;
         QVERIFY(::waitpid(pid, &status, 0) == pid && WIFEXITED(status));
+        ::chmod(raw(dir.path()).constData(), 0700);
         QCOMPARE(WEXITSTATUS(status), 0);
         QCOMPARE(readBytes(path), QByteArray("french\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Brevath.ini"});

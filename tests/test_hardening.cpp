@@ -209,6 +209,12 @@ private slots:
         QCOMPARE(WEXITSTATUS(status), 0);
         QCOMPARE(readBytes(path), QByteArray("french\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Brevath.ini"});
+
+        // A loop of links is no file to replace.
+        const QByteArray loop = raw(dir.filePath(QStringLiteral("loop")));
+        QVERIFY(::symlink("loop2", loop.constData()) == 0 && ::symlink("loop", (loop + '2').constData()) == 0);
+        QVERIFY(!SaveFileAtomically(DecodeNativePath(loop), "x"));
+        QVERIFY(QFileInfo(QString::fromUtf8(loop)).isSymLink());
     }
 
     void emptyRowTextsAreEmptyRows()

@@ -192,8 +192,9 @@ bool SaveFileAtomically(const QString &path, const QByteArray &bytes)
     const QByteArray name = linkTarget(*given);
     struct stat status;
     const bool exists = ::stat(name.constData(), &status) == 0;
-    // Only a regular file is replaced: a folder, a device or a pipe at the path stays as it is.
-    if (exists && !S_ISREG(status.st_mode))
+    // Only a regular file is replaced: a folder, a device or a pipe at the path stays as it is,
+    // and so does a loop of links.
+    if (exists ? !S_ISREG(status.st_mode) : errno != ENOENT)
         return false;
 
     Descriptor temporary;

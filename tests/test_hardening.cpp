@@ -76,13 +76,6 @@ QList<QByteArray> onFixtures(const QList<QByteArray> &more)
     return QList<QByteArray>{"--data-dir", kFixtures, "--language", "testland"} + more;
 }
 
-CaptionTable fixtureCaptions()
-{
-    CaptionTable captions;
-    LoadCaptionFile(fixturePath(QStringLiteral("testland.txt")), captions);
-    return captions;
-}
-
 // A folder holding the fixture language under a name of raw bytes.
 QByteArray fixtureCopy(const QTemporaryDir &dir, const QByteArray &name)
 {
@@ -277,7 +270,8 @@ private slots:
         // A full disk under the text export on standard output.
         run = runRaw(kPlan, onFixtures({raw(choices)}), "/dev/full");
         QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.err, EncodeNativePath(fixtureCaptions().message(Caption::ExportFailed, QStringLiteral("/dev/stdout"))) + '\n');
+        QCOMPARE(run.err, EncodeNativePath(fixtureWorld().captions.message(Caption::ExportFailed, QStringLiteral("/dev/stdout")))
+                     + '\n');
     }
 };
 

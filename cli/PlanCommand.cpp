@@ -6,6 +6,7 @@
 #include "GoalRows.h"
 #include "Workspace.h"
 #include "HtmlExport.h"
+#include "SuggestOrder.h"
 #include "TextExport.h"
 
 namespace brevath {
@@ -77,6 +78,16 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     parser.addOption(priorityOption);
     parser.addOption(txtOption);
     parser.addOption(htmlOption);
+    const QCommandLineOption suggestOption(QStringLiteral("suggest-order"),
+                                           QStringLiteral("Print the goal list in a better order for finish (the "
+                                                          "last goal soonest) or sum (the levels' sum)."),
+                                           QStringLiteral("OBJECTIVE"));
+    const QCommandLineOption pinOption(QStringLiteral("pin"),
+                                       QStringLiteral("With --suggest-order: rows that keep their place, "
+                                                      "1-based, separated by commas."),
+                                       QStringLiteral("ROWS"));
+    parser.addOption(suggestOption);
+    parser.addOption(pinOption);
     parser.addPositionalArgument(QStringLiteral("CHOICE_FILE"), QStringLiteral("The choice file to plan."));
 
     if (!parser.parse(arguments)) {
@@ -92,6 +103,16 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     if (parser.positionalArguments().size() != 1 || priority == 0) {
         print(err, parser.positionalArguments().size() != 1 ? QStringLiteral("Give exactly one choice file.")
                                                             : QStringLiteral("Unknown priority statistic."));
+        print(err, parser.helpText());
+        return ExitUsage;
+    }
+
+    const std::optional<OrderObjective> objective = ParseObjective(parser.value(suggestOption));
+    const std::optional<std::vector<int>> pinned =
+        parser.isSet(pinOption) ? ParsePinnedRows(parser.value(pinOption)) : std::vector<int>{};
+    if ((parser.isSet(suggestOption) && !objective) || !pinned || (parser.isSet(pinOption) && !objective)) {
+        print(err, !pinned ? QStringLiteral("Give --pin row numbers from 1 to 81 separated by commas.")
+                           : QStringLiteral("Give --suggest-order finish or sum."));
         print(err, parser.helpText());
         return ExitUsage;
     }
@@ -130,6 +151,8 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
         return ExitFailure;
     }
     workspace.goals = std::move(load.rows);
+    if (objective)
+        return PrintSuggestedOrder(workspace, *objective, *pinned, out, err);
 
     const PlanRun run = MakePlan(workspace);
     if (!run.ok) {

@@ -140,7 +140,13 @@ void BM_SuggestOrder81(benchmark::State &state)
     state.counters["sum_after"] = double(suggestion.after.sum);
     state.counters["evaluations"] = double(suggestion.evaluations);
 }
-BENCHMARK(BM_SuggestOrder81)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK(BM_SuggestOrder81)
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Iterations(2);
 
 } // namespace
 

@@ -110,9 +110,12 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     const std::optional<OrderObjective> objective = ParseObjective(parser.value(suggestOption));
     const std::optional<std::vector<int>> pinned =
         parser.isSet(pinOption) ? ParsePinnedRows(parser.value(pinOption)) : std::vector<int>{};
-    if ((parser.isSet(suggestOption) && !objective) || !pinned || (parser.isSet(pinOption) && !objective)) {
-        print(err, !pinned ? QStringLiteral("Give --pin row numbers from 1 to 81 separated by commas.")
-                           : QStringLiteral("Give --suggest-order finish or sum."));
+    const bool exports = parser.isSet(txtOption) || parser.isSet(htmlOption);
+    if ((parser.isSet(suggestOption) && !objective) || !pinned || (parser.isSet(pinOption) && !objective)
+        || (objective && exports)) {
+        print(err, !pinned    ? QStringLiteral("Give --pin row numbers from 1 to 81 separated by commas.")
+                   : exports ? QStringLiteral("--suggest-order writes a goal list, not the plan's exports.")
+                             : QStringLiteral("Give --suggest-order finish or sum."));
         print(err, parser.helpText());
         return ExitUsage;
     }

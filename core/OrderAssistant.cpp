@@ -80,9 +80,7 @@ public:
     {
         const int count = int(request.goals.size());
         for (int g = 0; g < count; ++g) {
-            if (isPinned(g))
-                m_pinnedAt.push_back(g);
-            else
+            if (!isPinned(g))
                 m_free.push_back(g);
         }
         m_needs.reserve(size_t(count));
@@ -192,7 +190,6 @@ private:
     const OrderRequest &m_request;
     const std::atomic<bool> *m_cancel;
     std::atomic<std::int64_t> &m_done;
-    std::vector<int> m_pinnedAt;
     std::vector<int> m_free;
     std::vector<GoalNeeds> m_needs;
     std::int64_t m_evaluations = 0;

@@ -168,7 +168,8 @@ private slots:
         for (const QStringList &bad : {QStringList{QStringLiteral("--suggest-order"), QStringLiteral("soon")},
                                        {QStringLiteral("--suggest-order=sum"), QStringLiteral("--pin"), QStringLiteral("0")},
                                        {QStringLiteral("--suggest-order=sum"), QStringLiteral("--pin"), QStringLiteral("2,x")},
-                                       {QStringLiteral("--pin"), QStringLiteral("2")}})
+                                       {QStringLiteral("--pin"), QStringLiteral("2")},
+                                       {QStringLiteral("--suggest-order=sum"), QStringLiteral("--txt"), dir.filePath(QStringLiteral("t"))}})
             QCOMPARE(runPlanProcess(onFixtureLanguage(bad + QStringList{fixturePath(QStringLiteral("str20.txt"))})).exitCode,
                      2);
     }

@@ -1,5 +1,6 @@
 // Catalogue loading and one 81-goal plan, on a generated catalogue of 32,767 entries; the
-// peak memory of loading large catalogue files.
+// peak memory of loading large catalogue files; the full and numbers-only runs and the order
+// assistant on 81 goals of the shipped English catalogue.
 
 #include <QTemporaryDir>
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <unistd.h>
 
 #include "Catalogue.h"
+#include "OrderAssistant.h"
 #include "Simulation.h"
 #include "TextFile.h"
 #include "Workspace.h"
@@ -145,6 +147,76 @@ BENCHMARK(BM_LoadLargeCatalogueMemory)
     ->Iterations(1)
     ->UseRealTime() // the work is the child's; the parent's CPU time is nearly nothing
     ->Unit(benchmark::kMillisecond);
+
+// 81 goals spread over the shipped English catalogue, in no particular order.
+struct ShippedPlan
+{
+    Workspace world;
+
+    ShippedPlan()
+    {
+        QStringList messages = LoadLanguageWord(world, QStringLiteral(BREVATH_DATA), QStringLiteral("english"));
+        messages += world.LoadCatalogue();
+        const int count = world.catalogue.count();
+        if (!messages.isEmpty() || count < kChoiceRows)
+            qFatal("shipped catalogue: %s", qPrintable(messages.join(u'\n')));
+        for (int i = 0; i < kChoiceRows; ++i)
+            world.choices.rows.push_back({1 + (i * 37) % count, 0, false});
+    }
+};
+
+ShippedPlan &shippedPlan()
+{
+    static ShippedPlan plan;
+    return plan;
+}
+
+void BM_PlanFull81(benchmark::State &state)
+{
+    Workspace &world = shippedPlan().world;
+    const RiseStart start;
+    for (auto _ : state) {
+        std::vector<ResultRow> rows = SimulateRise(world.choices, world.catalogue, world.captions, start, world.results);
+        benchmark::DoNotOptimize(rows);
+    }
+}
+BENCHMARK(BM_PlanFull81)->Unit(benchmark::kMicrosecond);
+
+void BM_PlanLevels81(benchmark::State &state)
+{
+    const Workspace &world = shippedPlan().world;
+    const std::vector<GoalNeeds> goals = NeedsOf(world.choices, world.catalogue);
+    const RiseStart start;
+    for (auto _ : state) {
+        std::vector<int> levels = ReachLevels(goals, start);
+        benchmark::DoNotOptimize(levels);
+    }
+}
+BENCHMARK(BM_PlanLevels81)->Unit(benchmark::kMicrosecond);
+
+// Argument: worker threads, 0 for the machine's cores.
+void BM_SuggestOrder81(benchmark::State &state)
+{
+    const Workspace &world = shippedPlan().world;
+    OrderRequest request;
+    request.goals = NeedsOf(world.choices, world.catalogue);
+    request.objective = OrderObjective::Sum;
+    OrderSuggestion suggestion;
+    for (auto _ : state) {
+        suggestion = SuggestOrder(request, nullptr, {}, int(state.range(0)));
+        benchmark::DoNotOptimize(suggestion);
+    }
+    state.counters["sum_before"] = double(suggestion.before.sum);
+    state.counters["sum_after"] = double(suggestion.after.sum);
+    state.counters["evaluations"] = double(suggestion.evaluations);
+}
+BENCHMARK(BM_SuggestOrder81)
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Iterations(2);
 
 } // namespace
 

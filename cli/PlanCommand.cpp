@@ -8,6 +8,7 @@
 #include "Workspace.h"
 #include "HtmlExport.h"
 #include "NativePath.h"
+#include "SuggestOrder.h"
 #include "TextExport.h"
 #include "Translations.h"
 #include "TravelOptions.h"
@@ -84,6 +85,16 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     parser.addOption(htmlOption);
     TravelOptions travel;
     travel.addTo(parser);
+    const QCommandLineOption suggestOption(QStringLiteral("suggest-order"),
+                                           QStringLiteral("Print the goal list in a better order for finish (the "
+                                                          "last goal soonest) or sum (the levels' sum)."),
+                                           QStringLiteral("OBJECTIVE"));
+    const QCommandLineOption pinOption(QStringLiteral("pin"),
+                                       QStringLiteral("With --suggest-order: rows that keep their place, "
+                                                      "1-based, separated by commas."),
+                                       QStringLiteral("ROWS"));
+    parser.addOption(suggestOption);
+    parser.addOption(pinOption);
     parser.addPositionalArgument(QStringLiteral("CHOICE_FILE"), QStringLiteral("The choice file to plan."));
 
     if (!parser.parse(arguments)) {
@@ -106,6 +117,20 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
         print(err, parser.helpText());
         return ExitUsage;
     }
+
+    const std::optional<OrderObjective> objective = ParseObjective(parser.value(suggestOption));
+    const std::optional<std::vector<int>> pinned =
+        parser.isSet(pinOption) ? ParsePinnedRows(parser.value(pinOption)) : std::vector<int>{};
+    const bool exports = parser.isSet(txtOption) || parser.isSet(htmlOption);
+    if ((parser.isSet(suggestOption) && !objective) || !pinned || (parser.isSet(pinOption) && !objective)
+        || (objective && (exports || travel.ownsOutput(parser)))) {
+        print(err, !pinned    ? QStringLiteral("Give --pin row numbers from 1 to 81 separated by commas.")
+                   : exports ? QStringLiteral("--suggest-order writes a goal list, not the plan's exports.")
+                             : QStringLiteral("Give --suggest-order finish or sum."));
+        print(err, parser.helpText());
+        return ExitUsage;
+    }
+
     const QString dataDir = parser.isSet(dataDirOption) ? parser.value(dataDirOption) : defaultDataDir;
     // An empty folder would put every data file at the file-system root.
     if (dataDir.isEmpty()) {
@@ -158,6 +183,8 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     const QString choicePath = parser.positionalArguments().value(0);
     if (!travel.loadGoals(workspace, choicePath, dataDir, err))
         return ExitFailure;
+    if (objective)
+        return PrintSuggestedOrder(workspace, *objective, *pinned, out, err);
     if (travel.ownsOutput(parser))
         return travel.run(parser, workspace, choicePath, dataDir, out, err);
 

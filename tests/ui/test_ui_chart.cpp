@@ -45,8 +45,8 @@ void runPlan(UiWorld &world, const QStringList &rows, const QMap<int, int> &stat
         openChoiceScreen(world);
     for (int i = 0; i <= ui::SecondScreen::lNMax; ++i) {
         QComboBox *types = typeList(world, i);
-        types->setCurrentIndex(statRows.contains(i) ? types->count() - 6 + statRows[i] : 0);
-        entryBox(world, i)->setEditText(i < rows.size() ? rows[i] : PlaceholderText(world.captions(), i));
+        pickType(world, i, statRows.contains(i) ? types->count() - 6 + statRows[i] : 0);
+        typeText(world, i, i < rows.size() ? rows[i] : PlaceholderText(world.captions(), i));
     }
     button(world.second(), "Command2")->click();
 }

@@ -46,7 +46,7 @@ void runPlan(UiWorld &world, const QStringList &rows)
 {
     openChoiceScreen(world);
     for (int i = 0; i < rows.size(); ++i)
-        control<QComboBox>(world.second(), ui::ElementName("Choix1", i))->setEditText(rows[i]);
+        typeText(world, i, rows[i]);
     button(world.second(), "Command2")->click();
 }
 
@@ -156,7 +156,7 @@ private slots:
         auto world = startWorld();
         runPlan(*world, {"Club"});
         button(world->third(), "Command2")->click();
-        control<QComboBox>(world->second(), ui::ElementName("Choix1", 0))->setEditText(QStringLiteral("Long Bow"));
+        typeText(*world, 0, QStringLiteral("Long Bow"));
         button(world->second(), "Command2")->click();
         QTreeWidget *list = resultList(*world);
         QStringList named;

@@ -70,20 +70,15 @@ QStringList suggestions(UiWorld &world)
     return names;
 }
 
-// What the screen shows of every row, beside the rows the workspace holds.
-struct Rows
-{
-    QStringList shown;
-    GoalRows goals;
-    bool operator==(const Rows &) const = default;
-};
+// The rows the workspace holds, and what the screen shows of each.
+using Rows = std::pair<GoalRows, QStringList>;
 
 Rows rowsOf(UiWorld &world)
 {
-    Rows rows{{}, world.session().goals};
+    Rows rows{world.session().goals, {}};
     for (int i = 0; i < kChoiceRows; ++i)
-        rows.shown << typeList(world, i)->currentText() + u'|' + entryBox(world, i)->currentText() + u'|'
-                          + listItems(entryBox(world, i)).join(u'|');
+        rows.second << typeList(world, i)->currentText() + u'|' + entryBox(world, i)->currentText() + u'|'
+                           + listItems(entryBox(world, i)).join(u'|');
     return rows;
 }
 
@@ -161,7 +156,7 @@ private slots:
             QGuiApplication::clipboard()->setText(QStringLiteral("2\t7\r\n"));
             trigger(*world, "PasteAction");
         });
-        QCOMPARE(QList<QString>(states[6].goals.texts.begin(), states[6].goals.texts.begin() + 4),
+        QCOMPARE(QList<QString>(states[6].first.texts.begin(), states[6].first.texts.begin() + 4),
                  QStringList({"Club", "Club", "44", "Short Bow"}));
         for (size_t i = 1; i < states.size(); ++i)
             QVERIFY2(!(states[i] == states[i - 1]), qPrintable(QStringLiteral("step %1 changed nothing").arg(i)));
@@ -239,7 +234,7 @@ private slots:
         click(*world, "Command4");
         QCOMPARE(world->prompts.initialNames.last(), path); // the dialog offers the last name chosen
         const Rows fromFile = rowsOf(*world);
-        QCOMPARE(QList<QString>(fromFile.goals.texts.begin(), fromFile.goals.texts.begin() + 4),
+        QCOMPARE(QList<QString>(fromFile.first.texts.begin(), fromFile.first.texts.begin() + 4),
                  QStringList({"Club", "30", kAccented, "Long Bow"}));
         rebuild(*world);
         clipboard->setText(copied);

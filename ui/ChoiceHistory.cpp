@@ -34,8 +34,9 @@ private:
 class Typing : public QUndoCommand
 {
 public:
-    Typing(GoalRows &rows, int row, QString after, const std::function<void()> &show)
-        : m_rows(rows), m_row(size_t(row)), m_before(rows.texts.at(m_row)), m_after(std::move(after)), m_show(show)
+    Typing(GoalRows &rows, int row, int typing, QString after, const std::function<void()> &show)
+        : m_rows(rows), m_row(size_t(row)), m_typing(typing), m_before(rows.texts.at(m_row)),
+          m_after(std::move(after)), m_show(show)
     {
     }
 
@@ -43,7 +44,7 @@ public:
     bool mergeWith(const QUndoCommand *other) override
     {
         const auto *typed = static_cast<const Typing *>(other);
-        if (typed->m_row != m_row)
+        if (typed->m_row != m_row || typed->m_typing != m_typing)
             return false;
         m_after = typed->m_after;
         // Typed and then taken back: no step at all.
@@ -62,6 +63,7 @@ private:
 
     GoalRows &m_rows;
     size_t m_row;
+    int m_typing;
     QString m_before, m_after;
     const std::function<void()> &m_show;
 };
@@ -91,7 +93,7 @@ void ChoiceHistory::Do(const std::function<void(GoalRows &)> &action)
 void ChoiceHistory::Type(int row, const QString &text)
 {
     if (m_rows.texts.at(size_t(row)) != text)
-        m_stack->push(new Typing(m_rows, row, text, m_show));
+        m_stack->push(new Typing(m_rows, row, m_typing, text, m_show));
 }
 
 } // namespace brevath::ui

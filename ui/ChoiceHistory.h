@@ -28,13 +28,16 @@ public:
     void Reset();
     // One action of the player, however many rows it changes: one step, if it changes any.
     void Do(const std::function<void(GoalRows &)> &action);
-    // Text typed into a row: typing on in the same row adds to the same step.
+    // Text typed into a row: typing on in the same row adds to the same step, until the
+    // typing ends.
     void Type(int row, const QString &text);
+    void EndTyping() { ++m_typing; }
 
 private:
     GoalRows &m_rows;
     std::function<void()> m_show;
     QUndoStack *m_stack;
+    int m_typing = 0; // counts the typings ended
 };
 
 } // namespace brevath::ui

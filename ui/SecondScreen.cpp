@@ -1,7 +1,7 @@
 #include "SecondScreen.h"
 
 #include <QAbstractItemView>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -119,6 +119,11 @@ void SecondScreen::makeRow(int i)
         // Typed into an empty row, the text follows its placeholder, which is no part of the name.
         const QString placeholder = PlaceholderText(m_workspace.captions, i);
         m_completer->Complete(entry, text.startsWith(placeholder) ? text.mid(placeholder.size()) : text);
+    });
+    connect(edit, &QLineEdit::editingFinished, this, [this] {
+        // Opening the suggestions takes the focus from the edit, which is not finished then.
+        if (QApplication::activePopupWidget() != m_completer->popup())
+            m_history->EndTyping();
     });
     TypeObjet.push_back(type);
     Choix1.push_back(entry);

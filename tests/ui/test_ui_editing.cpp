@@ -185,6 +185,10 @@ private slots:
         QVERIFY(completer(*world)->popup()->isVisible());
         press(*world, edit(*world, 3), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(rowsOf(*world), typed);
+        // A typing ended and one begun again in the same row are two steps.
+        typeInto(*world, 0, QStringLiteral("Long Bow"));
+        trigger(*world, "UndoAction");
+        QCOMPARE(rowsOf(*world), typed);
 
         chooseType(*world, 1, 79);
         rebuild(*world);

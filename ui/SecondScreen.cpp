@@ -95,7 +95,12 @@ SecondScreen::SecondScreen(Workspace &workspace, Prompts &prompts)
     makeActions();
 }
 
-SecondScreen::~SecondScreen() = default;
+SecondScreen::~SecondScreen()
+{
+    // Closing moves the focus out of a box, which ends a typing when the history is gone.
+    for (QComboBox *box : Choix1)
+        box->lineEdit()->disconnect(this);
+}
 
 void SecondScreen::makeRow(int i)
 {

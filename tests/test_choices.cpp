@@ -204,6 +204,65 @@ private slots:
         QCOMPARE(missing.message, QStringLiteral("Could not read ") + dir.filePath(QStringLiteral("none")));
         QVERIFY(!ReadChoiceFile(dir.path(), w.captions).ok);
     }
+
+    // The screen's operations on its rows, each from the same rows: what it changes, and
+    // that it changes no other row.
+    void goalRowOperations()
+    {
+        const Workspace w = fixtureWorld();
+        const CaptionTable &c = w.captions;
+        GoalRows start = FreshGoalRows(c, 8); // every ticked category, two of them, five statistics
+        ChooseType(start, 0, 1);
+        start.texts[0] = QStringLiteral("Long Bow");
+        ChooseType(start, 1, 4); // End
+        start.texts[1] = QStringLiteral("33");
+        struct Row
+        {
+            int row, type;
+            std::int32_t kind;
+            QString text;
+        };
+        const auto paste = [&c](const char *text) {
+            return [&c, text](GoalRows &r) { return PasteGoalList(r, QString::fromLatin1(text), c); };
+        };
+        const std::vector<std::tuple<const char *, std::function<bool(GoalRows &)>, bool, QList<Row>>> cases = {
+            {"category", [&](GoalRows &r) { PickType(r, 2, 2, c); return true; }, true, {{2, 2, 0, c.entry(67)}}},
+            {"statistic", [&](GoalRows &r) { PickType(r, 0, 7, c); return true; }, true, {{0, 7, 5 * 65536, ""}}},
+            {"down in the last row", [](GoalRows &r) { ShiftDown(r, 80); return true; }, true, {}},
+            {"down in row 79", [](GoalRows &r) { ShiftDown(r, 79); return true; }, true,
+             {{80, 0, 0, PlaceholderText(c, 79)}}},
+            {"list", paste("3\t25\r\n0\tClub\r\n"), true, {{0, 5, 3 * 65536, "25"}, {1, 4, 0, "Club"}}},
+            {"name", paste("Club"), false, {}},
+            {"list failing part way", paste("0\tClub\r\n6\t3\r\n"), false, {}},
+            {"load failing part way",
+             [&](GoalRows &r) {
+                 const ChoiceFileLoad load = ParseChoiceText(QStringLiteral("0\tClub\r\n6\t3\r\n"), c);
+                 ApplyChoiceLoad(r, load);
+                 return load.ok;
+             },
+             false, {{0, 1, 0, "Club"}}},
+        };
+        for (const auto &[name, operation, ok, changed] : cases) {
+            GoalRows rows = start, expected = start;
+            for (const Row &row : changed) {
+                expected.types[size_t(row.row)] = row.type;
+                expected.kinds[size_t(row.row)] = row.kind;
+                expected.texts[size_t(row.row)] = row.text;
+            }
+            QVERIFY2(operation(rows) == ok, name);
+            QVERIFY2(rows == expected, name);
+        }
+
+        // Down in row 0: every row below takes what the row above it held, row 0 keeps its own.
+        GoalRows shifted = start;
+        ShiftDown(shifted, 0);
+        QCOMPARE(shifted.texts[0], start.texts[0]);
+        for (size_t k = 1; k < size_t(kChoiceRows); ++k) {
+            QCOMPARE(shifted.texts[k], start.texts[k - 1]);
+            QCOMPARE(shifted.types[k], start.types[k - 1]);
+            QCOMPARE(shifted.kinds[k], start.kinds[k - 1]);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(ChoicesTest)

@@ -163,6 +163,7 @@ void SecondScreen::MakeCombos(const CategoryStates &ticked, QProgressBar *progre
 {
     const CaptionTable &captions = m_workspace.captions;
     const std::vector<TypeItem> types = TypeListItems(captions, ticked);
+    m_ticked = ticked;
     if (progress)
         progress->setRange(0, lNMax);
     for (int i = 0; i <= lNMax; ++i) {
@@ -203,6 +204,7 @@ void SecondScreen::showRows()
         // Only a text that differs is set, so that the box being typed in keeps its cursor.
         if (entry->currentText() != goals.texts[i])
             entry->setEditText(goals.texts[i]);
+        markRow(int(i));
     }
 }
 

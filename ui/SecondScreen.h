@@ -9,9 +9,12 @@
 
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "Catalogue.h"
 #include "ChoiceFilters.h"
 #include "ChoiceList.h"
 #include "ChoiceHistory.h"
@@ -63,8 +66,9 @@ public:
     QPushButton *Command1, *Command2, *Command3, *Command4;
     CommonDialog CommonDialog1;
     // Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y; Ctrl+Shift+C and Ctrl+Shift+V, also in the screen's
-    // menu: the goal list as a choice file holds it.
-    QAction *UndoAction, *RedoAction, *CopyAction, *PasteAction;
+    // menu: the goal list as a choice file holds it (the paste takes a share code as well);
+    // Ctrl+Alt+C, the share code; Ctrl+Shift+R, the order assistant.
+    QAction *UndoAction, *RedoAction, *CopyAction, *PasteAction, *CopyCodeAction, *SuggestOrderAction;
 
 signals:
     void previousPageRequested();
@@ -89,12 +93,22 @@ private:
     void Command4_Click();
     void applyLoad(const ChoiceFileLoad &load);
 
+    // Rows the plan would skip, told apart from the rest.
+    void markRow(int i);
+    // A load or a paste: the goals written in another language take the names in force,
+    // in the same step.
+    void loadRows(const std::function<bool(GoalRows &)> &load);
+    const std::vector<Catalogue> &otherCatalogues();
+
     void makeActions();
     void nameActions();
     QAction *shortcutAction(const QKeyEvent *key) const;
     bool filterShortcut(QObject *watched, QEvent *event);
     void copyRows();
     void pasteRows();
+    void pasteCode(const QString &text);
+    void copyCode();
+    void suggestOrder();
     QString clipboardMessage(int captionEntry) const;
 
     Workspace &m_workspace;
@@ -102,6 +116,10 @@ private:
     EntryLists m_entryLists;
     ChoiceHistory *m_history;
     EntryCompleter *m_completer;
+    CategoryStates m_ticked{};
+    // The other languages' catalogues, for the language they were read for.
+    QString m_othersLanguage;
+    std::optional<std::vector<Catalogue>> m_others;
     int m_firstRowTop;  // twips
     int m_rowHeight;    // twips
     int m_rowGap = 75;  // twips

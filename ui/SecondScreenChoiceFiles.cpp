@@ -7,6 +7,7 @@
 #include "ChoiceFile.h"
 #include "Prompts.h"
 #include "SecondScreen.h"
+#include "ShareCode.h"
 #include "Workspace.h"
 
 namespace brevath::ui {
@@ -33,7 +34,10 @@ void SecondScreen::Command4_Click()
 
 void SecondScreen::applyLoad(const ChoiceFileLoad &load)
 {
-    m_history->Do([&](GoalRows &rows) { ApplyChoiceLoad(rows, load); });
+    loadRows([&](GoalRows &rows) {
+        ApplyChoiceLoad(rows, load);
+        return true;
+    });
     if (!load.ok)
         m_prompts.ShowMessage(this, load.message);
 }
@@ -57,8 +61,10 @@ void SecondScreen::copyRows()
 void SecondScreen::pasteRows()
 {
     const QString text = QGuiApplication::clipboard()->text();
+    if (LooksLikeShareCode(text))
+        return pasteCode(text);
     bool pasted = false;
-    m_history->Do([&](GoalRows &rows) { pasted = PasteGoalList(rows, text, m_workspace.captions); });
+    loadRows([&](GoalRows &rows) { return pasted = PasteGoalList(rows, text, m_workspace.captions); });
     if (!pasted)
         m_prompts.ShowMessage(this, clipboardMessage(Caption::ReadFailed));
 }

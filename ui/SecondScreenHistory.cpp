@@ -1,5 +1,6 @@
-// The choice screen's own keys and menu: undo and redo, and the goal list to and from the
-// clipboard. Inside a text box Ctrl+C, Ctrl+X and Ctrl+V stay the box's own.
+// The choice screen's own keys and menu: undo and redo, the goal list or its share code to
+// and from the clipboard, and the order assistant. Inside a text box Ctrl+C, Ctrl+X and Ctrl+V
+// stay the box's own.
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -36,10 +37,14 @@ void SecondScreen::makeActions()
                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     CopyAction = makeAction(this, "CopyAction", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
     PasteAction = makeAction(this, "PasteAction", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)});
+    CopyCodeAction = makeAction(this, "CopyCodeAction", {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C)});
+    SuggestOrderAction = makeAction(this, "SuggestOrderAction", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)});
     connect(UndoAction, &QAction::triggered, m_history->Stack(), &QUndoStack::undo);
     connect(RedoAction, &QAction::triggered, m_history->Stack(), &QUndoStack::redo);
     connect(CopyAction, &QAction::triggered, this, &SecondScreen::copyRows);
     connect(PasteAction, &QAction::triggered, this, &SecondScreen::pasteRows);
+    connect(CopyCodeAction, &QAction::triggered, this, &SecondScreen::copyCode);
+    connect(SuggestOrderAction, &QAction::triggered, this, &SecondScreen::suggestOrder);
     nameActions();
 }
 
@@ -47,6 +52,8 @@ void SecondScreen::nameActions()
 {
     CopyAction->setText(tr("Copy goal list"));
     PasteAction->setText(tr("Paste goal list"));
+    CopyCodeAction->setText(tr("Copy share code"));
+    SuggestOrderAction->setText(tr("Suggest an order…"));
 }
 
 void SecondScreen::changeEvent(QEvent *event)
@@ -61,13 +68,16 @@ void SecondScreen::contextMenuEvent(QContextMenuEvent *event)
     QMenu menu(this);
     menu.addAction(CopyAction);
     menu.addAction(PasteAction);
+    menu.addAction(CopyCodeAction);
+    menu.addSeparator();
+    menu.addAction(SuggestOrderAction);
     menu.exec(event->globalPos());
 }
 
 QAction *SecondScreen::shortcutAction(const QKeyEvent *key) const
 {
     const QKeySequence pressed(key->keyCombination());
-    for (QAction *action : {UndoAction, RedoAction, CopyAction, PasteAction})
+    for (QAction *action : {UndoAction, RedoAction, CopyAction, PasteAction, CopyCodeAction, SuggestOrderAction})
         if (action->shortcuts().contains(pressed))
             return action;
     return nullptr;

@@ -1,16 +1,20 @@
-// The choice screen: its rows, type and entry lists, scrolling, the row shift and choice files.
+// The choice screen: its rows, type and entry lists, scrolling, the row shift, choice files
+// and the rows that name nothing.
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <numeric>
 
 #include "UiWorld.h"
 #include "CaptionTable.h"
 #include "Controls.h"
+#include "GoalTranslation.h"
 
 using namespace brevath;
 using namespace brevath::testing;
@@ -148,6 +152,52 @@ private slots:
         world->prompts.QueueFileAnswer(folder);
         click(*world, "Command3");
         QCOMPARE(world->prompts.messages.last(), world->captions().entry(38) + u' ' + folder);
+    }
+
+    // A French plan opened in English takes the English names in the load's one step, and a
+    // row is marked while, and only while, it names nothing.
+    void goalsInAnotherLanguageAreTranslatedAndRowsNamingNothingMarked()
+    {
+        auto world = startWorld(QStringLiteral("english"));
+        copyLanguage(QStringLiteral(BREVATH_DATA), QStringLiteral("french"), world->dir.path());
+        openChoiceScreen(*world);
+        const GoalRows fresh = world->session().goals;
+        const QString examples = QStringLiteral(BREVATH_DATA "/examples/");
+        const auto read = [&](const char *name) {
+            return ReadGoalRows(examples + QLatin1String(name), world->captions(), fresh.typeCount).rows.texts;
+        };
+        const auto french = read("french_mage.txt"), english = read("english_mage.txt");
+        const int differing = int(std::inner_product(french.begin(), french.end(), english.begin(), 0, std::plus<>(),
+                                                     std::not_equal_to<>()));
+        world->prompts.QueueFileAnswer(examples + QStringLiteral("french_mage.txt"));
+        click(*world, "Command4");
+        QCOMPARE(world->session().goals.texts, english);
+        QCOMPARE(world->prompts.messages, QStringList{TranslatedGoalsMessage(differing)});
+        QAction *undo = control<QAction>(world->second(), QStringLiteral("UndoAction"));
+        undo->trigger();
+        QCOMPARE(world->session().goals, fresh);
+
+        // Per row from 0: x marked (tooltip and colour), . neither, ? only one of them.
+        const auto marks = [&] {
+            const QColor plain = entryBox(*world, 80)->lineEdit()->palette().color(QPalette::Text);
+            QString seen;
+            for (int row = 0; row < 4; ++row) {
+                const bool tip = !entryBox(*world, row)->toolTip().isEmpty();
+                const bool red = entryBox(*world, row)->lineEdit()->palette().color(QPalette::Text) != plain;
+                seen += tip && red ? u'x' : tip || red ? u'?' : u'.';
+            }
+            return seen;
+        };
+        typeText(*world, 0, QStringLiteral("Sparkk"));
+        chooseType(*world, 1, 78);
+        typeText(*world, 1, QStringLiteral("Sparkk")); // a statistic's value is no name
+        QCOMPARE(marks(), QStringLiteral("x..."));
+        click(*world, "Down_0");
+        QCOMPARE(marks(), QStringLiteral("xx.."));
+        typeText(*world, 0, QStringLiteral("Spark"));
+        QCOMPARE(marks(), QStringLiteral(".x.."));
+        undo->trigger();
+        QCOMPARE(marks(), QStringLiteral("xx.."));
     }
 
     void theResultsScreenPlansTheRowsAndComesBackToThem()

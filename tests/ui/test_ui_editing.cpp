@@ -1,4 +1,5 @@
-// Editing on the choice screen: suggestions while typing, undo and redo, the clipboard.
+// Editing on the choice screen: suggestions while typing, undo and redo, the clipboard and
+// share codes.
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -13,6 +14,7 @@
 #include "TextFile.h"
 #include "CaptionTable.h"
 #include "Controls.h"
+#include "ShareCode.h"
 
 using namespace brevath;
 using namespace brevath::testing;
@@ -239,6 +241,44 @@ private slots:
         QVERIFY(world->prompts.messages.isEmpty());
     }
 
+    // Copied, the code pastes back the same goals as one step; a refused code changes nothing.
+    void aShareCodeTravelsAndARefusedOneLeavesTheRows()
+    {
+        auto world = choiceWorld();
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        typeInto(*world, 0, QStringLiteral("Club"));
+        chooseType(*world, 1, 78);
+        typeInto(*world, 1, QStringLiteral("30"));
+        chooseType(*world, 2, 13);
+        typeInto(*world, 2, QStringLiteral("Long Bow"));
+        const auto written = world->session().goals.texts;
+        QTest::keyClick(edit(*world, 2), Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
+        const QString code = clipboard->text();
+        QVERIFY(code.startsWith(QStringLiteral("brevath1:")));
+
+        rebuild(*world);
+        const Rows fresh = rowsOf(*world);
+        trigger(*world, "PasteAction");
+        QCOMPARE(world->session().goals.texts, written);
+        trigger(*world, "UndoAction");
+        QCOMPARE(rowsOf(*world), fresh);
+
+        QString damaged = code;
+        damaged[12] = damaged[12] == u'A' ? u'B' : u'A';
+        SharedPlan unknown;
+        unknown.goals.push_back({0, 0, {1, 100000}});
+        const QString refused[] = {code.chopped(3), damaged, QStringLiteral("brevath2:") + code.mid(9),
+                                   EncodeShareCode(unknown)};
+        for (const QString &text : refused) {
+            clipboard->setText(text);
+            trigger(*world, "PasteAction");
+            QCOMPARE(rowsOf(*world), fresh);
+            QCOMPARE(world->prompts.messages.size(), 1);
+            QVERIFY(!world->prompts.messages[0].contains(QStringLiteral("(clipboard)")));
+            world->prompts.messages.clear();
+        }
+    }
+
     void aPasteThatIsNoGoalListLeavesTheRowsAndSaysSo()
     {
         auto world = choiceWorld();
@@ -259,9 +299,11 @@ private slots:
         chooseType(*world, 5, 79);
         typeInto(*world, 5, QStringLiteral("70000"));
         QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
-        trigger(*world, "CopyAction");
-        QCOMPARE(world->prompts.messages.last(), c.entry(38) + QStringLiteral(" (clipboard)"));
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+        for (const char *copy : {"CopyAction", "CopyCodeAction"}) {
+            trigger(*world, copy);
+            QCOMPARE(world->prompts.messages.last(), c.entry(38) + QStringLiteral(" (clipboard)"));
+            QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+        }
     }
 };
 

@@ -1,12 +1,17 @@
-// The order dialog: nothing comes back unless the player accepts a suggestion.
+// The order dialog: nothing comes back unless the player accepts a suggestion, and the choice
+// screen takes what comes back as one step.
 
+#include <QAction>
 #include <QComboBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 
+#include "Controls.h"
 #include "OrderDialog.h"
 #include "TestWorld.h"
+#include "UiWorld.h"
 
 using namespace brevath;
 using namespace brevath::testing;
@@ -68,6 +73,29 @@ private slots:
             QCOMPARE(sorted[size_t(i)], i);
         QVERIFY((*order)[0] != 0); // the heavy goal no longer leads
         QCOMPARE(Reordered(m_rows, *order).texts[0], m_rows.texts[size_t((*order)[0])]);
+    }
+
+    // From the choice screen, an accepted suggestion is one undo step.
+    void theChoiceScreenTakesAnAcceptedOrderAsOneStep()
+    {
+        auto world = startWorld();
+        openChoiceScreen(*world);
+        for (int i = 0; i < 6; ++i) {
+            pickType(*world, i, world->session().goals.typeCount - (i == 0 ? 5 : 2)); // Str, then Sag
+            typeText(*world, i, m_rows.texts[size_t(i)]);
+        }
+        const GoalRows before = world->session().goals;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = world->second().findChild<ui::OrderDialog *>();
+            dialog->Suggest->click();
+            QTest::qWaitFor([&] { return dialog->Apply->isEnabled(); }, 60000);
+            dialog->Apply->click();
+        });
+        control<QAction>(world->second(), QStringLiteral("SuggestOrderAction"))->trigger();
+        QVERIFY(world->session().goals.texts[0] != before.texts[0]);
+        QCOMPARE(entryBox(*world, 0)->currentText(), world->session().goals.texts[0]);
+        control<QAction>(world->second(), QStringLiteral("UndoAction"))->trigger();
+        QCOMPARE(world->session().goals, before);
     }
 };
 

@@ -1,0 +1,94 @@
+// What lets a plan travel on the choice screen: goals written in another language, rows that
+// name nothing, share codes, and the order assistant's suggestion taken as one step.
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
+
+#include "ChoiceFile.h"
+#include "GoalTranslation.h"
+#include "OrderDialog.h"
+#include "Prompts.h"
+#include "SecondScreen.h"
+#include "ShareCode.h"
+#include "Workspace.h"
+
+namespace brevath::ui {
+
+const std::vector<Catalogue> &SecondScreen::otherCatalogues()
+{
+    // Read once per language: the other languages' files do not change under a running program.
+    const LanguageSettings &language = m_workspace.language;
+    if (!m_others || m_othersLanguage != language.language) {
+        m_othersLanguage = language.language;
+        // The caption file lies in the folder that holds every language.
+        m_others = language.captionFile.isEmpty()
+            ? std::vector<Catalogue>()
+            : LinedUpCatalogues(QFileInfo(language.captionFile).absolutePath(), language.language,
+                                m_workspace.catalogue);
+    }
+    return *m_others;
+}
+
+void SecondScreen::loadRows(const std::function<bool(GoalRows &)> &load)
+{
+    int translated = 0;
+    m_history->Do([&](GoalRows &rows) {
+        if (load(rows))
+            translated = TranslateGoals(rows, m_workspace.catalogue, otherCatalogues(), m_workspace.captions);
+    });
+    if (translated > 0)
+        m_prompts.ShowMessage(this, TranslatedGoalsMessage(translated));
+}
+
+void SecondScreen::markRow(int i)
+{
+    QComboBox *entry = Choix1[size_t(i)];
+    const bool namesNothing = RowNamesNothing(m_workspace.goals, i, m_workspace.catalogue, m_workspace.captions);
+    if (entry->property("namesNothing").toBool() == namesNothing)
+        return;
+    entry->setProperty("namesNothing", namesNothing);
+    QPalette palette; // nothing set: the box looks as every other does
+    if (namesNothing)
+        palette.setColor(QPalette::Text, QColor(0x9a, 0x10, 0x10));
+    entry->lineEdit()->setPalette(palette);
+    entry->setToolTip(namesNothing ? tr("No entry of this name: the plan will skip this goal.") : QString());
+}
+
+void SecondScreen::copyCode()
+{
+    GoalRows rows = m_workspace.goals;
+    ChoiceList list;
+    if (!BuildChoiceList(rows, list, m_workspace.catalogue, m_workspace.captions))
+        return m_prompts.ShowMessage(this, clipboardMessage(Caption::ChoiceSaveFailed));
+    QGuiApplication::clipboard()->setText(
+        EncodeShareCode(SharedPlanOf(m_workspace.inputs, m_ticked, list, m_workspace.catalogue)));
+}
+
+// Only the goals: the sheet is the start screen's, whose next build would discard these rows.
+void SecondScreen::pasteCode(const QString &text)
+{
+    const ShareCodeRead read = DecodeShareCode(text);
+    if (read.error != ShareCodeError::None)
+        return m_prompts.ShowMessage(this, read.message);
+    std::optional<QString> refused;
+    m_history->Do([&](GoalRows &rows) {
+        refused = ApplySharedGoals(rows, read.plan, m_workspace.catalogue, m_workspace.captions);
+    });
+    if (refused)
+        m_prompts.ShowMessage(this, *refused);
+}
+
+void SecondScreen::suggestOrder()
+{
+    m_history->EndTyping();
+    OrderDialog dialog(m_workspace, m_workspace.goals, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (const std::optional<std::array<int, kChoiceRows>> order = dialog.AcceptedOrder())
+        m_history->Do([&](GoalRows &rows) { rows = Reordered(rows, *order); });
+}
+
+} // namespace brevath::ui

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "Workspace.h"
+#include "CaptionAppliers.h"
 #include "Controls.h"
 #include "Decoration.h"
 #include "EntryBox.h"
@@ -155,7 +156,7 @@ void SecondScreen::fillTypeList(int i, const std::vector<TypeItem> &types)
     QComboBox *type = TypeObjet[size_t(i)];
     type->clear();
     for (const TypeItem &item : types)
-        type->addItem(item.text, item.code);
+        type->addItem(ShownText(item.text), item.code); // only the position and code are read back
     type->setCurrentIndex(0);
 }
 

@@ -62,6 +62,8 @@ QVariant ComparisonModel::data(const QModelIndex &index, int role) const
 
 QVariant ComparisonModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole && section != Goal)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter); // over the numbers they title
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {

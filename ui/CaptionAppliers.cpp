@@ -1,7 +1,7 @@
 #include "CaptionAppliers.h"
 
-#include <QPushButton>
 #include <QLabel>
+#include <QPushButton>
 #include <utility>
 
 #include "CaptionTable.h"
@@ -15,50 +15,81 @@
 
 namespace brevath::ui {
 
+QString ShownText(const QString &text)
+{
+    if (text.size() <= kShownTextLimit)
+        return text;
+    qsizetype kept = kShownTextLimit - 1;
+    if (text.at(kept - 1).isHighSurrogate())
+        --kept;
+    return text.left(kept) + QChar(0x2026);
+}
+
 namespace {
 
-// Every entry is applied as it is, an empty one too: there is no fallback to the design text.
-template<class Control>
-void applyEach(const CaptionTable &captions, std::initializer_list<std::pair<int, Control *>> targets)
+void setTitle(QWidget &window, const QString &title)
 {
-    for (const auto &[entry, control] : targets)
-        control->setText(captions.entry(entry));
+    // The platform puts the application's name in place of an empty title; a lone blank
+    // shows as nothing and is kept.
+    window.setWindowTitle(title.isEmpty() ? QStringLiteral(" ") : ShownText(title));
+}
+
+// Every entry is applied as it is, an empty one too: there is no fallback to the design text.
+void applyLabels(const CaptionTable &captions, std::initializer_list<std::pair<int, QLabel *>> targets)
+{
+    for (const auto &[entry, label] : targets) {
+        label->setTextFormat(Qt::PlainText); // a caption is never markup
+        label->setText(ShownText(captions.entry(entry)));
+    }
+}
+
+void applyButtons(const CaptionTable &captions, std::initializer_list<std::pair<int, QAbstractButton *>> targets)
+{
+    for (const auto &[entry, button] : targets)
+        button->setText(ShownText(captions.entry(entry)));
+}
+
+// The chart draws its titles and legend as rich text: it is handed the captions escaped.
+CaptionTable chartCaptions(const CaptionTable &captions)
+{
+    CaptionTable escaped;
+    for (int n = 1; n <= CaptionTable::kEntries; ++n)
+        escaped.setEntry(n, ShownText(captions.entry(n)).toHtmlEscaped());
+    return escaped;
 }
 
 } // namespace
 
 void ApplyFirstScreenCaptions(FirstScreen &s, const CaptionTable &captions)
 {
-    s.setWindowTitle(captions.entry(1));
-    applyEach<QLabel>(captions, {{2, s.Label1},   {3, s.Label9},   {4, s.Label2},   {5, s.Label3},
-                                 {6, s.Label4},   {7, s.Label5},   {8, s.Label6},   {9, s.Label7},
-                                 {10, s.Label8},  {11, s.Label10}, {12, s.Label16}, {13, s.Label12},
-                                 {14, s.Label14}, {15, s.Label13}, {16, s.Label21}, {17, s.Label15},
-                                 {18, s.Label17}, {19, s.Label18}, {20, s.Label19}, {21, s.Label20},
-                                 {22, s.Label23}, {25, s.Label22}, {27, s.Label24}, {73, s.Label25},
-                                 {74, s.Label11}});
-    applyEach<QAbstractButton>(captions, {{23, s.Command1}, {24, s.Command2}, {26, s.Command3}});
+    setTitle(s, captions.entry(1));
+    applyLabels(captions, {{2, s.Label1},   {3, s.Label9},   {4, s.Label2},   {5, s.Label3},   {6, s.Label4},
+                           {7, s.Label5},   {8, s.Label6},   {9, s.Label7},   {10, s.Label8},  {11, s.Label10},
+                           {12, s.Label16}, {13, s.Label12}, {14, s.Label14}, {15, s.Label13}, {16, s.Label21},
+                           {17, s.Label15}, {18, s.Label17}, {19, s.Label18}, {20, s.Label19}, {21, s.Label20},
+                           {22, s.Label23}, {25, s.Label22}, {27, s.Label24}, {73, s.Label25}, {74, s.Label11}});
+    applyButtons(captions, {{23, s.Command1}, {24, s.Command2}, {26, s.Command3}});
 }
 
 void ApplyHelpScreenCaptions(HelpScreen &s, const CaptionTable &captions)
 {
-    s.setWindowTitle(captions.entry(29));
-    applyEach<QLabel>(captions, {{30, s.Label1}, {31, s.Label2}});
+    setTitle(s, captions.entry(29));
+    applyLabels(captions, {{30, s.Label1}, {31, s.Label2}});
 }
 
 void ApplySecondScreenCaptions(SecondScreen &s, const CaptionTable &captions)
 {
-    s.setWindowTitle(captions.entry(32));
-    applyEach<QAbstractButton>(captions, {{34, s.Command1}, {35, s.Command4}, {36, s.Command3}, {37, s.Command2}});
+    setTitle(s, captions.entry(32));
+    applyButtons(captions, {{34, s.Command1}, {35, s.Command4}, {36, s.Command3}, {37, s.Command2}});
 }
 
 void ApplyThirdScreenCaptions(ThirdScreen &s, const CaptionTable &captions)
 {
-    s.setWindowTitle(captions.entry(40));
+    setTitle(s, captions.entry(40));
     for (int c = 0; c < kListColumns; ++c)
-        s.ListModel1->setHeaderData(c, Qt::Horizontal, captions.entry(Caption::FirstListHeader + c));
-    s.Chart1->ApplyCaptions(captions);
-    applyEach<QAbstractButton>(captions, {{51, s.Command2}, {52, s.Command3}, {53, s.Command1}});
+        s.ListModel1->setHeaderData(c, Qt::Horizontal, ShownText(captions.entry(Caption::FirstListHeader + c)));
+    s.Chart1->ApplyCaptions(chartCaptions(captions));
+    applyButtons(captions, {{51, s.Command2}, {52, s.Command3}, {53, s.Command1}});
 }
 
 } // namespace brevath::ui

@@ -3,6 +3,7 @@
 #include <QRadioButton>
 
 #include "LanguageSettings.h"
+#include "Translations.h"
 #include "CaptionAppliers.h"
 #include "FirstScreen.h"
 #include "HelpScreen.h"
@@ -21,6 +22,8 @@ void Program::LoadLanguage()
         ShowLanguageDialog();
         return;
     }
+    // Before any message: its button speaks the language too.
+    UseTranslations(m_programDir, m_workspace.language.language);
     for (const QString &message : *captionMessages)
         showMessage(message);
     ApplyFirstScreenCaptions(*m_first, m_workspace.captions);

@@ -3,11 +3,16 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "CaptionAppliers.h"
+
 namespace brevath::ui {
 
 void QtPrompts::ShowMessage(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, text, QMessageBox::Ok, parent);
+    // Messages carry captions and paths: shown as written, never as markup.
+    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, QString(), QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(ShownText(text));
     box.exec();
 }
 

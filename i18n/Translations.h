@@ -1,0 +1,14 @@
+#pragma once
+// The texts that are not captions, in the language in force: the program's own (marked with
+// tr()) and Qt's (file dialogs, message box buttons).
+
+#include <QString>
+
+namespace brevath {
+
+// Replaces the translations installed by the previous call with those of the language word
+// (french fr, german de): brevath_<code>.qm from the "translations" folder of programDir and
+// Qt's own qtbase_<code>.qm. English, any other word, or a missing file: the English texts.
+void UseTranslations(const QString &programDir, const QString &languageWord);
+
+} // namespace brevath

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QSettings>
 #include <QToolButton>
@@ -81,6 +82,9 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
     Comparison1->setRootIsDecorated(false);
     Comparison1->setUniformRowHeights(true);
     Comparison1->setModel(ComparisonModel1);
+    // At most a few hundred goals: every column can afford its whole header and texts.
+    Comparison1->header()->setStretchLastSection(false);
+    Comparison1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Comparison1->hide();
     Command4 = MakeControl<QPushButton>(this, QStringLiteral("Command4"), 2940, 6480, kBackButtonWidth,
                                         kResultsButtonHeight);
@@ -188,7 +192,6 @@ void ThirdScreen::compareWith(const OtherPlan &other)
     Command4->show();
     CloseComparisonAction->setEnabled(true);
     layOut();
-    Comparison1->resizeColumnToContents(ComparisonModel::Goal);
     if (!other.message.isEmpty())
         m_prompts.ShowMessage(this, other.message);
 }

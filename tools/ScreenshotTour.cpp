@@ -65,7 +65,7 @@ ScreenshotTour::ScreenshotTour(Program &program, ScriptedPrompts &prompts, QStri
             m_program.Third().CompareFileAction->trigger();
         },
         [this] { save(m_program.Third(), "compare"); },
-        [this] { m_program.Third().Command4->click(); },
+        [this] { m_program.Third().CloseComparison1->click(); },
         [this] {
             m_program.Third().Toggle1->setChecked(false);
             m_program.Third().close();

@@ -32,7 +32,7 @@ ResultsLayout LayOutResults(int clientWidth, int clientHeight, bool chartShown, 
         layout.ListView1.setHeight(std::max(0, room - height - kMargin));
         layout.Comparison1 = QRect(kMargin, kMargin + room - height, width, height);
         const int left = layout.Toggle1.right() + 1 + kMargin;
-        layout.Command4 =
+        layout.CloseComparison1 =
             QRect(left, buttonTop, std::clamp(layout.Command3.left() - kMargin - left, 0, kBackButtonWidth), h);
     }
     return layout;

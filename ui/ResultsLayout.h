@@ -13,8 +13,8 @@ struct ResultsLayout
     QRect Command2; // back, at the left
     QRect Command3; // save as text, left of Command1
     QRect Toggle1;  // shows or hides the chart, right of Command2
-    QRect Comparison1; // the goals of two plans side by side; empty unless comparing
-    QRect Command4;    // closes the comparison, right of Toggle1; empty unless comparing
+    QRect Comparison1;      // the goals of two plans side by side; empty unless comparing
+    QRect CloseComparison1; // closes the comparison, right of Toggle1; empty unless comparing
 };
 
 // The buttons keep their design sizes.

@@ -86,10 +86,10 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
     Comparison1->header()->setStretchLastSection(false);
     Comparison1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Comparison1->hide();
-    Command4 = MakeControl<QPushButton>(this, QStringLiteral("Command4"), 2940, 6480, kBackButtonWidth,
-                                        kResultsButtonHeight);
-    Command4->hide();
-    connect(Command4, &QPushButton::clicked, this, &ThirdScreen::closeComparison);
+    CloseComparison1 = MakeControl<QPushButton>(this, QStringLiteral("CloseComparison1"), 2940, 6480,
+                                                kBackButtonWidth, kResultsButtonHeight);
+    CloseComparison1->hide();
+    connect(CloseComparison1, &QPushButton::clicked, this, &ThirdScreen::closeComparison);
 
     const auto listAction = [this](const QKeySequence &keys, auto slot) {
         auto *action = new QAction(ListView1);
@@ -143,7 +143,7 @@ void ThirdScreen::layOut()
     Command3->setGeometry(PixelRect(layout.Command3));
     Toggle1->setGeometry(PixelRect(layout.Toggle1));
     Comparison1->setGeometry(PixelRect(layout.Comparison1));
-    Command4->setGeometry(PixelRect(layout.Command4));
+    CloseComparison1->setGeometry(PixelRect(layout.CloseComparison1));
     ListView1->SizeLastColumn();
 }
 
@@ -173,7 +173,7 @@ void ThirdScreen::retranslate()
     CompareCodeAction->setText(QCoreApplication::translate("Brevath", "Compare with the copied share code"));
     CopyCodeAction->setText(QCoreApplication::translate("Brevath", "Copy share code"));
     CloseComparisonAction->setText(QCoreApplication::translate("Brevath", "Close comparison"));
-    Command4->setText(CloseComparisonAction->text());
+    CloseComparison1->setText(CloseComparisonAction->text());
     ComparisonModel1->Retranslate();
 }
 
@@ -189,7 +189,7 @@ void ThirdScreen::compareWith(const OtherPlan &other)
     Chart1->ShowSecondPlan(other.plan->rows);
     m_comparing = true;
     Comparison1->show();
-    Command4->show();
+    CloseComparison1->show();
     CloseComparisonAction->setEnabled(true);
     layOut();
     if (!other.message.isEmpty())
@@ -202,7 +202,7 @@ void ThirdScreen::closeComparison()
         return;
     m_comparing = false;
     Comparison1->hide();
-    Command4->hide();
+    CloseComparison1->hide();
     CloseComparisonAction->setEnabled(false);
     ComparisonModel1->Clear();
     Chart1->ShowSecondPlan({});

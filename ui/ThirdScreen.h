@@ -47,10 +47,10 @@ public:
     QToolButton *Toggle1;
     CommonDialog CommonDialog1;
 
-    // Another plan beside this one, under the list while comparing; Command4 closes it.
+    // Another plan beside this one, under the list while comparing; CloseComparison1 closes it.
     ComparisonModel *ComparisonModel1;
     QTreeView *Comparison1;
-    QPushButton *Command4;
+    QPushButton *CloseComparison1;
     // The list's context menu, each with its shortcut.
     QAction *CompareFileAction, *CompareCodeAction, *CopyCodeAction, *CloseComparisonAction;
     bool IsComparing() const { return m_comparing; }

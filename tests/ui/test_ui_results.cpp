@@ -105,7 +105,7 @@ private slots:
         // A comparison shares the list's room likewise; its close button sits in the row's gap.
         const ui::ResultsLayout comparing = ui::LayOutResults(9585, 7185, true, true);
         QCOMPARE(comparing.ListView1.height() + 50 + comparing.Comparison1.height(), 6540 - 1800 - 50);
-        QCOMPARE(comparing.Command4, QRect(2940, 6640, 2025, 495));
+        QCOMPARE(comparing.CloseComparison1, QRect(2940, 6640, 2025, 495));
     }
 
     void theWindowFollowsTheLayoutAndTheChartIsOneClickAway()
@@ -395,9 +395,9 @@ private slots:
             QCOMPARE(table.index(r, ui::ComparisonModel::Difference).data().toString(), QStringLiteral("0"));
         QCOMPARE(third.Chart1->SecondFieldSeries(3)->points(), third.Chart1->FieldSeries(3)->points());
 
-        button(third, "Command4")->click();
+        third.CloseComparison1->click();
         const ui::ResultsLayout normal = ui::LayOutResults(ui::ToTwips(third.width()), ui::ToTwips(third.height()), true);
-        QVERIFY(!third.IsComparing() && !third.Comparison1->isVisible() && !third.Command4->isVisible());
+        QVERIFY(!third.IsComparing() && !third.Comparison1->isVisible() && !third.CloseComparison1->isVisible());
         QCOMPARE(third.ListView1->geometry(), ui::PixelRect(normal.ListView1));
         QVERIFY(third.Chart1->SecondFieldSeries(3)->points().isEmpty());
 

@@ -1,21 +1,26 @@
 #include "PlanCommand.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include "ChoiceFilters.h"
 #include "GoalRows.h"
 #include "Workspace.h"
 #include "HtmlExport.h"
+#include "NativePath.h"
+#include "SuggestOrder.h"
 #include "TextExport.h"
+#include "Translations.h"
 #include "TravelOptions.h"
 
 namespace brevath {
 
 namespace {
 
+// Paths in messages go out as the bytes they name.
 void print(std::FILE *stream, const QString &text)
 {
-    const QByteArray bytes = text.toLocal8Bit() + '\n';
+    const QByteArray bytes = EncodeNativePath(text) + '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
 
@@ -80,6 +85,16 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     parser.addOption(htmlOption);
     TravelOptions travel;
     travel.addTo(parser);
+    const QCommandLineOption suggestOption(QStringLiteral("suggest-order"),
+                                           QStringLiteral("Print the goal list in a better order for finish (the "
+                                                          "last goal soonest) or sum (the levels' sum)."),
+                                           QStringLiteral("OBJECTIVE"));
+    const QCommandLineOption pinOption(QStringLiteral("pin"),
+                                       QStringLiteral("With --suggest-order: rows that keep their place, "
+                                                      "1-based, separated by commas."),
+                                       QStringLiteral("ROWS"));
+    parser.addOption(suggestOption);
+    parser.addOption(pinOption);
     parser.addPositionalArgument(QStringLiteral("CHOICE_FILE"), QStringLiteral("The choice file to plan."));
 
     if (!parser.parse(arguments)) {
@@ -102,15 +117,39 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
         print(err, parser.helpText());
         return ExitUsage;
     }
-    if (!travel.readCode(parser, err))
-        return ExitFailure;
+
+    const std::optional<OrderObjective> objective = ParseObjective(parser.value(suggestOption));
+    const std::optional<std::vector<int>> pinned =
+        parser.isSet(pinOption) ? ParsePinnedRows(parser.value(pinOption)) : std::vector<int>{};
+    const bool exports = parser.isSet(txtOption) || parser.isSet(htmlOption);
+    if ((parser.isSet(suggestOption) && !objective) || !pinned || (parser.isSet(pinOption) && !objective)
+        || (objective && (exports || travel.ownsOutput(parser)))) {
+        print(err, !pinned    ? QStringLiteral("Give --pin row numbers from 1 to 81 separated by commas.")
+                   : exports ? QStringLiteral("--suggest-order writes a goal list, not the plan's exports.")
+                             : QStringLiteral("Give --suggest-order finish or sum."));
+        print(err, parser.helpText());
+        return ExitUsage;
+    }
 
     const QString dataDir = parser.isSet(dataDirOption) ? parser.value(dataDirOption) : defaultDataDir;
+    // An empty folder would put every data file at the file-system root.
+    if (dataDir.isEmpty()) {
+        print(err, parser.isSet(dataDirOption)
+                       ? QCoreApplication::translate("Brevath", "The data folder given with --data-dir is empty.")
+                       : QCoreApplication::translate("Brevath", "Cannot tell which folder this program is in; "
+                                                                "give it with --data-dir."));
+        return parser.isSet(dataDirOption) ? ExitUsage : ExitFailure;
+    }
     QString language = QStringLiteral("english");
     if (parser.isSet(languageOption))
         language = parser.value(languageOption);
     else if (const std::optional<QString> word = ReadLanguageWord(SettingsFilePath(dataDir)))
         language = *word;
+    // The messages that are not captions follow the language in force too.
+    if (!defaultDataDir.isEmpty())
+        UseTranslations(defaultDataDir, language);
+    if (!travel.readCode(parser, err))
+        return ExitFailure;
 
     Workspace workspace;
     for (const QString &message : LoadLanguageWord(workspace, dataDir, language))
@@ -127,29 +166,48 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     options[(travel.code() && !parser.isSet(priorityOption) ? travel.code()->priority : priority) - 1] = true;
     const QString commitFailed = workspace.captions.entry(Caption::CommitFailed);
     if (!CommitSheet(texts, options, workspace.inputs)) {
-        print(err, commitFailed);
+        // Without entry 28 the player still learns which value was refused.
+        QString refused = commitFailed;
+        for (size_t i = 0; i < sheetOptions.size() && refused.isEmpty(); ++i) {
+            SheetTexts alone = DefaultSheetTexts();
+            alone[i] = texts[i];
+            PlanInputs scratch;
+            if (!CommitSheet(alone, options, scratch))
+                refused = QCoreApplication::translate("Brevath", "Refused value: --%1 %2")
+                              .arg(QLatin1String(kSheetOptions[i].name), texts[i]);
+        }
+        print(err, refused);
         return ExitFailure;
     }
 
     const QString choicePath = parser.positionalArguments().value(0);
     if (!travel.loadGoals(workspace, choicePath, dataDir, err))
         return ExitFailure;
+    if (objective)
+        return PrintSuggestedOrder(workspace, *objective, *pinned, out, err);
     if (travel.ownsOutput(parser))
         return travel.run(parser, workspace, choicePath, dataDir, out, err);
 
     const PlanRun run = MakePlan(workspace);
     if (!run.ok) {
-        print(err, commitFailed);
+        print(err, !commitFailed.isEmpty()
+                       ? commitFailed
+                       : QCoreApplication::translate("Brevath", "A statistic goal of %1 is out of range.")
+                             .arg(choicePath));
         return ExitFailure;
     }
     const int rowCount = int(run.rows.size());
 
     if (!parser.isSet(txtOption) && !parser.isSet(htmlOption)) {
         const std::optional<QByteArray> bytes = TxtBytes(workspace.results, rowCount, workspace.captions);
-        if (!bytes)
+        // A full disk shows only in the stream's error flag: fflush has nothing left to fail on.
+        if (bytes)
+            std::fwrite(bytes->constData(), 1, size_t(bytes->size()), out);
+        if (!bytes || std::fflush(out) != 0 || std::ferror(out)) {
+            print(err, workspace.captions.message(Caption::ExportFailed, QStringLiteral("/dev/stdout")));
             return ExitFailure;
-        std::fwrite(bytes->constData(), 1, size_t(bytes->size()), out);
-        return std::fflush(out) == 0 ? ExitSuccess : ExitFailure;
+        }
+        return ExitSuccess;
     }
     int code = ExitSuccess;
     const auto report = [&](const SaveOutcome &outcome) {

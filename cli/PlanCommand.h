@@ -9,8 +9,9 @@ namespace brevath {
 
 enum ExitCode { ExitSuccess = 0, ExitFailure = 1, ExitUsage = 2 };
 
-// Runs the command with the given arguments (the program name first). defaultDataDir plays
-// the program directory when --data-dir is not given.
+// Runs the command with the given arguments (the program name first), native paths as
+// NativePath.h decodes them. defaultDataDir plays the program directory when --data-dir is
+// not given; empty when that folder cannot be told.
 int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, std::FILE *out, std::FILE *err);
 
 } // namespace brevath

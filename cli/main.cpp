@@ -1,18 +1,17 @@
 #include <QCoreApplication>
 
-#include "LanguageSettings.h"
+#include "NativePath.h"
 #include "PlanCommand.h"
-#include "Translations.h"
 
 int main(int argc, char *argv[])
 {
+    // Paths are taken from the raw bytes: Qt's own decoding would change names that are not UTF-8.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << brevath::DecodeNativePath(argv[i]);
+    // Qt's own warnings mean nothing to a player; every message of the program is its own.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brevath-plan"));
-    const QString programDir = QCoreApplication::applicationDirPath();
-    // The messages that are not captions follow the installation's language; an unknown
-    // program folder has no settings to read.
-    if (!programDir.isEmpty())
-        brevath::UseTranslations(programDir,
-                                 brevath::ReadLanguageWord(brevath::SettingsFilePath(programDir)).value_or(QString()));
-    return brevath::RunPlanCommand(QCoreApplication::arguments(), programDir, stdout, stderr);
+    return brevath::RunPlanCommand(arguments, brevath::ExecutableFolder().value_or(QString()), stdout, stderr);
 }

@@ -1,12 +1,13 @@
 #pragma once
 // Everything the player can plan for, loaded from the ten category files of a language.
 
-#include <QHash>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "LanguageSettings.h"
@@ -33,25 +34,45 @@ struct CatalogueEntry
     std::int32_t Requirement(int k) const { return requirement[k - 1]; }
 };
 
+// Held compactly, since a data file may hold millions of lines: names in one pooled UTF-8
+// buffer, numbers in flat 16-bit arrays (wider values aside), and a run of identical
+// consecutive entries, such as the empty entries of empty lines, stored once.
 class Catalogue
 {
 public:
-    Catalogue() { clear(); }
-
     // Number of entries; they are numbered 1 to count. Entry 0 is blank and never offered.
-    int count() const { return int(m_entries.size()) - 1; }
-    const CatalogueEntry &entry(int e) const { return m_entries.at(e); }
+    int count() const { return m_count; }
+    // Entry e, 0 to count (std::out_of_range beyond).
+    CatalogueEntry entry(int e) const;
 
     // The first entry bearing exactly this name, or 0.
-    int FindByName(const QString &name) const { return m_firstByName.value(name, 0); }
+    int FindByName(const QString &name) const;
 
     void clear();
-    void append(CatalogueEntry entry);
-    void reserve(int entries) { m_entries.reserve(size_t(entries) + 1); }
+    void append(const CatalogueEntry &entry);
+    // Appends the entry of an empty record: empty name, all values 0.
+    void appendBlank(CategoryFlag category);
+    void reserve(int entries);
 
 private:
-    std::vector<CatalogueEntry> m_entries;
-    QHash<QString, int> m_firstByName;
+    static constexpr int kValues = 7; // requirements 1 to 6, then the extra value
+    using Values = std::array<std::int16_t, kValues>;
+
+    QByteArrayView storedName(size_t record) const;
+    std::int32_t value(size_t record, int field) const;
+    bool sameAsLast(const CatalogueEntry &entry, const QByteArray &name) const;
+    void addName(size_t record);
+    size_t slotOf(QByteArrayView name) const;
+
+    int m_count = 0;
+    std::vector<std::int32_t> m_firstEntry;   // per record: the number of its first entry
+    std::vector<std::uint32_t> m_nameEnd;     // per record: where its name ends in m_names
+    QByteArray m_names;
+    std::vector<Values> m_values;             // kWide: the value is in m_wide
+    std::unordered_map<std::uint64_t, std::int32_t> m_wide;
+    std::vector<CategoryFlag> m_category;
+    std::vector<std::uint32_t> m_slots;       // name lookup: record + 1 of a name's first entry, 0 free
+    size_t m_distinctNames = 0;
 };
 
 // Appends one entry per record of the file. On failure the entries stored before stay,

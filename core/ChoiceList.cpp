@@ -14,7 +14,7 @@ void ClearChoiceList(ChoiceList &list)
 AddRowResult AddRowChoice(const QString &text, int row, RowKinds &kinds, ChoiceList &list,
                           const Catalogue &catalogue, const CaptionTable &captions)
 {
-    if (text.startsWith(captions.entry(Caption::PlaceholderWord)))
+    if (IsEmptyRowText(text, captions))
         return AddRowResult::Nothing;
 
     std::int32_t &kind = kinds.at(row);
@@ -49,6 +49,12 @@ bool BuildChoiceList(const std::array<QString, kChoiceRows> &texts, RowKinds &ki
             return false;
     }
     return true;
+}
+
+bool IsEmptyRowText(const QString &text, const CaptionTable &captions)
+{
+    // A null text does not "begin with" an empty entry 33, yet it is as empty as a placeholder.
+    return text.isEmpty() || text.startsWith(captions.entry(Caption::PlaceholderWord));
 }
 
 QString PlaceholderText(const CaptionTable &captions, int row)

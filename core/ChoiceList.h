@@ -54,8 +54,10 @@ void ClearChoiceList(ChoiceList &list);
 
 enum class AddRowResult { Added, Nothing, TargetOutOfRange };
 
-// Turns one screen row into a ChoiceList row. A row whose text begins with the placeholder
-// word adds nothing; a catalogue row adds the first entry of exactly that name, if any; a
+// A row that holds no goal: its text is empty or begins with the placeholder word.
+bool IsEmptyRowText(const QString &text, const CaptionTable &captions);
+
+// Turns one screen row into a ChoiceList row. An empty row (IsEmptyRowText) adds nothing; a catalogue row adds the first entry of exactly that name, if any; a
 // statistic row always adds a target, unless its value falls outside 0 to 65535 (a failure:
 // nothing is added and the kind is kept).
 AddRowResult AddRowChoice(const QString &text, int row, RowKinds &kinds, ChoiceList &list,

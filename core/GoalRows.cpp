@@ -28,6 +28,12 @@ void ChooseType(GoalRows &rows, int row, int position)
     rows.kinds.at(size_t(row)) = KindOfType(position, rows.typeCount);
 }
 
+void PickType(GoalRows &rows, int row, int position, const CaptionTable &captions)
+{
+    ChooseType(rows, row, position);
+    rows.texts.at(size_t(row)) = rows.kinds[size_t(row)] > 0 ? QString() : captions.entry(Caption::NoEntryItem);
+}
+
 void ShiftDown(GoalRows &rows, int row)
 {
     if (row < 0 || row >= kLastChoiceRow)
@@ -47,6 +53,16 @@ void ApplyChoiceLoad(GoalRows &rows, const ChoiceFileLoad &load)
         rows.texts[i] = loaded.text;
         rows.kinds[i] = loaded.kind;
     }
+}
+
+bool PasteGoalList(GoalRows &rows, const QString &text, const CaptionTable &captions)
+{
+    if (!text.contains(u'\t'))
+        return false;
+    const ChoiceFileLoad load = ParseChoiceText(text, captions);
+    if (load.ok)
+        ApplyChoiceLoad(rows, load);
+    return load.ok;
 }
 
 bool BuildChoiceList(GoalRows &rows, ChoiceList &list, const Catalogue &catalogue, const CaptionTable &captions)

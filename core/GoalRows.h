@@ -34,6 +34,9 @@ GoalRows FreshGoalRows(const CaptionTable &captions, int typeCount);
 // the five statistics at the end of the list, else 0.
 std::int32_t KindOfType(int position, int typeCount);
 void ChooseType(GoalRows &rows, int row, int position);
+// The player's choice: as ChooseType, and the text becomes the first item of the row's new
+// entry list, entry 67, or nothing for a statistic, whose value is typed.
+void PickType(GoalRows &rows, int row, int position, const CaptionTable &captions);
 
 // The Down button of a row: rows below it move one down (the last one falls off), each
 // taking the type and text of the row above it and that type's bare kind; the row keeps
@@ -44,6 +47,11 @@ void ShiftDown(GoalRows &rows, int row);
 // a statistic line its statistic's type; rows past its end show their placeholder and keep
 // their type. On a failed read the rows before the failing line are set all the same.
 void ApplyChoiceLoad(GoalRows &rows, const ChoiceFileLoad &load);
+
+// Text pasted as a goal list. Only a list read whole is taken: text without a TAB is a name
+// or nothing at all, and a list that fails part way must not leave half of it behind.
+// False leaves the rows untouched.
+bool PasteGoalList(GoalRows &rows, const QString &text, const CaptionTable &captions);
 
 // The ChoiceList of the rows, packing statistic targets into their kinds as the screen does.
 // False at the first statistic row whose value cannot be packed.

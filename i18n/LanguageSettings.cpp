@@ -1,5 +1,9 @@
 #include "LanguageSettings.h"
 
+#include <algorithm>
+#include <cstring>
+
+#include "NativePath.h"
 #include "Records.h"
 #include "TextFile.h"
 
@@ -11,25 +15,29 @@ const std::array<const char *, kCategoryCount> kCatalogueSuffixes = {
 };
 
 namespace {
-QString dataDir(const QString &programDir)
+// An empty folder gives empty paths, which no reader or writer accepts: a folder that could
+// not be told must never turn into the file-system root.
+QString dataPath(const QString &programDir, const QString &rest)
 {
-    return programDir + u'/';
+    if (programDir.isEmpty())
+        return QString();
+    return programDir.endsWith(u'/') ? programDir + rest : programDir + u'/' + rest;
 }
 } // namespace
 
 QString SettingsFilePath(const QString &programDir)
 {
-    return dataDir(programDir) + QStringLiteral("Brevath.ini");
+    return dataPath(programDir, QStringLiteral("Brevath.ini"));
 }
 
 LanguageSettings LanguagePaths(const QString &programDir, const QString &language)
 {
-    const QString d = dataDir(programDir);
     LanguageSettings settings;
     settings.language = language;
     for (int n = 0; n < kCategoryCount; ++n)
-        settings.catalogueFiles[n] = d + language + u'/' + language + QLatin1String(kCatalogueSuffixes[n]);
-    settings.captionFile = d + language + QStringLiteral(".txt");
+        settings.catalogueFiles[n] =
+            dataPath(programDir, language + u'/' + language + QLatin1String(kCatalogueSuffixes[n]));
+    settings.captionFile = dataPath(programDir, language + QStringLiteral(".txt"));
     return settings;
 }
 
@@ -38,7 +46,20 @@ std::optional<QString> ReadLanguageWord(const QString &settingsPath)
     const std::optional<QString> text = ReadTextFile(settingsPath);
     if (!text)
         return std::nullopt;
-    return RecordReader(*text).ReadRecord();
+    std::optional<QString> word = RecordReader(*text).ReadRecord();
+    if (word && !IsUsableLanguageWord(*word))
+        return std::nullopt;
+    return word;
+}
+
+bool IsUsableLanguageWord(const QString &word)
+{
+    constexpr qsizetype kMaxFileNameBytes = 255;
+    qsizetype longestSuffix = 0;
+    for (const char *suffix : kCatalogueSuffixes)
+        longestSuffix = std::max(longestSuffix, qsizetype(std::strlen(suffix)));
+    return !word.contains(QChar(0))
+        && EncodeNativePath(word).size() + longestSuffix <= kMaxFileNameBytes;
 }
 
 bool WriteLanguageWord(const QString &settingsPath, const QString &word)

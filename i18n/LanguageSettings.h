@@ -19,13 +19,17 @@ struct LanguageSettings
     std::array<QString, kCategoryCount> catalogueFiles;
 };
 
-// The program's data paths use '/' wherever the Windows layout uses '\'.
+// The program's data paths use '/' wherever the Windows layout uses '\'. An empty folder
+// gives empty paths, which every file function refuses.
 QString SettingsFilePath(const QString &programDir);
 LanguageSettings LanguagePaths(const QString &programDir, const QString &language);
 
-// The first record of the settings file, used as read; empty when the file cannot be read
-// or holds no record at all.
+// The first record of the settings file, used as read; empty when the file cannot be read,
+// holds no record at all, or its word is not usable.
 std::optional<QString> ReadLanguageWord(const QString &settingsPath);
+// False for a word no data file name could hold (the longest one over 255 bytes) or one
+// holding a NUL: such a settings file counts as unreadable.
+bool IsUsableLanguageWord(const QString &word);
 // Replaces the settings file with the one line: word, CR LF. False when it cannot be written.
 bool WriteLanguageWord(const QString &settingsPath, const QString &word);
 

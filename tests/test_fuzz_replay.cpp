@@ -1,5 +1,6 @@
 // The fuzz targets' own checks in every build, sanitizers included: each committed seed and
-// past finding (fuzz/seeds/<target>/) and the shipped data go through their target again.
+// past finding (fuzz/seeds/<target>/; whole plans in plan/) and the shipped data go through
+// their target again.
 
 #include <QDir>
 #include <QTest>
@@ -20,17 +21,6 @@ QStringList filesIn(const QString &folder, const QString &pattern = QStringLiter
     for (const QString &name : dir.entryList({pattern}, QDir::Files, QDir::Name))
         paths << dir.filePath(name);
     return paths;
-}
-
-// A whole plan as the plan target reads it: sheet, choice file, captions, ten catalogues.
-QByteArray planInput(const QByteArray &sheet, const QString &choices, const QString &dataDir, const QString &language)
-{
-    const LanguageSettings paths = LanguagePaths(dataDir, language);
-    QByteArray input = sheet + fuzz::kSectionSeparator + readBytes(choices) + fuzz::kSectionSeparator
-        + readBytes(paths.captionFile);
-    for (const QString &catalogue : paths.catalogueFiles)
-        input += fuzz::kSectionSeparator + readBytes(catalogue);
-    return input;
 }
 
 } // namespace
@@ -63,14 +53,6 @@ private slots:
             for (const QString &path : filesIn(seeds + name) + inputs.value(name))
                 QTest::addRow("%s %s", qPrintable(name), qPrintable(QFileInfo(path).fileName())) << t << readBytes(path);
         }
-        const int plan = int(fuzz::kTargets.size()) - 1;
-        QTest::newRow("plan english mage")
-            << plan << planInput("1\t12\t12\t12\t12\t12\t70\t50", data + QStringLiteral("/examples/english_mage.txt"), data,
-                                 QStringLiteral("english"));
-        QTest::newRow("plan golden")
-            << plan << planInput("194\t12\t12\t12\t12\t12\t70\t50\t0\t0\t0\t0\t0\t4",
-                                 fixturePath(QStringLiteral("golden_plan.txt")), QStringLiteral(BREVATH_FIXTURES),
-                                 QStringLiteral("testland"));
     }
 
     // A broken check aborts with its condition; reaching the end is the pass.

@@ -1,10 +1,11 @@
-// The shared readers: numbers at the start of texts, records and TAB fields.
+// The text layer: numbers at the start of texts, records and TAB fields, the code page, search keys.
 
 #include <QTest>
 #include <cmath>
 
 #include "Numbers.h"
 #include "Records.h"
+#include "SearchKey.h"
 #include "TextFile.h"
 
 using namespace brevath;
@@ -14,92 +15,41 @@ class RecordsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void leadingNumber_data()
+    void leadingNumbersAndTheirIntegers()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("word") << "abc" << 0.0;
-        QTest::newRow("trailing letters") << "12abc" << 12.0;
-        QTest::newRow("leading blank") << " 7" << 7.0;
-        QTest::newRow("blanks inside") << "1 2\t3\n4" << 1234.0;
-        QTest::newRow("fraction") << "12.5" << 12.5;
-        QTest::newRow("bare fraction") << ".25" << 0.25;
-        QTest::newRow("negative") << "-3" << -3.0;
-        QTest::newRow("plus") << "+8" << 8.0;
-        QTest::newRow("sign alone") << "-" << 0.0;
-        QTest::newRow("exponent") << "1.5E3" << 1500.0;
-        QTest::newRow("D exponent") << "2d2" << 200.0;
-        QTest::newRow("negative exponent") << "25e-1" << 2.5;
-        QTest::newRow("mark without digits") << "12e" << 12.0;
-        QTest::newRow("mark and sign only") << "12E+x" << 12.0;
-        QTest::newRow("hex") << "&HFF" << 255.0;
-        QTest::newRow("hex lower") << "&hff zz" << 255.0;
-        QTest::newRow("octal") << "&O17" << 15.0;
-        QTest::newRow("ampersand alone") << "&X1" << 0.0;
-        QTest::newRow("wide hex") << "&HFFFFFFFFFFFF" << 281474976710655.0;
-        QTest::newRow("second point stops") << "1.2.3" << 1.2;
-        QTest::newRow("comma is no separator") << "3,5" << 3.0;
-        QTest::newRow("CR stops") << "4\r5" << 4.0;
-    }
-    void leadingNumber()
-    {
-        QFETCH(QString, text);
-        QFETCH(double, value);
-        QCOMPARE(LeadingNumber(text), value);
+        const std::pair<QString, double> numbers[] = {
+            {"", 0}, {"abc", 0}, {"12abc", 12}, {" 7", 7}, {"1 2\t3\n4", 1234}, {"12.5", 12.5}, {".25", 0.25},
+            {"-3", -3}, {"+8", 8}, {"-", 0}, {"1.5E3", 1500}, {"2d2", 200}, {"25e-1", 2.5}, {"12e", 12},
+            {"12E+x", 12}, {"&HFF", 255}, {"&hff zz", 255}, {"&O17", 15}, {"&O8", 0}, {"&X1", 0},
+            {"&HFFFFFFFFFFFF", 281474976710655.0}, {"1.2.3", 1.2}, {"3,5", 3}, {"4\r5", 4}, {"1e309", HUGE_VAL},
+            {QString(400, u'9'), HUGE_VAL}};
+        for (const auto &[text, value] : numbers)
+            QVERIFY2(LeadingNumber(text) == value, qPrintable(text));
+
+        // Halves to the even neighbour; outside 32 bits, infinite or not a number: a failure.
+        const std::pair<double, std::int64_t> integers[] = {
+            {2.5, 2}, {3.5, 4}, {-2.5, -2}, {2147483647.4, 2147483647}, {-2147483648.5, -2147483648LL},
+            {2147483647.5, -1}, {HUGE_VAL, -1}, {std::nan(""), -1}};
+        for (const auto &[number, integer] : integers)
+            QCOMPARE(std::int64_t(ToInt32(number).value_or(-1)), integer);
     }
 
-    void hugeNumbersAreInfinite()
-    {
-        QVERIFY(std::isinf(LeadingNumber(u"1e309")));
-        QVERIFY(std::signbit(LeadingNumber(u"-0")));
-        QCOMPARE(LeadingNumber(QString(100000, u'9')), HUGE_VAL);
-    }
-
-    void toInt32RoundsHalfToEvenAndChecksRange()
-    {
-        QCOMPARE(ToInt32(2.5), std::optional<std::int32_t>(2));
-        QCOMPARE(ToInt32(3.5), std::optional<std::int32_t>(4));
-        QCOMPARE(ToInt32(-2.5), std::optional<std::int32_t>(-2));
-        QCOMPARE(ToInt32(-0.0), std::optional<std::int32_t>(0));
-        QCOMPARE(ToInt32(2147483647.4), std::optional<std::int32_t>(2147483647));
-        QCOMPARE(ToInt32(-2147483648.5), std::optional<std::int32_t>(-2147483648));
-        QVERIFY(!ToInt32(2147483647.5));
-        QVERIFY(!ToInt32(99999999999.0));
-        QVERIFY(!ToInt32(HUGE_VAL));
-        QVERIFY(!ToInt32(std::nan("")));
-    }
-
-    void records_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("records");
-        QTest::newRow("empty file") << "" << QStringList{};
-        QTest::newRow("CR LF lines") << "a\r\nb\r\n" << QStringList{"a", "b"};
-        QTest::newRow("last line without end") << "a\r\nb" << QStringList{"a", "b"};
-        QTest::newRow("LF and CR alone") << "a\nb\rc" << QStringList{"a", "b", "c"};
-        QTest::newRow("empty lines") << "a\r\n\r\nb\r\n\r\n" << QStringList{"a", "", "b", ""};
-        QTest::newRow("comma splits") << "a,b\r\n" << QStringList{"a", "b"};
-        QTest::newRow("comma before line end") << "a,\r\nb" << QStringList{"a", "", "b"};
-        QTest::newRow("comma at file end") << "a," << QStringList{"a"};
-        QTest::newRow("quoted with comma") << "\"Points de Vie, PV\"\r\nx" << QStringList{"Points de Vie, PV", "x"};
-        QTest::newRow("after closing quote dropped") << "\"ab\"cd,e\r\n" << QStringList{"ab", "e"};
-        QTest::newRow("quoted across lines") << "\"a\r\nb\"\r\nc" << QStringList{"a\r\nb", "c"};
-        QTest::newRow("unclosed quote") << "\"abc,\r\ndef" << QStringList{"abc,\r\ndef"};
-        QTest::newRow("blanks before and after") << "   french  ,german" << QStringList{"french", "german"};
-        QTest::newRow("TAB is ordinary") << "\ta\t\r\n" << QStringList{"\ta\t"};
-        QTest::newRow("NUL is ordinary") << QString::fromLatin1("a\0b", 3) << QStringList{QString::fromLatin1("a\0b", 3)};
-    }
     void records()
     {
-        QFETCH(QString, text);
-        QFETCH(QStringList, records);
-        RecordReader reader(text);
-        QStringList read;
-        while (!reader.atEnd())
-            read << *reader.ReadRecord();
-        QCOMPARE(read, records);
-        QVERIFY(!reader.ReadRecord()); // reading at the end is a failure
+        const std::pair<QString, QStringList> files[] = {
+            {"", {}}, {"a\r\nb\r\n", {"a", "b"}}, {"a\r\nb", {"a", "b"}}, {"a\nb\rc", {"a", "b", "c"}},
+            {"a\r\n\r\nb\r\n\r\n", {"a", "", "b", ""}}, {"a,b\r\n", {"a", "b"}}, {"a,\r\nb", {"a", "", "b"}},
+            {"\"Points de Vie, PV\"\r\nx", {"Points de Vie, PV", "x"}}, {"\"ab\"cd,e\r\n", {"ab", "e"}},
+            {"\"a\r\nb\"\r\nc", {"a\r\nb", "c"}}, {"\"abc,\r\ndef", {"abc,\r\ndef"}},
+            {"   french  ,german", {"french", "german"}}, {"\ta\t\r\n", {"\ta\t"}}};
+        for (const auto &[text, records] : files) {
+            RecordReader reader(text);
+            QStringList read;
+            while (!reader.atEnd())
+                read << *reader.ReadRecord();
+            QCOMPARE(read, records);
+            QVERIFY(!reader.ReadRecord()); // reading at the end is a failure
+        }
     }
 
     void tabFields()
@@ -137,6 +87,13 @@ private slots:
         QCOMPARE(text.at(0x9C), QChar(u'œ'));
         QCOMPARE(text.at(0x80), QChar(u'€'));
         QCOMPARE(EncodeWindows1252(text), all);
+    }
+
+    void searchKeysIgnoreCaseAndAccents()
+    {
+        QCOMPARE(SearchKey(u"FLÈCHE de Pierre"), QStringLiteral("fleche de pierre"));
+        QCOMPARE(SearchKey(u"Übungsstäbe"), QStringLiteral("ubungsstabe"));
+        QVERIFY(SearchKey(u"Fléchette de pierre").contains(SearchKey(u"CHETTE")));
     }
 };
 

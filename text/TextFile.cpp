@@ -1,10 +1,18 @@
 #include "TextFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+#include "NativePath.h"
 
 namespace brevath {
 
@@ -15,10 +23,40 @@ constexpr const char *kCodePage = "windows-1252";
 constexpr qint64 kMaxTextFileBytes = qint64(64) << 20;
 } // namespace
 
+namespace {
+// The code page is one byte to one UTF-16 unit, so one look-up table built from the
+// converter gives exactly its results, without opening a converter for every short text.
+const std::optional<std::array<char16_t, 256>> &codePageTable()
+{
+    static const std::optional<std::array<char16_t, 256>> table = []() -> std::optional<std::array<char16_t, 256>> {
+        QByteArray every(256, Qt::Uninitialized);
+        for (int b = 0; b < 256; ++b)
+            every[b] = char(b);
+        QStringDecoder decoder(kCodePage);
+        const QString decoded = decoder.decode(every);
+        if (decoded.size() != 256)
+            return std::nullopt;
+        std::array<char16_t, 256> units{};
+        for (int b = 0; b < 256; ++b)
+            units[size_t(b)] = decoded[b].unicode();
+        return units;
+    }();
+    return table;
+}
+} // namespace
+
 QString DecodeWindows1252(QByteArrayView bytes)
 {
-    QStringDecoder decoder(kCodePage);
-    return decoder.decode(bytes);
+    const std::optional<std::array<char16_t, 256>> &table = codePageTable();
+    if (!table) {
+        QStringDecoder decoder(kCodePage);
+        return decoder.decode(bytes);
+    }
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    for (const char byte : bytes)
+        *out++ = (*table)[static_cast<unsigned char>(byte)];
+    return text;
 }
 
 QByteArray EncodeWindows1252(QStringView text)
@@ -27,35 +65,161 @@ QByteArray EncodeWindows1252(QStringView text)
     return encoder.encode(text);
 }
 
+namespace {
+
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd = -1) : m_fd(fd) {}
+    ~Descriptor() { reset(); }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_fd; }
+    bool close()
+    {
+        const int fd = std::exchange(m_fd, -1);
+        return fd < 0 || ::close(fd) == 0;
+    }
+    void reset() { close(); }
+    void adopt(int fd)
+    {
+        reset();
+        m_fd = fd;
+    }
+
+private:
+    int m_fd;
+};
+
+// The bytes to hand to the system, or nothing for a name no file can have (a NUL would cut it).
+std::optional<QByteArray> systemName(const QString &path)
+{
+    QByteArray name = EncodeNativePath(path);
+    if (name.isEmpty() || name.contains('\0'))
+        return std::nullopt;
+    return name;
+}
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return ::fsync(fd) == 0 || errno == EINVAL;
+}
+
+// Follows symbolic links to the name that is really written.
+QByteArray linkTarget(QByteArray name)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat status;
+        if (::lstat(name.constData(), &status) != 0 || !S_ISLNK(status.st_mode))
+            return name;
+        QByteArray target(size_t(PATH_MAX), Qt::Uninitialized);
+        const ssize_t n = ::readlink(name.constData(), target.data(), size_t(target.size()));
+        if (n <= 0 || n >= target.size())
+            return name;
+        target.truncate(n);
+        if (!target.startsWith('/'))
+            target = name.left(name.lastIndexOf('/') + 1) + target;
+        name = target;
+    }
+    return name;
+}
+
+bool writeInPlace(const QByteArray &name, const QByteArray &bytes)
+{
+    Descriptor file(::open(name.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    struct stat status;
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    return writeAll(file.get(), bytes) && file.close();
+}
+
+} // namespace
+
+std::optional<QByteArray> ReadFileBytes(const QString &path)
+{
+    const std::optional<QByteArray> name = systemName(path);
+    if (!name)
+        return std::nullopt;
+    // Non-blocking open: a pipe must not wait for a writer before it can be refused.
+    Descriptor file(::open(name->constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    struct stat status;
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)
+        || status.st_size > kMaxTextFileBytes)
+        return std::nullopt;
+    // The size is only a hint: some files claim 0 and never end, so at most one byte past the cap is read.
+    QByteArray bytes(qsizetype(std::max<off_t>(status.st_size, 4095)) + 1, Qt::Uninitialized);
+    qsizetype done = 0;
+    for (;;) {
+        if (done == bytes.size())
+            bytes.resize(std::min<qsizetype>(bytes.size() * 2, kMaxTextFileBytes + 1));
+        const ssize_t n = ::read(file.get(), bytes.data() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        done += n;
+        if (done > kMaxTextFileBytes)
+            return std::nullopt;
+    }
+    bytes.truncate(done);
+    return bytes;
+}
+
 std::optional<QString> ReadTextFile(const QString &path)
 {
-    // Only a regular file: a pipe would wait for a writer for ever, a device may never end.
-    if (!QFileInfo(path).isFile())
+    const std::optional<QByteArray> bytes = ReadFileBytes(path);
+    if (!bytes)
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxTextFileBytes)
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return DecodeWindows1252(bytes);
+    return DecodeWindows1252(*bytes);
 }
 
 bool SaveFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    // Only a regular file is replaced: a folder, a device or a pipe at the path stays as it is.
-    const QFileInfo target(path);
-    if (path.isEmpty() || (target.exists() && !target.isFile()))
+    const std::optional<QByteArray> given = systemName(path);
+    if (!given)
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    const QByteArray name = linkTarget(*given);
+    struct stat status;
+    const bool exists = ::stat(name.constData(), &status) == 0;
+    // Only a regular file is replaced: a folder, a device or a pipe at the path stays as it is,
+    // and so does a loop of links.
+    if (exists ? !S_ISREG(status.st_mode) : errno != ENOENT)
         return false;
-    // commit() does not notice a failed final flush (disk full): it would put a short file in place.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
+
+    Descriptor temporary;
+    QByteArray temporaryName;
+    for (int attempt = 0; attempt < 100 && temporary.get() < 0; ++attempt) {
+        temporaryName = name + ".tmp" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        temporary.adopt(::open(temporaryName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (temporary.get() < 0 && errno != EEXIST)
+            break;
+    }
+    if (temporary.get() < 0) {
+        // A folder that refuses new files may still hold a file the player may write.
+        const int refused = errno;
+        if (exists && (refused == EACCES || refused == EPERM))
+            return writeInPlace(name, bytes);
         return false;
     }
-    return file.commit();
+    const bool written = writeAll(temporary.get(), bytes)
+        && (!exists || ::fchmod(temporary.get(), status.st_mode & 07777) == 0) && temporary.close()
+        && ::rename(temporaryName.constData(), name.constData()) == 0;
+    if (!written) {
+        temporary.close();
+        ::unlink(temporaryName.constData());
+    }
+    return written;
 }
 
 } // namespace brevath

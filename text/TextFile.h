@@ -11,13 +11,19 @@ namespace brevath {
 QString DecodeWindows1252(QByteArrayView bytes);
 QByteArray EncodeWindows1252(QStringView text);
 
-// The whole file decoded, or nothing when it cannot be opened or read (a missing file, a
-// folder, a pipe or device, no permission, more than 64 MB).
+// Paths are native paths (NativePath.h): they reach the file system byte for byte.
+
+// The whole file, or nothing when it cannot be opened or read (a missing file, a folder, a
+// pipe or device, no permission, more than 64 MB whatever size the file claims).
+std::optional<QByteArray> ReadFileBytes(const QString &path);
+// The same, decoded.
 std::optional<QString> ReadTextFile(const QString &path);
 
-// Writes through a temporary file in the same folder that replaces the path only once all
-// bytes are down, so a failure leaves a file already there exactly as it was. Anything but
-// a regular file at the path is refused.
+// Writes through a temporary file in the target's folder that replaces the file only once
+// all bytes are down, so a failure leaves a file already there exactly as it was. Anything
+// but a regular file at the path is refused; a symbolic link is written through; the file
+// keeps its permissions. When the folder refuses the temporary file but the file exists and
+// may be written, it is written in place: then a failure midway leaves it cut short.
 bool SaveFileAtomically(const QString &path, const QByteArray &bytes);
 
 } // namespace brevath

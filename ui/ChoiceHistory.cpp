@@ -2,95 +2,98 @@
 
 #include <QUndoStack>
 
+#include "GoalRows.h"
+
 namespace brevath::ui {
+
+namespace {
 
 class RowsChange : public QUndoCommand
 {
 public:
-    RowsChange(ChoiceHistory &history, ChoiceRowsState before, ChoiceRowsState after)
-        : m_history(history), m_before(std::move(before)), m_after(std::move(after))
+    RowsChange(GoalRows &rows, GoalRows before, const std::function<void()> &show)
+        : m_rows(rows), m_before(std::move(before)), m_after(rows), m_show(show)
     {
     }
 
-    // The change is already on screen when it is pushed.
-    void redo() override
-    {
-        if (m_done)
-            m_history.apply(m_after);
-        m_done = true;
-    }
-    void undo() override { m_history.apply(m_before); }
+    void redo() override { put(m_after); }
+    void undo() override { put(m_before); }
 
 private:
-    ChoiceHistory &m_history;
-    ChoiceRowsState m_before, m_after;
-    bool m_done = false;
+    void put(const GoalRows &rows)
+    {
+        m_rows = rows;
+        m_show();
+    }
+
+    GoalRows &m_rows;
+    GoalRows m_before, m_after; // the texts are shared, so a copy of 81 rows is cheap
+    const std::function<void()> &m_show;
 };
 
-ChoiceHistory::ChoiceHistory(QObject *parent, Capture capture, Restore restore)
-    : QObject(parent), m_capture(std::move(capture)), m_restore(std::move(restore)), m_stack(new QUndoStack(this))
+class Typing : public QUndoCommand
+{
+public:
+    Typing(GoalRows &rows, int row, int typing, QString after, const std::function<void()> &show)
+        : m_rows(rows), m_row(size_t(row)), m_typing(typing), m_before(rows.texts.at(m_row)),
+          m_after(std::move(after)), m_show(show)
+    {
+    }
+
+    int id() const override { return 1; }
+    bool mergeWith(const QUndoCommand *other) override
+    {
+        const auto *typed = static_cast<const Typing *>(other);
+        if (typed->m_row != m_row || typed->m_typing != m_typing)
+            return false;
+        m_after = typed->m_after;
+        // Typed and then taken back: no step at all.
+        setObsolete(m_after == m_before);
+        return true;
+    }
+    void redo() override { put(m_after); }
+    void undo() override { put(m_before); }
+
+private:
+    void put(const QString &text)
+    {
+        m_rows.texts[m_row] = text;
+        m_show();
+    }
+
+    GoalRows &m_rows;
+    size_t m_row;
+    int m_typing;
+    QString m_before, m_after;
+    const std::function<void()> &m_show;
+};
+
+} // namespace
+
+ChoiceHistory::ChoiceHistory(QObject *parent, GoalRows &rows, std::function<void()> show)
+    : QObject(parent), m_rows(rows), m_show(std::move(show)), m_stack(new QUndoStack(this))
 {
 }
 
 void ChoiceHistory::Reset()
 {
     m_stack->clear();
-    m_last = m_capture();
 }
 
-void ChoiceHistory::Begin()
+void ChoiceHistory::Do(const std::function<void(GoalRows &)> &action)
 {
-    if (m_depth++ > 0)
+    const GoalRows before = m_rows;
+    action(m_rows);
+    if (m_rows == before)
         return;
-    RecordTyping();
-    m_before = m_capture();
+    // Pushing redoes the step, which shows the rows as the action left them.
+    m_stack->push(new RowsChange(m_rows, before, m_show));
 }
 
-void ChoiceHistory::End()
+void ChoiceHistory::Type(int row, const QString &text)
 {
-    if (--m_depth > 0)
-        return;
-    ChoiceRowsState after = m_capture();
-    if (after != m_before)
-        push(std::move(m_before), after);
-    m_last = std::move(after);
-}
-
-void ChoiceHistory::RecordTyping()
-{
-    if (m_depth > 0 || m_last.empty())
-        return;
-    ChoiceRowsState now = m_capture();
-    // Typing changes texts only; whatever else the rows hold now, they held before it too.
-    ChoiceRowsState before = now;
-    for (size_t i = 0; i < before.size() && i < m_last.size(); ++i)
-        before[i].text = m_last[i].text;
-    if (before != now)
-        push(std::move(before), now);
-    m_last = std::move(now);
-}
-
-void ChoiceHistory::Undo()
-{
-    RecordTyping();
-    m_stack->undo();
-}
-
-void ChoiceHistory::Redo()
-{
-    RecordTyping();
-    m_stack->redo();
-}
-
-void ChoiceHistory::push(ChoiceRowsState before, ChoiceRowsState after)
-{
-    m_stack->push(new RowsChange(*this, std::move(before), std::move(after)));
-}
-
-void ChoiceHistory::apply(const ChoiceRowsState &rows)
-{
-    m_restore(rows);
-    m_last = rows;
+    if (m_rows.texts.at(size_t(row)) != text)
+        m_stack->push(new Typing(m_rows, row, m_typing, text, m_show));
 }
 
 } // namespace brevath::ui

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QProgressBar>
-#include <QStandardItemModel>
 #include <QStringListModel>
 
 #include "CaptionTable.h"
@@ -11,65 +10,44 @@ namespace brevath::ui {
 
 EntryLists::EntryLists(QObject *owner) : m_owner(owner) {}
 
-bool EntryLists::IsShared(const QComboBox *box) const
+void EntryLists::Rebuild(const Catalogue &catalogue, const CaptionTable &captions, const ChoiceFilters &filters,
+                         QProgressBar *progress)
 {
-    return m_shared && box->model() == m_shared;
-}
-
-void EntryLists::FillAll(const std::vector<QComboBox *> &boxes, const Catalogue &catalogue,
-                         const CaptionTable &captions, const ChoiceFilters &filters, QProgressBar *progress)
-{
+    // The boxes still show the old lists until the rows are shown again, so they go later.
+    for (const auto &[code, list] : m_lists)
+        list->deleteLater();
+    m_lists.clear();
+    m_catalogue = &catalogue;
+    m_captions = &captions;
+    m_filters = filters;
     if (progress) {
         progress->setMinimum(0);
         if (catalogue.count() > 0)
             progress->setMaximum(catalogue.count());
     }
-    if (m_fill == EntryListFill::ItemByItem)
-        return fillItemByItem(boxes, catalogue, captions, filters, progress);
-    fillShared(boxes, EntryListItems(catalogue, captions, filters.mask, filters.maxima));
+    ListOf(0);
     if (progress && catalogue.count() > 0)
         progress->setValue(catalogue.count());
 }
 
-void EntryLists::fillShared(const std::vector<QComboBox *> &boxes, const QStringList &items)
+QAbstractItemModel *EntryLists::ListOf(int code)
 {
-    // A fresh list rather than a reset of the old one, which every box would have to follow.
-    QStringListModel *previous = m_shared;
-    m_shared = new QStringListModel(items, m_owner);
-    for (QComboBox *box : boxes)
-        box->setModel(m_shared);
-    delete previous;
-}
-
-void EntryLists::fillItemByItem(const std::vector<QComboBox *> &boxes, const Catalogue &catalogue,
-                                const CaptionTable &captions, const ChoiceFilters &filters, QProgressBar *progress)
-{
-    for (QComboBox *box : boxes) {
-        if (!qobject_cast<QStandardItemModel *>(box->model()) || box->model()->parent() != box)
-            box->setModel(new QStandardItemModel(box));
-        box->clear();
-        box->addItem(captions.entry(Caption::NoEntryItem));
+    auto found = m_lists.find(code);
+    if (found != m_lists.end())
+        return found->second;
+    QStringList items;
+    if (code != kStatTypeCode && m_catalogue) {
+        const std::int32_t mask = code == 0 ? m_filters.mask : CategoryFlagOf(code);
+        items = EntryListItems(*m_catalogue, *m_captions, mask, m_filters.maxima);
     }
-    for (int e : OfferedEntries(catalogue, filters.mask, filters.maxima)) {
-        const QString &name = catalogue.entry(e).name;
-        for (QComboBox *box : boxes)
-            box->addItem(name);
-        if (progress)
-            progress->setValue(e);
-    }
+    return m_lists.emplace(code, new QStringListModel(items, m_owner)).first->second;
 }
 
-void EntryLists::ShareList(QComboBox *box)
+void EntryLists::Show(QComboBox *box, int code)
 {
-    if (m_shared)
-        box->setModel(m_shared);
-}
-
-void EntryLists::GiveOwnList(QComboBox *box, const QStringList &items)
-{
-    // The box owns the new list; its previous own list goes with the change, the shared one stays.
-    box->setModel(new QStringListModel(items, box));
-    box->setEditText(items.value(0));
+    QAbstractItemModel *list = ListOf(code);
+    if (box->model() != list)
+        box->setModel(list);
 }
 
 } // namespace brevath::ui

@@ -1,16 +1,17 @@
 #pragma once
-// The lists of the 81 entry boxes. A build gives them all one shared list, so that it costs
-// one pass over the catalogue; a row gets a list of its own only when its type is chosen.
+// The lists of the 81 entry boxes, one per row type and shared by every row of that type: a
+// build fills one list for all 81 rows, so that it costs one pass over the catalogue, and a
+// category's own list is made the first time a row takes that type.
 
 #include <QStringList>
-#include <vector>
+#include <map>
 
 #include "ChoiceFilters.h"
 
+class QAbstractItemModel;
 class QComboBox;
 class QObject;
 class QProgressBar;
-class QStringListModel;
 
 namespace brevath {
 class CaptionTable;
@@ -18,36 +19,27 @@ class CaptionTable;
 
 namespace brevath::ui {
 
-// ItemByItem fills each box on its own, one item at a time: the slow way, kept to measure against.
-enum class EntryListFill { SharedModel, ItemByItem };
-
 class EntryLists
 {
 public:
     explicit EntryLists(QObject *owner);
 
-    void SetFill(EntryListFill fill) { m_fill = fill; }
+    // The lists of a new build: entry 67 and then every offered entry, in catalogue order,
+    // for every ticked category together; the categories' own lists once they are needed.
+    void Rebuild(const Catalogue &catalogue, const CaptionTable &captions, const ChoiceFilters &filters,
+                 QProgressBar *progress);
 
-    // Every box lists entry 67 and then every offered entry, in catalogue order.
-    void FillAll(const std::vector<QComboBox *> &boxes, const Catalogue &catalogue, const CaptionTable &captions,
-                 const ChoiceFilters &filters, QProgressBar *progress);
-
-    // The box gets a list of its own with these items; its text becomes the first one.
-    void GiveOwnList(QComboBox *box, const QStringList &items);
-
-    // The box goes back to the build's list.
-    void ShareList(QComboBox *box);
-
-    bool IsShared(const QComboBox *box) const;
+    // The list of a row whose type has this code: empty for a statistic.
+    QAbstractItemModel *ListOf(int code);
+    // The box lists what its row's type offers.
+    void Show(QComboBox *box, int code);
 
 private:
-    void fillShared(const std::vector<QComboBox *> &boxes, const QStringList &items);
-    void fillItemByItem(const std::vector<QComboBox *> &boxes, const Catalogue &catalogue,
-                        const CaptionTable &captions, const ChoiceFilters &filters, QProgressBar *progress);
-
     QObject *m_owner;
-    QStringListModel *m_shared = nullptr;
-    EntryListFill m_fill = EntryListFill::SharedModel;
+    const Catalogue *m_catalogue = nullptr;
+    const CaptionTable *m_captions = nullptr;
+    ChoiceFilters m_filters;
+    std::map<int, QAbstractItemModel *> m_lists; // by type code, for the current build
 };
 
 } // namespace brevath::ui

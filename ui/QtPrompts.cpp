@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "CaptionAppliers.h"
+#include "NativePath.h"
 
 namespace brevath::ui {
 
@@ -12,7 +13,8 @@ void QtPrompts::ShowMessage(QWidget *parent, const QString &text)
     // Messages carry captions and paths: shown as written, never as markup.
     QMessageBox box(QMessageBox::NoIcon, kProgramTitle, QString(), QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
-    box.setText(ShownText(text));
+    // A name that is not UTF-8 is carried as escaped bytes; a window shows those as U+FFFD.
+    box.setText(ShownText(DisplayPath(text)));
     box.exec();
 }
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "Workspace.h"
 #include "Controls.h"
@@ -46,13 +47,15 @@ QLabel *makeHeading(QWidget *parent, const char *name, const QString &caption, i
 SecondScreen::SecondScreen(Workspace &workspace, Prompts &prompts)
     : ProgramWindow(QStringLiteral("SecondScreen")), CommonDialog1(prompts, this), m_workspace(workspace),
       m_prompts(prompts), m_entryLists(this),
-      m_history(new ChoiceHistory(
-          this, [this] { return captureRows(); }, [this](const ChoiceRowsState &rows) { restoreRows(rows); })),
+      m_history(new ChoiceHistory(this, workspace.goals, [this] { showRows(); })),
       m_completer(new EntryCompleter(this))
 {
     m_completer->setObjectName(QStringLiteral("EntryCompleter"));
     m_completer->popup()->installEventFilter(this);
-    connect(m_completer, &EntryCompleter::taken, m_history, &ChoiceHistory::RecordTyping);
+    connect(m_completer, &EntryCompleter::taken, this, [this](QComboBox *box) {
+        const auto row = std::find(Choix1.begin(), Choix1.end(), box) - Choix1.begin();
+        m_history->Type(int(row), box->currentText());
+    });
     setWindowTitle(QStringLiteral("Entrez vos Choix"));
     setFixedSize(ToPixels(kClientWidthTwips), ToPixels(kClientHeightTwips));
     SetBackground(Picture(QStringLiteral("choice_background.jpg")));
@@ -94,10 +97,9 @@ SecondScreen::SecondScreen(Workspace &workspace, Prompts &prompts)
 
 SecondScreen::~SecondScreen()
 {
-    // Closing moves the focus out of a box, which must not record a step on rows being destroyed.
+    // Closing moves the focus out of a box, which ends a typing when the history is gone.
     for (QComboBox *box : Choix1)
         box->lineEdit()->disconnect(this);
-    delete m_history;
 }
 
 void SecondScreen::makeRow(int i)
@@ -109,8 +111,16 @@ void SecondScreen::makeRow(int i)
     QLineEdit *edit = entry->lineEdit();
     for (QObject *watched : {static_cast<QObject *>(type), static_cast<QObject *>(entry), static_cast<QObject *>(edit)})
         watched->installEventFilter(this);
-    connect(type, &QComboBox::currentIndexChanged, this, [this, i] { typeChosen(i); });
+    // Only the player's own gestures reach the rows: the boxes say nothing of what the
+    // program sets in them.
+    connect(type, &QComboBox::activated, this, [this, i](int position) {
+        m_history->Do([&](GoalRows &rows) { PickType(rows, i, position, m_workspace.captions); });
+    });
+    connect(entry, &QComboBox::activated, this, [this, i, entry] {
+        m_history->Do([&](GoalRows &rows) { rows.texts[size_t(i)] = entry->currentText(); });
+    });
     connect(edit, &QLineEdit::textEdited, this, [this, entry, i](const QString &text) {
+        m_history->Type(i, text);
         // Typed into an empty row, the text follows its placeholder, which is no part of the name.
         const QString placeholder = PlaceholderText(m_workspace.captions, i);
         m_completer->Complete(entry, text.startsWith(placeholder) ? text.mid(placeholder.size()) : text);
@@ -118,12 +128,10 @@ void SecondScreen::makeRow(int i)
     connect(edit, &QLineEdit::editingFinished, this, [this] {
         // Opening the suggestions takes the focus from the edit, which is not finished then.
         if (QApplication::activePopupWidget() != m_completer->popup())
-            m_history->RecordTyping();
+            m_history->EndTyping();
     });
-    connect(entry, &QComboBox::activated, m_history, &ChoiceHistory::RecordTyping);
     TypeObjet.push_back(type);
     Choix1.push_back(entry);
-    m_handledType.push_back(0);
 }
 
 void SecondScreen::makeDown(int slot)
@@ -153,8 +161,6 @@ void SecondScreen::fillTypeList(int i, const std::vector<TypeItem> &types)
 
 void SecondScreen::MakeCombos(const CategoryStates &ticked, QProgressBar *progress)
 {
-    // The build's own selections must not run the type-chosen handling.
-    m_building = true;
     const CaptionTable &captions = m_workspace.captions;
     const std::vector<TypeItem> types = TypeListItems(captions, ticked);
     if (progress)
@@ -175,19 +181,29 @@ void SecondScreen::MakeCombos(const CategoryStates &ticked, QProgressBar *progre
     if (progress)
         progress->setValue(0);
 
-    m_workspace.goals.kinds.fill(0);
     m_workspace.filters = ReadChoiceFilters(ticked, m_workspace.inputs);
-    m_typeEntries.clear();
-    m_entryLists.FillAll(Choix1, m_workspace.catalogue, captions, m_workspace.filters, progress);
-    for (int i = 0; i <= lNMax; ++i)
-        Choix1[size_t(i)]->setEditText(PlaceholderText(captions, i));
+    m_entryLists.Rebuild(m_workspace.catalogue, captions, m_workspace.filters, progress);
+    m_workspace.goals = FreshGoalRows(captions, int(types.size()));
+    showRows();
 
     VScroll1->setValue(0);
     PlaceRows(0);
-    std::fill(m_handledType.begin(), m_handledType.end(), 0);
-    m_built = true;
-    m_building = false;
     m_history->Reset();
+}
+
+void SecondScreen::showRows()
+{
+    const GoalRows &goals = m_workspace.goals;
+    for (size_t i = 0; i < Choix1.size(); ++i) {
+        QComboBox *type = TypeObjet[i];
+        if (type->currentIndex() != goals.types[i])
+            type->setCurrentIndex(goals.types[i]);
+        QComboBox *entry = Choix1[i];
+        m_entryLists.Show(entry, type->itemData(goals.types[i]).toInt());
+        // Only a text that differs is set, so that the box being typed in keeps its cursor.
+        if (entry->currentText() != goals.texts[i])
+            entry->setEditText(goals.texts[i]);
+    }
 }
 
 void SecondScreen::PlaceRows(int first)
@@ -206,80 +222,15 @@ void SecondScreen::PlaceRows(int first)
     }
 }
 
-std::array<QString, kChoiceRows> SecondScreen::RowTexts() const
+const std::array<QString, kChoiceRows> &SecondScreen::RowTexts() const
 {
-    std::array<QString, kChoiceRows> texts;
-    for (int i = 0; i < kChoiceRows && i < int(Choix1.size()); ++i)
-        texts[size_t(i)] = Choix1[size_t(i)]->currentText();
-    return texts;
-}
-
-const QStringList &SecondScreen::typeEntries(int code)
-{
-    auto found = m_typeEntries.find(code);
-    if (found == m_typeEntries.end()) {
-        const std::int32_t mask = code == 0 ? m_workspace.filters.mask : CategoryFlagOf(code);
-        found = m_typeEntries
-                    .emplace(code, EntryListItems(m_workspace.catalogue, m_workspace.captions, mask,
-                                                  m_workspace.filters.maxima))
-                    .first;
-    }
-    return found->second;
-}
-
-void SecondScreen::typeChosen(int row)
-{
-    if (!m_built || m_building || m_restoring)
-        return;
-    ChoiceStep step(*m_history);
-    TypeObjet_Click(row);
-}
-
-void SecondScreen::TypeObjet_Click(int row)
-{
-    if (!m_built || m_building || m_restoring)
-        return;
-    const QComboBox *type = TypeObjet[size_t(row)];
-    m_handledType[size_t(row)] = type->currentIndex();
-    const bool statistic = type->currentData().toInt() == kStatTypeCode;
-    m_workspace.goals.kinds[size_t(row)] =
-        statistic ? PackStatTarget(StatOfTypePosition(type->currentIndex(), type->count()), 0) : 0;
-    giveTypeList(row);
-}
-
-void SecondScreen::giveTypeList(int row)
-{
-    const int code = TypeObjet[size_t(row)]->currentData().toInt();
-    m_entryLists.GiveOwnList(Choix1[size_t(row)], code == kStatTypeCode ? QStringList() : typeEntries(code));
-}
-
-void SecondScreen::selectType(int row, int position)
-{
-    QComboBox *type = TypeObjet[size_t(row)];
-    // A selection made by the program runs the handling even when it changes nothing.
-    if (type->currentIndex() != position)
-        type->setCurrentIndex(position);
-    else
-        TypeObjet_Click(row);
+    return m_workspace.goals.texts;
 }
 
 void SecondScreen::Down_Click(int slot)
 {
     const int r = slot + VScroll1->value();
-    if (r >= lNMax)
-        return; // nothing below the last row to shift into
-    ChoiceStep step(*m_history);
-    QStringList remembered;
-    for (int k = r; k < lNMax; ++k)
-        remembered << Choix1[size_t(k)]->currentText();
-    for (int k = lNMax - 1; k >= r; --k) {
-        Choix1[size_t(k + 1)]->setEditText(Choix1[size_t(k)]->currentText());
-        m_workspace.goals.kinds[size_t(k + 1)] = m_workspace.goals.kinds[size_t(k)];
-        selectType(k + 1, TypeObjet[size_t(k)]->currentIndex());
-    }
-    Choix1[size_t(r)]->setEditText(remembered.value(0));
-    for (int k = r; k < lNMax; ++k)
-        Choix1[size_t(k + 1)]->setEditText(remembered[k - r]);
+    m_history->Do([r](GoalRows &rows) { ShiftDown(rows, r); });
 }
 
 bool SecondScreen::eventFilter(QObject *watched, QEvent *event)

@@ -1,9 +1,14 @@
 #pragma once
 // The choice screen: 81 rows of a type list and an entry box, 15 of them in view.
+//
+// The rows are the workspace's goal rows; the boxes only show them. What the player does
+// becomes an operation on the rows, through the undo history, and the boxes are then brought
+// in line from the rows, one way. An item model would need a mapper between each row and its
+// two boxes, whose own models already hold their lists (an entry list is shared by every row
+// of its type), for 81 fixed rows that a plain loop shows as well.
 
 #include <QStringList>
 #include <array>
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -15,6 +20,7 @@
 #include "ProgramWindow.h"
 
 class QAction;
+class QContextMenuEvent;
 class QComboBox;
 class QKeyEvent;
 class QLabel;
@@ -24,7 +30,6 @@ class QScrollBar;
 
 namespace brevath {
 struct Workspace;
-struct LoadedChoiceRow;
 struct ChoiceFileLoad;
 }
 
@@ -48,10 +53,7 @@ public:
     void MakeCombos(const CategoryStates &ticked, QProgressBar *progress);
     // Shows rows first to first + 14 in the visible slots.
     void PlaceRows(int first);
-    std::array<QString, kChoiceRows> RowTexts() const;
-
-    void SetEntryListFill(EntryListFill fill) { m_entryLists.SetFill(fill); }
-    bool SharesEntryList(int row) const { return m_entryLists.IsShared(Choix1.at(size_t(row))); }
+    const std::array<QString, kChoiceRows> &RowTexts() const;
 
     std::vector<QComboBox *> TypeObjet;
     std::vector<QComboBox *> Choix1;
@@ -60,7 +62,8 @@ public:
     QLabel *Label1, *Label2;
     QPushButton *Command1, *Command2, *Command3, *Command4;
     CommonDialog CommonDialog1;
-    // Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y; Ctrl+C and Ctrl+V: the rows in the choice file format.
+    // Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y; Ctrl+Shift+C and Ctrl+Shift+V, also in the screen's
+    // menu: the goal list as a choice file holds it.
     QAction *UndoAction, *RedoAction, *CopyAction, *PasteAction;
 
 signals:
@@ -70,47 +73,38 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void makeRow(int i);
     void makeDown(int slot);
     void fillTypeList(int i, const std::vector<TypeItem> &types);
     int slotTop(int slot) const;
+    // The rows as the workspace holds them, onto the boxes.
+    void showRows();
 
-    void TypeObjet_Click(int row);
     void Down_Click(int slot);
     void Command3_Click();
     void Command4_Click();
-    void selectType(int row, int position);
     void applyLoad(const ChoiceFileLoad &load);
-    void applyLoadedRow(int row, const LoadedChoiceRow &loaded);
-    const QStringList &typeEntries(int code);
-    void giveTypeList(int row);
 
-    // The player's type choice: one step of the history.
-    void typeChosen(int row);
     void makeActions();
-    // The action a key stands for here; none for a name pasted into an entry box.
-    QAction *shortcutAction(QObject *watched, const QKeyEvent *key) const;
+    void nameActions();
+    QAction *shortcutAction(const QKeyEvent *key) const;
     bool filterShortcut(QObject *watched, QEvent *event);
-    ChoiceRowsState captureRows() const;
-    void restoreRows(const ChoiceRowsState &rows);
     void copyRows();
     void pasteRows();
+    QString clipboardMessage(int captionEntry) const;
 
     Workspace &m_workspace;
     Prompts &m_prompts;
     EntryLists m_entryLists;
     ChoiceHistory *m_history;
     EntryCompleter *m_completer;
-    std::vector<int> m_handledType;            // by row: the type position its list and kind follow
-    std::map<int, QStringList> m_typeEntries; // by type code, for the current build
-    int m_firstRowTop;                        // twips
-    int m_rowHeight;                          // twips
-    int m_rowGap = 75;                        // twips
-    bool m_built = false;
-    bool m_building = false;
-    bool m_restoring = false;
+    int m_firstRowTop;  // twips
+    int m_rowHeight;    // twips
+    int m_rowGap = 75;  // twips
 };
 
 } // namespace brevath::ui

@@ -2,28 +2,22 @@
 // clipboard, which holds the same text a file would.
 
 #include <QClipboard>
-#include <QComboBox>
 #include <QGuiApplication>
-#include <QMimeData>
 
 #include "ChoiceFile.h"
-#include "Workspace.h"
 #include "Prompts.h"
 #include "SecondScreen.h"
+#include "Workspace.h"
 
 namespace brevath::ui {
-
-namespace {
-// Where the messages of the clipboard say the rows went or came from.
-const QString kClipboardName = QStringLiteral("(clipboard)");
-}
 
 void SecondScreen::Command3_Click()
 {
     const QString path = CommonDialog1.ShowSave();
     if (path.isEmpty())
         return;
-    const SaveOutcome outcome = SaveChoiceFile(path, RowTexts(), m_workspace.goals.kinds, m_workspace.choices,
+    GoalRows &goals = m_workspace.goals;
+    const SaveOutcome outcome = SaveChoiceFile(path, goals.texts, goals.kinds, m_workspace.choices,
                                                m_workspace.catalogue, m_workspace.captions);
     if (!outcome.ok)
         m_prompts.ShowMessage(this, outcome.message);
@@ -37,45 +31,36 @@ void SecondScreen::Command4_Click()
     applyLoad(ReadChoiceFile(path, m_workspace.captions));
 }
 
+void SecondScreen::applyLoad(const ChoiceFileLoad &load)
+{
+    m_history->Do([&](GoalRows &rows) { ApplyChoiceLoad(rows, load); });
+    if (!load.ok)
+        m_prompts.ShowMessage(this, load.message);
+}
+
+// A file message names the file; the clipboard's is named in the player's language.
+QString SecondScreen::clipboardMessage(int captionEntry) const
+{
+    return m_workspace.captions.message(captionEntry, tr("(clipboard)"));
+}
+
 void SecondScreen::copyRows()
 {
+    const GoalRows &goals = m_workspace.goals;
     const std::optional<QString> text =
-        ChoiceFileText(RowTexts(), m_workspace.goals.kinds, m_workspace.catalogue, m_workspace.captions);
-    if (!text) {
-        m_prompts.ShowMessage(this, m_workspace.captions.message(Caption::ChoiceSaveFailed, kClipboardName));
-        return;
-    }
+        ChoiceFileText(goals.texts, goals.kinds, m_workspace.catalogue, m_workspace.captions);
+    if (!text)
+        return m_prompts.ShowMessage(this, clipboardMessage(Caption::ChoiceSaveFailed));
     QGuiApplication::clipboard()->setText(*text);
 }
 
 void SecondScreen::pasteRows()
 {
-    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-    if (!data || !data->hasText())
-        return;
-    ChoiceFileLoad load = ParseChoiceText(data->text(), m_workspace.captions);
-    if (!load.ok)
-        load.message = m_workspace.captions.message(Caption::ReadFailed, kClipboardName);
-    applyLoad(load);
-}
-
-void SecondScreen::applyLoad(const ChoiceFileLoad &load)
-{
-    {
-        ChoiceStep step(*m_history);
-        for (size_t i = 0; i < load.rows.size() && i < Choix1.size(); ++i)
-            applyLoadedRow(int(i), load.rows[i]);
-    }
-    if (!load.ok)
-        m_prompts.ShowMessage(this, load.message);
-}
-
-void SecondScreen::applyLoadedRow(int row, const LoadedChoiceRow &loaded)
-{
-    if (loaded.typeFromEnd >= 0)
-        selectType(row, loaded.typeFromEnd + TypeObjet[size_t(row)]->count() - 6);
-    Choix1[size_t(row)]->setEditText(loaded.text);
-    m_workspace.goals.kinds[size_t(row)] = loaded.kind;
+    const QString text = QGuiApplication::clipboard()->text();
+    bool pasted = false;
+    m_history->Do([&](GoalRows &rows) { pasted = PasteGoalList(rows, text, m_workspace.captions); });
+    if (!pasted)
+        m_prompts.ShowMessage(this, clipboardMessage(Caption::ReadFailed));
 }
 
 } // namespace brevath::ui

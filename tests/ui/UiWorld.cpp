@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <csignal>
 #include <sys/resource.h>
@@ -54,6 +55,18 @@ QComboBox *typeList(UiWorld &world, int row)
 QComboBox *entryBox(UiWorld &world, int row)
 {
     return control<QComboBox>(world.second(), ui::ElementName("Choix1", row));
+}
+
+void pickType(UiWorld &world, int row, int position)
+{
+    typeList(world, row)->setCurrentIndex(position);
+    emit typeList(world, row)->activated(position);
+}
+
+void typeText(UiWorld &world, int row, const QString &text)
+{
+    entryBox(world, row)->lineEdit()->setText(text);
+    emit entryBox(world, row)->lineEdit()->textEdited(text);
 }
 
 QStringList listItems(const QComboBox *box)

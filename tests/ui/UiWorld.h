@@ -58,6 +58,10 @@ void openChoiceScreen(UiWorld &world);
 // Row i of the choice screen: its type list and its entry box.
 QComboBox *typeList(UiWorld &world, int row);
 QComboBox *entryBox(UiWorld &world, int row);
+// As the player picks the type at this position of a row, or types a row's whole text: the
+// screen's rows follow the player, not what a test sets in a box.
+void pickType(UiWorld &world, int row, int position);
+void typeText(UiWorld &world, int row, const QString &text);
 
 // Every item of a drop-down list.
 QStringList listItems(const QComboBox *box);

@@ -45,8 +45,8 @@ void runPlan(UiWorld &world, const QStringList &rows, const QMap<int, int> &stat
     openChoiceScreen(world);
     for (int i = 0; i < rows.size(); ++i) {
         QComboBox *types = typeList(world, i);
-        types->setCurrentIndex(statRows.contains(i) ? types->count() - 6 + statRows[i] : 0);
-        entryBox(world, i)->setEditText(rows[i]);
+        pickType(world, i, statRows.contains(i) ? types->count() - 6 + statRows[i] : 0);
+        typeText(world, i, rows[i]);
     }
     button(world.second(), "Command2")->click();
 }
@@ -157,7 +157,7 @@ private slots:
 
         // Back, another goal, forward: the list is the current choices' plan.
         button(world->third(), "Command2")->click();
-        entryBox(*world, 0)->setEditText(QStringLiteral("Long Bow"));
+        typeText(*world, 0, QStringLiteral("Long Bow"));
         button(world->second(), "Command2")->click();
         QCOMPARE(named(), QStringList({"7 Long Bow", "10 Grey Robe"}));
     }

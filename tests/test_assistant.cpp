@@ -1,0 +1,179 @@
+// The numbers-only rise against the full one, and the order assistant over it.
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <numeric>
+#include <random>
+
+#include "GoalInsight.h"
+#include "OrderAssistant.h"
+#include "PlanProcess.h"
+#include "TestWorld.h"
+
+using namespace brevath;
+using namespace brevath::testing;
+
+namespace {
+
+// Goals with random needs, some gated, some statistic targets, in a world of their own.
+struct RandomPlan
+{
+    Workspace world;
+    RiseStart start;
+
+    RandomPlan(std::mt19937 &random, int goals)
+    {
+        static const Workspace fixture = fixtureWorld();
+        world = fixture;
+        const auto pick = [&](int low, int high) { return int(low + random() % unsigned(high - low + 1)); };
+        start = {pick(0, 30), pick(0, 30), pick(0, 30), pick(0, 30), pick(0, 30), 70, 50,
+                 pick(0, 9) == 0 ? pick(-1, 199) : pick(1, 20), pick(1, 5)};
+        for (int g = 0; g < goals; ++g) {
+            if (pick(0, 5) == 0) {
+                world.choices.rows.push_back({-1, PackStatTarget(pick(1, 5), pick(0, 250)), false});
+                continue;
+            }
+            CatalogueEntry entry;
+            entry.name = QStringLiteral("goal %1").arg(g);
+            for (int k = 0; k < kStatCount; ++k)
+                entry.requirement[size_t(k)] = pick(0, 2) == 0 ? 0 : pick(0, 160);
+            entry.requirement[5] = pick(0, 2) == 0 ? pick(0, 150) : 0;
+            world.catalogue.append(entry);
+            world.choices.rows.push_back({world.catalogue.count(), 0, false});
+        }
+    }
+
+    std::vector<GoalNeeds> needs() const { return NeedsOf(world.choices, world.catalogue); }
+};
+
+std::vector<int> levelsInOrder(const std::vector<GoalNeeds> &goals, const std::vector<int> &order,
+                               const RiseStart &start)
+{
+    std::vector<GoalNeeds> ordered;
+    for (const int g : order)
+        ordered.push_back(goals[size_t(g)]);
+    return ReachLevels(ordered, start);
+}
+
+} // namespace
+
+class AssistantTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void numbersOnlyRiseReachesGoalsWhereTheFullOneNamesThem()
+    {
+        std::mt19937 random(12);
+        for (int plan = 0; plan < 1000; ++plan) {
+            RandomPlan p(random, 1 + int(random() % kChoiceRows));
+            const std::vector<int> levels = ReachLevels(p.needs(), p.start);
+            const std::vector<ResultRow> lines =
+                SimulateRise(p.world.choices, p.world.catalogue, p.world.captions, p.start, p.world.results);
+            const std::vector<int> naming =
+                NamingLines(RowViews(p.world.choices, p.world.catalogue, p.world.captions), p.world.choices, lines);
+            for (size_t g = 0; g < levels.size(); ++g) {
+                const int expected = naming[g] < 0 ? kNeverReached : p.start.level + naming[g];
+                QCOMPARE(levels[g], expected);
+                QCOMPARE(p.world.choices.rows[g].reached, levels[g] != kNeverReached);
+            }
+        }
+    }
+
+    // Any plan, any pins, either objective: a permutation that keeps the pinned goals in place,
+    // scores what its own rise gives, is no worse than the given order and is the same
+    // whatever the number of threads.
+    void suggestionKeepsPinsAndIsNeverWorse()
+    {
+        std::mt19937 random(5);
+        for (int plan = 0; plan < 12; ++plan) {
+            RandomPlan p(random, 4 + int(random() % 20));
+            OrderRequest request{p.needs(), p.start, plan % 2 ? OrderObjective::Finish : OrderObjective::Sum, {}};
+            for (size_t g = 0; g < request.goals.size(); ++g)
+                request.pinned.push_back(random() % 5 == 0);
+            const OrderSuggestion one = SuggestOrder(request, nullptr, {}, 1);
+            const OrderSuggestion many = SuggestOrder(request, nullptr, {}, 3);
+            QVERIFY(!one.cancelled);
+            QCOMPARE(one.order, many.order);
+            std::vector<int> sorted = one.order;
+            std::sort(sorted.begin(), sorted.end());
+            for (size_t g = 0; g < sorted.size(); ++g) {
+                QCOMPARE(sorted[g], int(g));
+                if (request.pinned[g])
+                    QCOMPARE(one.order[g], int(g));
+            }
+            const OrderScore after = ScoreOf(levelsInOrder(request.goals, one.order, p.start));
+            QCOMPARE(after.sum, one.after.sum);
+            QCOMPARE(ScoreOf(ReachLevels(request.goals, p.start)).sum, one.before.sum);
+            QVERIFY(ObjectiveKey(after, request.objective) <= ObjectiveKey(one.before, request.objective));
+        }
+    }
+
+    // One goal needing Str 200 listed before ten light ones holds them all back; listed last,
+    // it lets each come within a few levels.
+    void lightGoalsMoveAheadOfAHeavyOne()
+    {
+        std::vector<GoalNeeds> goals{{0, 200, 0, 0, 0, 0}};
+        for (int g = 1; g <= 10; ++g)
+            goals.push_back({0, 0, 0, 12 + 2 * g, 12 + g, 0});
+        std::vector<int> known(goals.size());
+        std::iota(known.begin(), known.end() - 1, 1);
+        known.back() = 0;
+        const OrderScore knownScore = ScoreOf(levelsInOrder(goals, known, {}));
+        for (const OrderObjective objective : {OrderObjective::Finish, OrderObjective::Sum}) {
+            const OrderSuggestion suggestion = SuggestOrder({goals, {}, objective, {}}, nullptr, {});
+            QVERIFY(ObjectiveKey(suggestion.after, objective) <= ObjectiveKey(knownScore, objective));
+            QVERIFY(suggestion.after.sum < suggestion.before.sum);
+        }
+    }
+
+    void cancelStopsTheSearch()
+    {
+        std::mt19937 random(9);
+        RandomPlan p(random, kChoiceRows);
+        std::atomic<bool> cancel{false};
+        int reports = 0;
+        const OrderSuggestion suggestion =
+            SuggestOrder({p.needs(), p.start, OrderObjective::Sum, {}}, &cancel, [&](int) { cancel = ++reports > 1; });
+        QVERIFY(suggestion.cancelled);
+        QVERIFY(suggestion.levelsAfter.empty());
+    }
+
+    // Each shipped example, reordered by brevath-plan, loads back and plans no worse.
+    void commandLineSuggestionsLoadBack()
+    {
+        QTemporaryDir dir;
+        const QString examples = QStringLiteral(BREVATH_DATA "/examples");
+        for (const QString &name : QDir(examples).entryList({QStringLiteral("*.txt")})) {
+            const QString language = name.section(u'_', 0, 0);
+            const QStringList common{QStringLiteral("--language"), language, QStringLiteral("--suggest-order"),
+                                     QStringLiteral("sum")};
+            const PlanProcessRun run = runPlanProcess(common + QStringList{examples + u'/' + name});
+            QCOMPARE(run.exitCode, 0);
+            QCOMPARE(run.err.count(u'\n'), 1);
+            const QString suggested = dir.filePath(name);
+            writeBytes(suggested, run.out);
+
+            Workspace world;
+            LoadLanguageWord(world, QStringLiteral(BREVATH_DATA), language);
+            world.LoadCatalogue();
+            const auto sumOf = [&](const QString &path) {
+                const GoalRowsLoad load = ReadGoalRows(path, world.captions, 20);
+                const RowGoals goals = GoalsOfRows(load.rows, world.catalogue, world.captions);
+                return load.ok ? ScoreOf(ReachLevels(NeedsOf(goals.list, world.catalogue), {})).sum : -1;
+            };
+            const int own = sumOf(examples + u'/' + name);
+            QVERIFY2(own > 0 && sumOf(suggested) > 0 && sumOf(suggested) <= own, qPrintable(name));
+        }
+        for (const QStringList &bad : {QStringList{QStringLiteral("--suggest-order"), QStringLiteral("soon")},
+                                       {QStringLiteral("--suggest-order=sum"), QStringLiteral("--pin"), QStringLiteral("0")},
+                                       {QStringLiteral("--suggest-order=sum"), QStringLiteral("--pin"), QStringLiteral("2,x")},
+                                       {QStringLiteral("--pin"), QStringLiteral("2")},
+                                       {QStringLiteral("--suggest-order=sum"), QStringLiteral("--txt"), dir.filePath(QStringLiteral("t"))}})
+            QCOMPARE(runPlanProcess(onFixtureLanguage(bad + QStringList{fixturePath(QStringLiteral("str20.txt"))})).exitCode,
+                     2);
+    }
+};
+
+QTEST_GUILESS_MAIN(AssistantTest)
+#include "test_assistant.moc"

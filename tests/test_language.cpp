@@ -1,0 +1,101 @@
+// A language: the paths derived from its word, its load from the settings file, and the
+// catalogue across its files (numbering, lookups by name, failures, reloads). How each file
+// is read, at its worst, is in the hostile cases.
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "TestWorld.h"
+#include "Catalogue.h"
+#include "CaptionTable.h"
+#include "LanguageSettings.h"
+
+using namespace brevath;
+using namespace Qt::StringLiterals;
+using namespace brevath::testing;
+
+namespace {
+const QString kReadFailed = u"Could not read"_s;
+} // namespace
+
+class LanguageTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pathsFromTheLanguageWord()
+    {
+        QCOMPARE(SettingsFilePath(u"/opt/b"_s), u"/opt/b/Brevath.ini");
+        const LanguageSettings french = LanguagePaths(u"/opt/b"_s, u"french"_s);
+        QCOMPARE(french.captionFile, u"/opt/b/french.txt");
+        QCOMPARE(french.catalogueFiles[0], u"/opt/b/french/french_arcs.txt");
+        QCOMPARE(french.catalogueFiles[8], u"/opt/b/french/french_sorts.txt");
+        QCOMPARE(french.catalogueFiles[9], u"/opt/b/french/french_armuresspeciales.txt");
+        QCOMPARE(LanguagePaths(u"/opt/b"_s, QString()).catalogueFiles[0], u"/opt/b//_arcs.txt");
+    }
+
+    void languageLoadFromTheSettingsFile()
+    {
+        Workspace world;
+        QTemporaryDir dir;
+        const QString settings = SettingsFilePath(dir.path());
+        QVERIFY(!LoadLanguageSettings(world, dir.path())); // nothing changes on a first run
+        QCOMPARE(world.language.catalogueFiles[0], u"");
+
+        QVERIFY(WriteLanguageWord(settings, u"klingon"_s));
+        QCOMPARE(readBytes(settings), QByteArray("klingon\r\n"));
+        writeBytes(dir.filePath(u"klingon.txt"_s), "\"D\xe9x, \x9c\"\r\n" + QByteArray("E\r\n").repeated(81));
+        QCOMPARE(LoadLanguageSettings(world, dir.path()), std::optional<QStringList>(QStringList()));
+        QCOMPARE(world.captions.entry(1), u"Déx, œ"_s);
+        QCOMPARE(world.language.catalogueFiles[1], dir.path() + u"/klingon/klingon_robes.txt"_s);
+        QCOMPARE(world.LoadCatalogue().size(), kCategoryCount); // one message per missing file
+    }
+
+    void filesNumberOnWithoutGapsAndTheFirstNameIsFound()
+    {
+        QTemporaryDir dir;
+        std::array<QString, kCategoryCount> paths;
+        for (int k = 0; k < kCategoryCount; ++k) {
+            paths[k] = dir.filePath(u"f%1.txt"_s.arg(k));
+            if (k != 2)
+                writeBytes(paths[k], QByteArray("Item") + QByteArray::number(k) + "\t1\r\n");
+        }
+        writeBytes(paths[0], "Twin\t1\r\nOther\r\nTwin\t2\r\n");
+        paths[5] = dir.path(); // a folder where a file should be
+        Catalogue c;
+        const QStringList messages = LoadCatalogue(paths, kReadFailed, c);
+        QCOMPARE(messages, (QStringList{kReadFailed + u' ' + paths[2], kReadFailed + u' ' + paths[5]}));
+        QCOMPARE(c.count(), 10);
+        QCOMPARE(c.FindByName(u"Twin"_s), 1);
+        QCOMPARE(c.entry(3).Requirement(1), 2);
+        QCOMPARE(c.FindByName(u"twin"_s), 0); // exact, case-sensitive
+        QCOMPARE(c.entry(4).category, 2);
+        QCOMPARE(c.entry(5).name, u"Item3"); // numbered on without a gap
+        QCOMPARE(c.entry(5).category, 8);
+        QCOMPARE(c.entry(0).name, u"");
+    }
+
+    void reloadReplacesEverything()
+    {
+        Workspace world = fixtureWorld();
+        world.choices.rows.push_back({1, 0, true});
+        world.goals.kinds[4] = 3 * 65536;
+        world.results.setRow(7, ResultRow{u"x"_s});
+
+        QTemporaryDir dir;
+        for (int k = 0; k < kCategoryCount; ++k) {
+            world.language.catalogueFiles[k] = dir.filePath(QString::number(k));
+            writeBytes(world.language.catalogueFiles[k], k == 8 ? "Bolt\t1\t2\t3\t4\t5\t6\ta\tb\t7" : "Robe\t1");
+        }
+        QVERIFY(world.LoadCatalogue().isEmpty());
+        QCOMPARE(world.catalogue.count(), kCategoryCount);
+        QCOMPARE(world.catalogue.entry(9).Requirement(6), 6);
+        QCOMPARE(world.catalogue.entry(9).extra, 7);
+        QCOMPARE(world.choices.last(), -1);
+        QCOMPARE(world.goals.kinds[4], 0);
+        QCOMPARE(world.results.row(7)[0], u"");
+    }
+};
+
+QTEST_GUILESS_MAIN(LanguageTest)
+#include "test_language.moc"

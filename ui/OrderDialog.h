@@ -1,0 +1,63 @@
+#pragma once
+// "Suggest an order…": the player picks an objective and the rows that stay put, the
+// assistant searches in the background, and the dialog previews what the suggestion would
+// change. Nothing is applied here; the caller applies an accepted order as one undo step.
+
+#include <QDialog>
+#include <array>
+#include <atomic>
+#include <optional>
+#include <thread>
+
+#include "OrderAssistant.h"
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+
+namespace brevath {
+struct Workspace;
+}
+
+namespace brevath::ui {
+
+class OrderDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    OrderDialog(const Workspace &workspace, const GoalRows &rows, QWidget *parent = nullptr);
+    ~OrderDialog() override;
+
+    // Only once the player has accepted a suggestion: entry i is the row that moves to row i.
+    std::optional<std::array<int, kChoiceRows>> AcceptedOrder() const { return m_accepted; }
+
+    QComboBox *Objective;
+    QListWidget *Pinned;
+    QPushButton *Suggest;
+    QProgressBar *Progress;
+    QLabel *Summary;
+    QTableWidget *Preview;
+    QPushButton *Apply;
+    QPushButton *Cancel;
+
+signals:
+    void searchEnded();
+
+private:
+    void startSearch();
+    void showSuggestion(const OrderSuggestion &suggestion);
+    void stopSearch();
+
+    const Workspace &m_workspace;
+    RowGoals m_goals;
+    OrderSuggestion m_suggestion;
+    std::optional<std::array<int, kChoiceRows>> m_accepted;
+    std::atomic<bool> m_cancel{false};
+    std::thread m_search;
+};
+
+} // namespace brevath::ui

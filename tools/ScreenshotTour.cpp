@@ -1,7 +1,9 @@
 #include "ScreenshotTour.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -59,6 +61,12 @@ ScreenshotTour::ScreenshotTour(Program &program, ScriptedPrompts &prompts, QStri
         },
         [this] { save(m_program.Third(), "results_chart"); },
         [this] {
+            m_prompts.QueueFileAnswer(otherExample());
+            m_program.Third().CompareFileAction->trigger();
+        },
+        [this] { save(m_program.Third(), "compare"); },
+        [this] { m_program.Third().CloseComparison1->click(); },
+        [this] {
             m_program.Third().Toggle1->setChecked(false);
             m_program.Third().close();
         },
@@ -95,6 +103,18 @@ void ScreenshotTour::selectMiddleGoalLine()
     }
     if (!goalLines.empty())
         m_program.Third().ListView1->SelectLine(goalLines[goalLines.size() / 2]);
+}
+
+QString ScreenshotTour::otherExample() const
+{
+    // Another character of the same language, from the folder of the walk's own plan.
+    const QFileInfo own(m_choiceFile);
+    const QString language = m_program.Session().language.language;
+    for (const QFileInfo &example : own.dir().entryInfoList({language + QStringLiteral("_*.txt")}, QDir::Files, QDir::Name)) {
+        if (example.fileName() != own.fileName())
+            return example.filePath();
+    }
+    return m_choiceFile;
 }
 
 void ScreenshotTour::clickLanguageOption()

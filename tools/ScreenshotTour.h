@@ -30,6 +30,7 @@ private:
     void save(QWidget &window, const char *name);
     void clickLanguageOption();
     void selectMiddleGoalLine();
+    QString otherExample() const;
 
     Program &m_program;
     ScriptedPrompts &m_prompts;

@@ -21,6 +21,7 @@ public:
     void ShowRun(std::vector<ResultRow> rows, std::vector<QString> namesTips);
     // Field f of line i, as the list shows it.
     const QString &Field(int line, int field) const { return m_rows[size_t(line)][size_t(field)]; }
+    const std::vector<ResultRow> &Rows() const { return m_rows; }
     bool NamesGoals(int line) const { return !Field(line, ResultField::Names).isEmpty(); }
 
     int rowCount(const QModelIndex &parent = {}) const override;

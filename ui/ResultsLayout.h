@@ -13,6 +13,8 @@ struct ResultsLayout
     QRect Command2; // back, at the left
     QRect Command3; // save as text, left of Command1
     QRect Toggle1;  // shows or hides the chart, right of Command2
+    QRect Comparison1;      // the goals of two plans side by side; empty unless comparing
+    QRect CloseComparison1; // closes the comparison, right of Toggle1; empty unless comparing
 };
 
 // The buttons keep their design sizes.
@@ -23,11 +25,14 @@ constexpr int kTextButtonWidth = 2175;
 // The list's height in the design client area, and the least height a chart can be read at.
 constexpr int kDesignListHeight = 6540;
 constexpr int kChartMinimumHeight = 1800;
+constexpr int kComparisonMinimumHeight = 1500;
 
 // The list fills the client area but for 50 at the top and left and the strip of the buttons,
 // which stand 50 above the bottom edge. A shown chart goes under the list, 50 apart, and
 // takes what the area has beyond the list's design height, at least its least height.
+// A comparison goes under the list likewise and takes two fifths of what the chart leaves,
+// at least its least height; its close button fills the row's gap up to the back button's width.
 // A client area too small for them gives an empty list, never a negative size.
-ResultsLayout LayOutResults(int clientWidth, int clientHeight, bool chartShown = false);
+ResultsLayout LayOutResults(int clientWidth, int clientHeight, bool chartShown = false, bool comparing = false);
 
 } // namespace brevath::ui

@@ -88,13 +88,22 @@ RiseChart::RiseChart(QWidget *parent) : QChartView(new QChart, parent)
     m_statAxis = makeAxis(c, Qt::AlignLeft, 5);
     m_pointAxis = makeAxis(c, Qt::AlignRight, 5);
     for (int field = 1; field <= kDrawnFields; ++field) {
+        const bool points = field >= kHitPointsField;
         auto *series = new QLineSeries(c);
         QPen pen(kFieldColours[field - 1], 1.6);
-        if (field >= kHitPointsField)
+        if (points)
             pen.setStyle(Qt::DashLine);
         series->setPen(pen);
-        attach(c, series, m_levelAxis, field >= kHitPointsField ? m_pointAxis : m_statAxis);
+        attach(c, series, m_levelAxis, points ? m_pointAxis : m_statAxis);
         m_fields[size_t(field - 1)] = series;
+
+        // The other plan's points must not look like this plan's, which are dashed already.
+        auto *second = new QLineSeries(c);
+        pen.setStyle(points ? Qt::DotLine : Qt::DashLine);
+        second->setPen(pen);
+        attach(c, second, m_levelAxis, points ? m_pointAxis : m_statAxis);
+        c->legend()->markers(second).constFirst()->setVisible(false);
+        m_secondFields[size_t(field - 1)] = second;
     }
 
     m_goals = new QScatterSeries(c);
@@ -125,42 +134,64 @@ void RiseChart::SetModel(const ResultTableModel *model)
 
 void RiseChart::showRows()
 {
-    const int lines = m_model->rowCount();
-    std::array<QList<QPointF>, kDrawnFields> points;
-    QList<QPointF> goals;
+    const std::vector<ResultRow> &rows = m_model->Rows();
     double statLow = 0, statHigh = 1, pointHigh = 1;
-    for (int line = 0; line < lines; ++line) {
-        const double level = m_model->Field(line, ResultField::Level).toDouble();
-        double highestStat = 0;
-        for (int field = 1; field <= kDrawnFields; ++field) {
-            const double value = m_model->Field(line, field).toDouble();
-            points[size_t(field - 1)].append(QPointF(level, value));
-            if (field < kHitPointsField) {
-                highestStat = field == 1 ? value : std::max(highestStat, value);
-                statLow = std::min(statLow, value);
-                statHigh = std::max(statHigh, value);
-            } else {
-                pointHigh = std::max(pointHigh, value);
+    double levelStart = rows.empty() ? 0 : rows.front()[ResultField::Level].toDouble();
+    double levelEnd = rows.empty() ? 1 : rows.back()[ResultField::Level].toDouble();
+    // Draws one plan's lines; the highest statistic of each line in highest.
+    const auto draw = [&](const std::vector<ResultRow> &plan, const std::array<QLineSeries *, kDrawnFields> &series,
+                          std::vector<double> &highest) {
+        std::array<QList<QPointF>, kDrawnFields> points;
+        for (const ResultRow &row : plan) {
+            const double level = row[ResultField::Level].toDouble();
+            double highestStat = 0;
+            for (int field = 1; field <= kDrawnFields; ++field) {
+                const double value = row[size_t(field)].toDouble();
+                points[size_t(field - 1)].append(QPointF(level, value));
+                if (field < kHitPointsField) {
+                    highestStat = field == 1 ? value : std::max(highestStat, value);
+                    statLow = std::min(statLow, value);
+                    statHigh = std::max(statHigh, value);
+                } else {
+                    pointHigh = std::max(pointHigh, value);
+                }
             }
+            highest.push_back(highestStat);
         }
-        // A marker sits on the highest statistic of its level, where it cannot hide a line's end.
+        if (!plan.empty()) {
+            levelStart = std::min(levelStart, plan.front()[ResultField::Level].toDouble());
+            levelEnd = std::max(levelEnd, plan.back()[ResultField::Level].toDouble());
+        }
+        for (int field = 1; field <= kDrawnFields; ++field)
+            series[size_t(field - 1)]->replace(points[size_t(field - 1)]);
+    };
+    std::vector<double> highest, unused;
+    draw(rows, m_fields, highest);
+    draw(m_secondRows, m_secondFields, unused);
+
+    // A marker sits on the highest statistic of its level, where it cannot hide a line's end.
+    QList<QPointF> goals;
+    for (int line = 0; line < int(rows.size()); ++line) {
         if (m_model->NamesGoals(line))
-            goals.append(QPointF(level, highestStat));
+            goals.append(QPointF(rows[size_t(line)][ResultField::Level].toDouble(), highest[size_t(line)]));
     }
-    for (int field = 1; field <= kDrawnFields; ++field)
-        m_fields[size_t(field - 1)]->replace(points[size_t(field - 1)]);
     m_goals->replace(goals);
 
-    m_firstLevel = lines == 0 ? 0 : m_model->Field(0, ResultField::Level).toLongLong();
-    const double lastLevel = lines == 0 ? 1 : m_model->Field(lines - 1, ResultField::Level).toDouble();
-    const double levelEnd = std::max(lastLevel, double(m_firstLevel) + 1);
-    m_levelAxis->setRange(double(m_firstLevel), levelEnd);
-    m_levelAxis->setTickInterval(roundStep(levelEnd - double(m_firstLevel)));
+    m_firstLevel = rows.empty() ? 0 : rows.front()[ResultField::Level].toLongLong();
+    levelEnd = std::max(levelEnd, levelStart + 1);
+    m_levelAxis->setRange(levelStart, levelEnd);
+    m_levelAxis->setTickInterval(roundStep(levelEnd - levelStart));
     m_statAxis->setRange(statLow, statHigh);
     m_statAxis->applyNiceNumbers();
     m_pointAxis->setRange(0, pointHigh);
     m_pointAxis->applyNiceNumbers();
     HighlightLine(-1);
+}
+
+void RiseChart::ShowSecondPlan(std::vector<ResultRow> rows)
+{
+    m_secondRows = std::move(rows);
+    showRows();
 }
 
 void RiseChart::ApplyCaptions(const CaptionTable &captions)

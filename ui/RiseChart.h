@@ -5,6 +5,7 @@
 #include <QChartView>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "ResultTable.h"
 
@@ -36,10 +37,13 @@ public:
     void ApplyCaptions(const CaptionTable &captions);
     // A small picture of a rising line, for the button that shows the chart.
     static QIcon Icon();
+    // Another plan's rise over this one, dashed in the same colours; no rows take it away.
+    void ShowSecondPlan(std::vector<ResultRow> rows);
     // A vertical mark at the level of this line of the plan; -1 takes it away.
     void HighlightLine(int line);
 
     QLineSeries *FieldSeries(int field) const { return m_fields[size_t(field - 1)]; }
+    QLineSeries *SecondFieldSeries(int field) const { return m_secondFields[size_t(field - 1)]; }
     QScatterSeries *GoalMarkers() const { return m_goals; }
     QLineSeries *Highlight() const { return m_highlight; }
     // What the marker at this level says: the goals named there.
@@ -55,7 +59,8 @@ private:
     void showRows();
     int lineAt(double level) const;
 
-    std::array<QLineSeries *, kDrawnFields> m_fields{};
+    std::array<QLineSeries *, kDrawnFields> m_fields{}, m_secondFields{};
+    std::vector<ResultRow> m_secondRows;
     QScatterSeries *m_goals;
     QLineSeries *m_highlight;
     QValueAxis *m_levelAxis, *m_statAxis, *m_pointAxis;

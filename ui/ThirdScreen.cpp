@@ -1,17 +1,23 @@
 #include "ThirdScreen.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QSettings>
 #include <QToolButton>
+#include <QTreeView>
 
 #include "Workspace.h"
 #include "HtmlExport.h"
 #include "TextExport.h"
+#include "ShareCode.h"
+#include "ComparisonModel.h"
 #include "Controls.h"
 #include "GoalTips.h"
+#include "OtherPlan.h"
 #include "Prompts.h"
 #include "ResultListView.h"
 #include "ResultTableModel.h"
@@ -71,6 +77,42 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
     Chart1->setVisible(Toggle1->isChecked());
     connect(Toggle1, &QToolButton::toggled, this, &ThirdScreen::showChart);
 
+    ComparisonModel1 = new ComparisonModel(this);
+    Comparison1 = MakeControl<QTreeView>(this, QStringLiteral("Comparison1"), 120, 6255, 9255, 0);
+    Comparison1->setRootIsDecorated(false);
+    Comparison1->setUniformRowHeights(true);
+    Comparison1->setModel(ComparisonModel1);
+    // At most a few hundred goals: every column can afford its whole header and texts.
+    Comparison1->header()->setStretchLastSection(false);
+    Comparison1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Comparison1->hide();
+    CloseComparison1 = MakeControl<QPushButton>(this, QStringLiteral("CloseComparison1"), 2940, 6480,
+                                                kBackButtonWidth, kResultsButtonHeight);
+    CloseComparison1->hide();
+    connect(CloseComparison1, &QPushButton::clicked, this, &ThirdScreen::closeComparison);
+
+    const auto listAction = [this](const QKeySequence &keys, auto slot) {
+        auto *action = new QAction(ListView1);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, slot);
+        ListView1->addAction(action);
+        return action;
+    };
+    ListView1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    CompareFileAction = listAction(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), [this] {
+        const QString path = CommonDialog1.ShowOpen();
+        if (!path.isEmpty())
+            compareWith(OtherPlanFromFile(path, m_workspace));
+    });
+    // A code travels by the clipboard: whoever shares one copies it, so there is nothing to type.
+    CompareCodeAction = listAction(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), [this] {
+        compareWith(OtherPlanFromCode(QGuiApplication::clipboard()->text(), m_workspace));
+    });
+    CopyCodeAction = listAction(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C), [this] { copyShareCode(); });
+    CloseComparisonAction = listAction(QKeySequence(), [this] { closeComparison(); });
+    CloseComparisonAction->setEnabled(false);
+    retranslate();
+
     // Buttons and list must stay apart; the design size is the natural one.
     setMinimumSize(ToPixels(kBackButtonWidth + kResultsButtonHeight + kTextButtonWidth + kHtmlButtonWidth + 350),
                    ToPixels(kResultsButtonHeight * 4));
@@ -80,6 +122,7 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
 
 bool ThirdScreen::MakeList(const std::array<QString, kChoiceRows> &rowTexts)
 {
+    closeComparison(); // it compared the plan this run replaces
     m_workspace.goals.texts = rowTexts;
     const PlanRun run = MakePlan(m_workspace);
     if (!run.ok)
@@ -91,13 +134,16 @@ bool ThirdScreen::MakeList(const std::array<QString, kChoiceRows> &rowTexts)
 
 void ThirdScreen::layOut()
 {
-    const ResultsLayout layout = LayOutResults(ToTwips(width()), ToTwips(height()), Toggle1->isChecked());
+    const ResultsLayout layout =
+        LayOutResults(ToTwips(width()), ToTwips(height()), Toggle1->isChecked(), m_comparing);
     ListView1->setGeometry(PixelRect(layout.ListView1));
     Chart1->setGeometry(PixelRect(layout.Chart1));
     Command1->setGeometry(PixelRect(layout.Command1));
     Command2->setGeometry(PixelRect(layout.Command2));
     Command3->setGeometry(PixelRect(layout.Command3));
     Toggle1->setGeometry(PixelRect(layout.Toggle1));
+    Comparison1->setGeometry(PixelRect(layout.Comparison1));
+    CloseComparison1->setGeometry(PixelRect(layout.CloseComparison1));
     ListView1->SizeLastColumn();
 }
 
@@ -112,6 +158,61 @@ void ThirdScreen::resizeEvent(QResizeEvent *event)
 {
     ProgramWindow::resizeEvent(event);
     layOut();
+}
+
+void ThirdScreen::changeEvent(QEvent *event)
+{
+    ProgramWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void ThirdScreen::retranslate()
+{
+    CompareFileAction->setText(QCoreApplication::translate("Brevath", "Compare with a choice file…"));
+    CompareCodeAction->setText(QCoreApplication::translate("Brevath", "Compare with the copied share code"));
+    CopyCodeAction->setText(QCoreApplication::translate("Brevath", "Copy share code"));
+    CloseComparisonAction->setText(QCoreApplication::translate("Brevath", "Close comparison"));
+    CloseComparison1->setText(CloseComparisonAction->text());
+    ComparisonModel1->Retranslate();
+}
+
+void ThirdScreen::compareWith(const OtherPlan &other)
+{
+    if (!other.plan) {
+        m_prompts.ShowMessage(this, other.message);
+        return;
+    }
+    const PlayedPlan shown{m_workspace.choices, ListModel1->Rows()};
+    ComparisonModel1->ShowComparison(
+        ComparePlans(shown, *other.plan, m_workspace.catalogue, m_workspace.captions).goals, other.name);
+    Chart1->ShowSecondPlan(other.plan->rows);
+    m_comparing = true;
+    Comparison1->show();
+    CloseComparison1->show();
+    CloseComparisonAction->setEnabled(true);
+    layOut();
+    if (!other.message.isEmpty())
+        m_prompts.ShowMessage(this, other.message);
+}
+
+void ThirdScreen::closeComparison()
+{
+    if (!m_comparing)
+        return;
+    m_comparing = false;
+    Comparison1->hide();
+    CloseComparison1->hide();
+    CloseComparisonAction->setEnabled(false);
+    ComparisonModel1->Clear();
+    Chart1->ShowSecondPlan({});
+    layOut();
+}
+
+void ThirdScreen::copyShareCode()
+{
+    QGuiApplication::clipboard()->setText(EncodeShareCode(
+        SharedPlanOf(m_workspace.inputs, m_workspace.filters.states, m_workspace.choices, m_workspace.catalogue)));
 }
 
 void ThirdScreen::copyLines()

@@ -1,5 +1,5 @@
 #pragma once
-// The results screen: the plan, one line per level, and its two exports.
+// The results screen: the plan, one line per level, its two exports, and another plan beside it.
 
 #include <array>
 
@@ -9,8 +9,10 @@
 #include "CommonDialog.h"
 #include "ProgramWindow.h"
 
+class QAction;
 class QPushButton;
 class QToolButton;
+class QTreeView;
 
 namespace brevath {
 struct Workspace;
@@ -19,6 +21,8 @@ class CaptionTable;
 
 namespace brevath::ui {
 
+class ComparisonModel;
+struct OtherPlan;
 class Prompts;
 class ResultListView;
 class ResultTableModel;
@@ -43,22 +47,36 @@ public:
     QToolButton *Toggle1;
     CommonDialog CommonDialog1;
 
+    // Another plan beside this one, under the list while comparing; CloseComparison1 closes it.
+    ComparisonModel *ComparisonModel1;
+    QTreeView *Comparison1;
+    QPushButton *CloseComparison1;
+    // The list's context menu, each with its shortcut.
+    QAction *CompareFileAction, *CompareCodeAction, *CopyCodeAction, *CloseComparisonAction;
+    bool IsComparing() const { return m_comparing; }
+
 signals:
     void previousPageRequested();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void layOut();
     void showChart(bool shown);
     void copyLines();
+    void retranslate();
+    void compareWith(const OtherPlan &other);
+    void closeComparison();
+    void copyShareCode();
     using ExportWriter = SaveOutcome (*)(const QString &, const ResultTable &, int, const CaptionTable &);
     // Both export buttons: ask for a path, write, and tell the outcome.
     void exportPlan(ExportWriter save);
 
     Workspace &m_workspace;
     Prompts &m_prompts;
+    bool m_comparing = false;
 };
 
 } // namespace brevath::ui

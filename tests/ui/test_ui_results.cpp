@@ -15,9 +15,12 @@
 #include <QStandardPaths>
 #include <QToolButton>
 #include <QToolTip>
+#include <QTreeView>
 #include <QValueAxis>
 
 #include "UiWorld.h"
+#include "ShareCode.h"
+#include "ComparisonModel.h"
 #include "TextExport.h"
 #include "TextFile.h"
 #include "Controls.h"
@@ -99,6 +102,10 @@ private slots:
             QCOMPARE(shown.Chart1.bottom(), hidden.ListView1.bottom());
             QCOMPARE(shown.ListView1.height(), std::min(6540, 6540 + height - 7185 - 1800 - 50));
         }
+        // A comparison shares the list's room likewise; its close button sits in the row's gap.
+        const ui::ResultsLayout comparing = ui::LayOutResults(9585, 7185, true, true);
+        QCOMPARE(comparing.ListView1.height() + 50 + comparing.Comparison1.height(), 6540 - 1800 - 50);
+        QCOMPARE(comparing.CloseComparison1, QRect(2940, 6640, 2025, 495));
     }
 
     void theWindowFollowsTheLayoutAndTheChartIsOneClickAway()
@@ -336,6 +343,68 @@ private slots:
         QCOMPARE(copied(), exported);
         list->clearSelection();
         QCOMPARE(copied(), exported); // nothing selected: the clipboard keeps what it had
+    }
+
+    // A second plan beside the one on screen: the table holds what the planner's comparison
+    // prints, a refused code changes nothing, the plan's own code compares level for level
+    // with it, and closing or a new run gives the normal screen back.
+    void aSecondPlanComparesAsThePlannerDoes()
+    {
+        auto world = startWorld(QStringLiteral("english"));
+        copyLanguage(QStringLiteral(BREVATH_DATA), QStringLiteral("french"), world->dir.path());
+        ui::ThirdScreen &third = world->third();
+        const QString example = QStringLiteral(BREVATH_DATA "/examples/english_warrior.txt");
+        const QString other = QStringLiteral(BREVATH_DATA "/examples/french_mage.txt"); // translated on load
+        runExample(*world, example);
+        third.Toggle1->setChecked(true);
+        world->prompts.QueueFileAnswer(other);
+        third.CompareFileAction->trigger();
+        QVERIFY(third.IsComparing() && third.Comparison1->isVisible());
+
+        const QStringList planner = QString::fromUtf8(runPlanner({QStringLiteral("--data-dir"), world->dir.path(),
+                                                                  QStringLiteral("--compare"), other, example}))
+                                        .split(u'\n', Qt::SkipEmptyParts);
+        const QAbstractItemModel &table = *third.Comparison1->model();
+        const auto cells = [&] {
+            QStringList lines;
+            for (int r = -1; r < table.rowCount(); ++r) {
+                QStringList line;
+                for (int c = 0; c < ui::ComparisonModel::ColumnCount; ++c)
+                    line << (r < 0 ? table.headerData(c, Qt::Horizontal).toString() : table.index(r, c).data().toString());
+                lines << line.join(u'\t');
+            }
+            return lines;
+        };
+        const QStringList compared = cells();
+        QCOMPARE(compared.mid(1), planner.mid(1));
+        QCOMPARE(compared[0].section(u'\t', 2), planner[0].section(u'\t', 2)); // the first plan has no file name here
+
+        QGuiApplication::clipboard()->clear();
+        third.CopyCodeAction->trigger();
+        const QString code = QGuiApplication::clipboard()->text();
+        QString damaged = code;
+        damaged[code.size() / 2] = damaged[code.size() / 2] == u'A' ? u'B' : u'A';
+        QGuiApplication::clipboard()->setText(damaged);
+        third.CompareCodeAction->trigger();
+        QCOMPARE(world->prompts.messages.last(), DecodeShareCode(damaged).message);
+        QCOMPARE(cells(), compared);
+
+        QGuiApplication::clipboard()->setText(code);
+        third.CompareCodeAction->trigger();
+        for (int r = 0; r < table.rowCount(); ++r)
+            QCOMPARE(table.index(r, ui::ComparisonModel::Difference).data().toString(), QStringLiteral("0"));
+        QCOMPARE(third.Chart1->SecondFieldSeries(3)->points(), third.Chart1->FieldSeries(3)->points());
+
+        third.CloseComparison1->click();
+        const ui::ResultsLayout normal = ui::LayOutResults(ui::ToTwips(third.width()), ui::ToTwips(third.height()), true);
+        QVERIFY(!third.IsComparing() && !third.Comparison1->isVisible() && !third.CloseComparison1->isVisible());
+        QCOMPARE(third.ListView1->geometry(), ui::PixelRect(normal.ListView1));
+        QVERIFY(third.Chart1->SecondFieldSeries(3)->points().isEmpty());
+
+        third.CompareCodeAction->trigger();
+        button(third, "Command2")->click();
+        button(world->second(), "Command2")->click();
+        QVERIFY(!third.IsComparing() && third.Comparison1->model()->rowCount() == 0);
     }
 };
 

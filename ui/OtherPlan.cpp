@@ -1,0 +1,73 @@
+#include "OtherPlan.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "GoalTranslation.h"
+#include "ShareCode.h"
+#include "Workspace.h"
+
+namespace brevath::ui {
+
+namespace {
+
+// The folder that holds the language folders, found from the catalogue in force.
+QString DataFolder(const Workspace &workspace)
+{
+    return QFileInfo(QFileInfo(workspace.language.catalogueFiles[0]).path()).path();
+}
+
+OtherPlan Refused(const QString &message)
+{
+    return {std::nullopt, QString(), message};
+}
+
+OtherPlan Played(const GoalRows &goals, const PlanInputs &inputs, const Workspace &workspace, const QString &name)
+{
+    std::optional<PlayedPlan> plan = PlayPlan(goals, inputs, workspace.catalogue, workspace.captions);
+    if (!plan)
+        return Refused(workspace.captions.entry(Caption::CommitFailed));
+    return {std::move(plan), name, QString()};
+}
+
+} // namespace
+
+OtherPlan OtherPlanFromFile(const QString &path, const Workspace &workspace)
+{
+    GoalRowsLoad load = ReadGoalRows(path, workspace.captions, workspace.goals.typeCount);
+    if (!load.ok)
+        return Refused(load.message);
+    const int translated = TranslateGoals(
+        load.rows, workspace.catalogue,
+        LinedUpCatalogues(DataFolder(workspace), workspace.language.language, workspace.catalogue), workspace.captions);
+    int unknown = 0;
+    for (int row = 0; row < kChoiceRows; ++row)
+        unknown += int(RowNamesNothing(load.rows, row, workspace.catalogue, workspace.captions));
+    if (unknown > 0)
+        return Refused(QCoreApplication::translate(
+            "Brevath", "This choice file names %n goal(s) that the catalogue in force does not hold.", nullptr,
+            unknown));
+    OtherPlan other = Played(load.rows, workspace.inputs, workspace, QFileInfo(path).fileName());
+    if (other.plan && translated > 0)
+        other.message = TranslatedGoalsMessage(translated);
+    return other;
+}
+
+OtherPlan OtherPlanFromCode(const QString &code, const Workspace &workspace)
+{
+    const ShareCodeRead read = DecodeShareCode(code);
+    if (read.error != ShareCodeError::None)
+        return Refused(read.message);
+    GoalRows goals = FreshGoalRows(workspace.captions, workspace.goals.typeCount);
+    if (const std::optional<QString> failure =
+            ApplySharedGoals(goals, read.plan, workspace.catalogue, workspace.captions))
+        return Refused(*failure);
+    std::array<bool, kStatCount> priority{};
+    priority[size_t(read.plan.priority - 1)] = true;
+    PlanInputs inputs;
+    if (!CommitSheet(SheetTextsOf(read.plan), priority, inputs))
+        return Refused(workspace.captions.entry(Caption::CommitFailed));
+    return Played(goals, inputs, workspace, QCoreApplication::translate("Brevath", "share code"));
+}
+
+} // namespace brevath::ui

@@ -1,4 +1,190 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
+<context>
+    <name>Brevath</name>
+    <message numerus="yes">
+        <source>%n goal(s) translated from another language.</source>
+        <translation>
+            <numerusform>%n objectif traduit depuis une autre langue.</numerusform>
+            <numerusform>%n objectifs traduits depuis une autre langue.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This text is not a Brevath share code.</source>
+        <translation>Ce texte n’est pas un code de partage Brevath.</translation>
+    </message>
+    <message>
+        <source>This share code is incomplete: it was probably cut off when copied.</source>
+        <translation>Ce code de partage est incomplet&#xa0;: il a sans doute été coupé lors de la copie.</translation>
+    </message>
+    <message>
+        <source>This share code is damaged and cannot be read.</source>
+        <translation>Ce code de partage est endommagé et ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>This share code comes from a newer version of Brevath and cannot be read here.</source>
+        <translation>Ce code de partage vient d’une version plus récente de Brevath et ne peut pas être lu ici.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This share code names %n goal(s) that the catalogue in force does not hold.</source>
+        <translation>
+            <numerusform>Ce code de partage nomme %n objectif absent du catalogue en vigueur.</numerusform>
+            <numerusform>Ce code de partage nomme %n objectifs absents du catalogue en vigueur.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The data folder given with --data-dir is empty.</source>
+        <translation>Le dossier de données donné par --data-dir est vide.</translation>
+    </message>
+    <message>
+        <source>Cannot tell which folder this program is in; give it with --data-dir.</source>
+        <translation>Impossible de savoir dans quel dossier se trouve ce programme&#xa0;; indiquez-le avec --data-dir.</translation>
+    </message>
+    <message>
+        <source>Refused value: --%1 %2</source>
+        <translation>Valeur refusée&#xa0;: --%1 %2</translation>
+    </message>
+    <message>
+        <source>A statistic goal of %1 is out of range.</source>
+        <translation>Un objectif de statistique de %1 est hors limites.</translation>
+    </message>
+    <message>
+        <source>share code</source>
+        <translation>code de partage</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Objectif</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>This plan</source>
+        <translation>Ce plan</translation>
+    </message>
+    <message numerus="yes">
+        <source>This choice file names %n goal(s) that the catalogue in force does not hold.</source>
+        <translation>
+            <numerusform>Ce fichier de choix nomme %n objectif absent du catalogue en vigueur.</numerusform>
+            <numerusform>Ce fichier de choix nomme %n objectifs absents du catalogue en vigueur.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Chart of the rise</source>
+        <translation>Graphique de la montée</translation>
+    </message>
+    <message>
+        <source>Compare with a choice file…</source>
+        <translation>Comparer avec un fichier de choix…</translation>
+    </message>
+    <message>
+        <source>Compare with the copied share code</source>
+        <translation>Comparer avec le code de partage copié</translation>
+    </message>
+    <message>
+        <source>Copy share code</source>
+        <translation>Copier le code de partage</translation>
+    </message>
+    <message>
+        <source>Close comparison</source>
+        <translation>Fermer la comparaison</translation>
+    </message>
+    <message>
+        <source>Cannot tell which folder Brevath is in.</source>
+        <translation>Impossible de savoir dans quel dossier se trouve Brevath.</translation>
+    </message>
+</context>
+<context>
+    <name>brevath::ui::OrderDialog</name>
+    <message>
+        <source>Suggest an order</source>
+        <translation>Suggérer un ordre</translation>
+    </message>
+    <message>
+        <source>Lowest sum of the levels at which the goals are reached</source>
+        <translation>Plus petite somme des niveaux où les objectifs sont atteints</translation>
+    </message>
+    <message>
+        <source>Last goal reached as soon as possible</source>
+        <translation>Dernier objectif atteint au plus tôt</translation>
+    </message>
+    <message>
+        <source>Suggest</source>
+        <translation>Suggérer</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Objectif</translation>
+    </message>
+    <message>
+        <source>Level now</source>
+        <translation>Niveau actuel</translation>
+    </message>
+    <message>
+        <source>Level with the suggestion</source>
+        <translation>Niveau avec la suggestion</translation>
+    </message>
+    <message>
+        <source>Apply this order</source>
+        <translation>Appliquer cet ordre</translation>
+    </message>
+    <message>
+        <source>Objective:</source>
+        <translation>Objectif&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Rows that keep their place:</source>
+        <translation>Lignes qui gardent leur place&#xa0;:</translation>
+    </message>
+    <message>
+        <source>There must be at least two goals to order.</source>
+        <translation>Il faut au moins deux objectifs à ordonner.</translation>
+    </message>
+    <message>
+        <source>Searching for a better order…</source>
+        <translation>Recherche d’un meilleur ordre…</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>Last goal at level %1 instead of %2; sum of the levels %3 instead of %4.</source>
+        <translation>Dernier objectif au niveau %1 au lieu de %2&#xa0;; somme des niveaux %3 au lieu de %4.</translation>
+    </message>
+    <message>
+        <source>No better order was found: the rows stay as they are.</source>
+        <translation>Aucun meilleur ordre trouvé&#xa0;: les lignes restent telles quelles.</translation>
+    </message>
+</context>
+<context>
+    <name>brevath::ui::SecondScreen</name>
+    <message>
+        <source>(clipboard)</source>
+        <translation>(presse-papiers)</translation>
+    </message>
+    <message>
+        <source>Copy goal list</source>
+        <translation>Copier la liste des objectifs</translation>
+    </message>
+    <message>
+        <source>Paste goal list</source>
+        <translation>Coller la liste des objectifs</translation>
+    </message>
+    <message>
+        <source>Copy share code</source>
+        <translation>Copier le code de partage</translation>
+    </message>
+    <message>
+        <source>Suggest an order…</source>
+        <translation>Suggérer un ordre…</translation>
+    </message>
+    <message>
+        <source>No entry of this name: the plan will skip this goal.</source>
+        <translation>Aucune entrée de ce nom&#xa0;: le plan ignorera cet objectif.</translation>
+    </message>
+</context>
 </TS>

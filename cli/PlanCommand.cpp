@@ -210,7 +210,7 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
         return ExitSuccess;
     }
     int code = ExitSuccess;
-    const auto report = [&](const SaveOutcome &outcome) {
+    const auto report = [&](const Outcome &outcome) {
         print(err, outcome.message);
         if (!outcome.ok)
             code = ExitFailure;

@@ -53,8 +53,9 @@ std::optional<GoalRows> GoalsFrom(const QString &source, const std::optional<Sha
 {
     GoalRows rows = FreshGoalRows(workspace.captions, TypeCount(workspace.captions));
     if (code) {
-        if (const std::optional<QString> failure = ApplySharedGoals(rows, *code, workspace.catalogue, workspace.captions)) {
-            say(err, *failure);
+        if (const Outcome applied = ApplySharedGoals(rows, *code, workspace.catalogue, workspace.captions);
+            !applied.ok) {
+            say(err, applied.message);
             return std::nullopt;
         }
         return rows;

@@ -180,10 +180,10 @@ CatalogueEntry parseEntry(QByteArrayView record, CategoryFlag category, int requ
 
 } // namespace
 
-std::optional<QString> LoadCatalogueFile(const QString &path, CategoryFlag category, int requirementCount,
-                                         const QString &readFailedCaption, Catalogue &catalogue)
+Outcome LoadCatalogueFile(const QString &path, CategoryFlag category, int requirementCount,
+                          const QString &readFailedCaption, Catalogue &catalogue)
 {
-    const QString failure = readFailedCaption + u' ' + path;
+    const Outcome failure = Outcome::Failure(readFailedCaption + u' ' + path);
     // Parsed straight from the bytes: a decoded copy of a large file would double its cost.
     const std::optional<QByteArray> bytes = ReadFileBytes(path);
     if (!bytes)
@@ -204,7 +204,7 @@ std::optional<QString> LoadCatalogueFile(const QString &path, CategoryFlag categ
     } catch (const NumberOutOfRange &) {
         return failure;
     }
-    return std::nullopt;
+    return Outcome::Success();
 }
 
 QStringList LoadCatalogue(const std::array<QString, kCategoryCount> &paths, const QString &readFailedCaption,
@@ -215,9 +215,9 @@ QStringList LoadCatalogue(const std::array<QString, kCategoryCount> &paths, cons
     for (int k = 1; k <= kCategoryCount; ++k) {
         const CategoryFlag flag = CategoryFlagOf(k);
         const int requirementCount = flag == kSpellCategory ? 6 : 5;
-        if (std::optional<QString> failure =
-                LoadCatalogueFile(paths[k - 1], flag, requirementCount, readFailedCaption, catalogue))
-            messages << *failure;
+        if (const Outcome loaded = LoadCatalogueFile(paths[k - 1], flag, requirementCount, readFailedCaption, catalogue);
+            !loaded.ok)
+            messages << loaded.message;
     }
     return messages;
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "LanguageSettings.h"
+#include "Outcome.h"
 
 namespace brevath {
 
@@ -76,10 +77,10 @@ private:
 };
 
 // Appends one entry per record of the file. On failure the entries stored before stay,
-// the record being read is dropped, and the message (entry 39, a blank, the path) is
-// returned. requirementCount is 6 for the spell file, 5 for the others.
-std::optional<QString> LoadCatalogueFile(const QString &path, CategoryFlag category, int requirementCount,
-                                         const QString &readFailedCaption, Catalogue &catalogue);
+// the record being read is dropped, and the failure carries entry 39, a blank and the
+// path. requirementCount is 6 for the spell file, 5 for the others.
+Outcome LoadCatalogueFile(const QString &path, CategoryFlag category, int requirementCount,
+                          const QString &readFailedCaption, Catalogue &catalogue);
 
 // Replaces the catalogue with the ten files in load order; a failing file does not stop
 // the others. Returns the messages of the files that failed.

@@ -49,7 +49,7 @@ std::optional<QString> ChoiceFileText(const std::array<QString, kChoiceRows> &te
     return ChoiceFileText(list, catalogue);
 }
 
-SaveOutcome SaveChoiceFile(const QString &path, const std::array<QString, kChoiceRows> &texts, RowKinds &kinds,
+Outcome SaveChoiceFile(const QString &path, const std::array<QString, kChoiceRows> &texts, RowKinds &kinds,
                            ChoiceList &list, const Catalogue &catalogue, const CaptionTable &captions)
 {
     const QString failure = captions.message(Caption::ChoiceSaveFailed, path);

@@ -16,8 +16,8 @@ QStringList LoadLanguageWord(Workspace &workspace, const QString &programDir, co
 {
     workspace.language = LanguagePaths(programDir, language);
     QStringList messages;
-    if (std::optional<QString> failure = LoadCaptionFile(workspace.language.captionFile, workspace.captions))
-        messages << *failure;
+    if (const Outcome loaded = LoadCaptionFile(workspace.language.captionFile, workspace.captions); !loaded.ok)
+        messages << loaded.message;
     return messages;
 }
 

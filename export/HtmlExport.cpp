@@ -69,7 +69,7 @@ std::optional<QByteArray> HtmlBytes(const ResultTable &table, int rowCount, cons
     return EncodeWindows1252(page);
 }
 
-SaveOutcome SaveHtml(const QString &path, const ResultTable &table, int rowCount, const CaptionTable &captions)
+Outcome SaveHtml(const QString &path, const ResultTable &table, int rowCount, const CaptionTable &captions)
 {
     return SaveExport(path, HtmlBytes(table, rowCount, captions), captions);
 }

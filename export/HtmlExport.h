@@ -14,6 +14,6 @@ class CaptionTable;
 // The page's bytes (3 + 14 x rowCount lines); empty when rowCount exceeds the table.
 std::optional<QByteArray> HtmlBytes(const ResultTable &table, int rowCount, const CaptionTable &captions);
 
-SaveOutcome SaveHtml(const QString &path, const ResultTable &table, int rowCount, const CaptionTable &captions);
+Outcome SaveHtml(const QString &path, const ResultTable &table, int rowCount, const CaptionTable &captions);
 
 } // namespace brevath

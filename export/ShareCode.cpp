@@ -267,8 +267,8 @@ SheetTexts SheetTextsOf(const SharedPlan &plan)
     return texts;
 }
 
-std::optional<QString> ApplySharedGoals(GoalRows &rows, const SharedPlan &plan, const Catalogue &catalogue,
-                                        const CaptionTable &captions)
+Outcome ApplySharedGoals(GoalRows &rows, const SharedPlan &plan, const Catalogue &catalogue,
+                         const CaptionTable &captions)
 {
     ChoiceFileLoad load;
     int unknown = 0;
@@ -282,14 +282,13 @@ std::optional<QString> ApplySharedGoals(GoalRows &rows, const SharedPlan &plan, 
         }
     }
     if (unknown > 0)
-        return QCoreApplication::translate("Brevath",
-                                           "This share code names %n goal(s) that the catalogue in force does not hold.",
-                                           nullptr, unknown);
+        return Outcome::Failure(QCoreApplication::translate(
+            "Brevath", "This share code names %n goal(s) that the catalogue in force does not hold.", nullptr, unknown));
     for (int row = int(load.rows.size()); row < kChoiceRows; ++row)
         load.rows.push_back({0, -1, PlaceholderText(captions, row)});
     load.ok = true;
     ApplyChoiceLoad(rows, load);
-    return std::nullopt;
+    return Outcome::Success();
 }
 
 } // namespace brevath

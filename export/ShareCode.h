@@ -66,9 +66,9 @@ bool LooksLikeShareCode(QStringView text);
 // The texts for the sheet's boxes: each number in decimal, so a commit gives it back.
 SheetTexts SheetTextsOf(const SharedPlan &plan);
 
-// The plan's goals over fresh rows of rows' type count, in the language in force. Empty on
-// success; otherwise the message, and the rows are left as they were.
-std::optional<QString> ApplySharedGoals(GoalRows &rows, const SharedPlan &plan, const Catalogue &catalogue,
-                                        const CaptionTable &captions);
+// The plan's goals over fresh rows of rows' type count, in the language in force. On a
+// failure the rows are left as they were.
+Outcome ApplySharedGoals(GoalRows &rows, const SharedPlan &plan, const Catalogue &catalogue,
+                         const CaptionTable &captions);
 
 } // namespace brevath

@@ -54,14 +54,14 @@ std::optional<QByteArray> TxtBytes(const ResultTable &table, int rowCount, const
     return EncodeWindows1252(lines->join(lineEnd) + lineEnd);
 }
 
-SaveOutcome SaveExport(const QString &path, const std::optional<QByteArray> &bytes, const CaptionTable &captions)
+Outcome SaveExport(const QString &path, const std::optional<QByteArray> &bytes, const CaptionTable &captions)
 {
     if (bytes && SaveFileAtomically(path, *bytes))
         return {true, captions.message(Caption::ExportSucceeded, path)};
     return {false, captions.message(Caption::ExportFailed, path)};
 }
 
-SaveOutcome SaveTxt(const QString &path, const ResultTable &table, int rowCount, const CaptionTable &captions)
+Outcome SaveTxt(const QString &path, const ResultTable &table, int rowCount, const CaptionTable &captions)
 {
     return SaveExport(path, TxtBytes(table, rowCount, captions), captions);
 }

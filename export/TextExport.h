@@ -19,12 +19,12 @@ std::optional<QStringList> TxtLines(const ResultTable &table, int rowCount, cons
 std::optional<QByteArray> TxtBytes(const ResultTable &table, int rowCount, const CaptionTable &captions);
 
 // Writes the file atomically; the message is entry 65 or 66, a blank and the path.
-SaveOutcome SaveTxt(const QString &path, const ResultTable &table, int rowCount, const CaptionTable &captions);
+Outcome SaveTxt(const QString &path, const ResultTable &table, int rowCount, const CaptionTable &captions);
 
 // The twelve export column titles: entries 55 to 64, 76 and 77.
 QStringList ExportColumnTitles(const CaptionTable &captions);
 
 // Writes the bytes a writer produced and words the outcome for the player.
-SaveOutcome SaveExport(const QString &path, const std::optional<QByteArray> &bytes, const CaptionTable &captions);
+Outcome SaveExport(const QString &path, const std::optional<QByteArray> &bytes, const CaptionTable &captions);
 
 } // namespace brevath

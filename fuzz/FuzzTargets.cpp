@@ -117,10 +117,10 @@ void catalogueFile(QByteArrayView input)
     const qsizetype records = countRecords(DecodeWindows1252(input));
     for (const CategoryFlag category : {CategoryFlagOf(1), kSpellCategory}) {
         Catalogue catalogue;
-        const std::optional<QString> failure = LoadCatalogueFile(
+        const Outcome loaded = LoadCatalogueFile(
             path, category, category == kSpellCategory ? 6 : 5, QStringLiteral("Unreadable"), catalogue);
-        if (failure) {
-            FUZZ_CHECK(*failure == QStringLiteral("Unreadable ") + path);
+        if (!loaded.ok) {
+            FUZZ_CHECK(loaded.message == QStringLiteral("Unreadable ") + path);
             FUZZ_CHECK(catalogue.count() < records);
         } else {
             FUZZ_CHECK(catalogue.count() == records);
@@ -139,12 +139,12 @@ void captionFile(QByteArrayView input)
 {
     const QString path = writeScratch(QStringLiteral("captions.txt"), input);
     CaptionTable table;
-    const std::optional<QString> failure = LoadCaptionFile(path, table);
+    const Outcome loaded = LoadCaptionFile(path, table);
     const QString text = DecodeWindows1252(input);
     const qsizetype records = countRecords(text);
-    FUZZ_CHECK(bool(failure) == (records < CaptionTable::kEntries));
-    if (failure)
-        FUZZ_CHECK(*failure == QStringLiteral("Unable to open language file ") + path);
+    FUZZ_CHECK(!loaded.ok == (records < CaptionTable::kEntries));
+    if (!loaded.ok)
+        FUZZ_CHECK(loaded.message == QStringLiteral("Unable to open language file ") + path);
     RecordReader reader(text);
     for (int n = 1; n <= CaptionTable::kEntries; ++n) {
         const std::optional<QString> record = reader.ReadRecord();
@@ -184,8 +184,9 @@ Workspace choiceWorld()
     FUZZ_CHECK(LoadCatalogue(english.catalogueFiles, QString(), world.catalogue).isEmpty());
     for (int k = 1; k <= kCategoryCount; ++k) {
         const CategoryFlag flag = CategoryFlagOf(k);
-        FUZZ_CHECK(!LoadCatalogueFile(world.language.catalogueFiles[k - 1], flag, flag == kSpellCategory ? 6 : 5,
-                                      QString(), world.catalogue));
+        FUZZ_CHECK(LoadCatalogueFile(world.language.catalogueFiles[k - 1], flag, flag == kSpellCategory ? 6 : 5,
+                                     QString(), world.catalogue)
+                       .ok);
     }
     return world;
 }
@@ -362,7 +363,7 @@ void shareCodeText(const QString &text)
     // Over rows, all goals or none; what loads plays as the same goals.
     GoalRows rows = FreshGoalRows(world.captions, 1 + kCategoryCount + kStatCount);
     const GoalRows before = rows;
-    if (ApplySharedGoals(rows, read.plan, world.catalogue, world.captions)) {
+    if (!ApplySharedGoals(rows, read.plan, world.catalogue, world.captions).ok) {
         FUZZ_CHECK(rows == before);
         return;
     }

@@ -5,9 +5,9 @@
 
 namespace brevath {
 
-std::optional<QString> LoadCaptionFile(const QString &path, CaptionTable &table)
+Outcome LoadCaptionFile(const QString &path, CaptionTable &table)
 {
-    const QString failure = QStringLiteral("Unable to open language file ") + path;
+    const Outcome failure = Outcome::Failure(QStringLiteral("Unable to open language file ") + path);
     const std::optional<QString> text = ReadTextFile(path);
     if (!text)
         return failure;
@@ -18,7 +18,7 @@ std::optional<QString> LoadCaptionFile(const QString &path, CaptionTable &table)
             return failure;
         table.setEntry(n, *field);
     }
-    return std::nullopt;
+    return Outcome::Success();
 }
 
 } // namespace brevath

@@ -5,6 +5,8 @@
 #include <array>
 #include <optional>
 
+#include "Outcome.h"
+
 namespace brevath {
 
 // Entries that the planning code composes into its own texts.
@@ -43,7 +45,7 @@ private:
 };
 
 // Reads fields 1 to 82 of the file into the table. Entries read before a failure keep
-// their new texts, the others keep theirs. Returns the message to show on failure.
-std::optional<QString> LoadCaptionFile(const QString &path, CaptionTable &table);
+// their new texts, the others keep theirs.
+Outcome LoadCaptionFile(const QString &path, CaptionTable &table);
 
 } // namespace brevath

@@ -70,7 +70,7 @@ private slots:
         const QString path = dir.filePath(u"kept.txt"_s);
         writeBytes(path, "0\tClub\r\n");
         w.goals.kinds = {0, 65536};
-        const SaveOutcome outcome = SaveChoiceFile(path, rowTexts(w.captions, {u"Club"_s, u"70000"_s}),
+        const Outcome outcome = SaveChoiceFile(path, rowTexts(w.captions, {u"Club"_s, u"70000"_s}),
                                                    w.goals.kinds, w.choices, w.catalogue, w.captions);
         QCOMPARE(outcome.message, u"Could not save "_s + path);
         QCOMPARE(readBytes(path), QByteArray("0\tClub\r\n"));

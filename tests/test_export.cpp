@@ -73,7 +73,7 @@ private slots:
 
         QTemporaryDir dir;
         const QString path = dir.filePath(u"plan"_s); // no extension added
-        SaveOutcome outcome = SaveTxt(path, w.results, n, w.captions);
+        Outcome outcome = SaveTxt(path, w.results, n, w.captions);
         QCOMPARE(outcome.message, u"Saved to "_s + path);
         QVERIFY(outcome.ok);
         QCOMPARE(readBytes(path), golden(u"plan.txt"_s));

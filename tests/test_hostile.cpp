@@ -155,8 +155,8 @@ private slots:
             bytes = input.startsWith('=') ? generated(input) : readBytes(fixturePath("../hostile/inputs/" + input));
             writeBytes(path, bytes);
         }
-        const auto message = [&](const std::optional<QString> &failure, const QString &text) {
-            return failure ? (*failure == text + path ? u"fail"_s : *failure) : u"ok"_s;
+        const auto message = [&](const Outcome &outcome, const QString &text) {
+            return outcome.ok ? u"ok"_s : outcome.message == text + path ? u"fail"_s : outcome.message;
         };
         QStringList got;
         if (reader == u"catalogue" || reader == u"spells") {

@@ -59,9 +59,9 @@ OtherPlan OtherPlanFromCode(const QString &code, const Workspace &workspace)
     if (read.error != ShareCodeError::None)
         return Refused(read.message);
     GoalRows goals = FreshGoalRows(workspace.captions, workspace.goals.typeCount);
-    if (const std::optional<QString> failure =
-            ApplySharedGoals(goals, read.plan, workspace.catalogue, workspace.captions))
-        return Refused(*failure);
+    if (const Outcome applied = ApplySharedGoals(goals, read.plan, workspace.catalogue, workspace.captions);
+        !applied.ok)
+        return Refused(applied.message);
     std::array<bool, kStatCount> priority{};
     priority[size_t(read.plan.priority - 1)] = true;
     PlanInputs inputs;

@@ -18,7 +18,7 @@ void SecondScreen::Command3_Click()
     if (path.isEmpty())
         return;
     GoalRows &goals = m_workspace.goals;
-    const SaveOutcome outcome = SaveChoiceFile(path, goals.texts, goals.kinds, m_workspace.choices,
+    const Outcome outcome = SaveChoiceFile(path, goals.texts, goals.kinds, m_workspace.choices,
                                                m_workspace.catalogue, m_workspace.captions);
     if (!outcome.ok)
         m_prompts.ShowMessage(this, outcome.message);

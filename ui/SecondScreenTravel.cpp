@@ -73,12 +73,12 @@ void SecondScreen::pasteCode(const QString &text)
     const ShareCodeRead read = DecodeShareCode(text);
     if (read.error != ShareCodeError::None)
         return m_prompts.ShowMessage(this, read.message);
-    std::optional<QString> refused;
+    Outcome applied;
     m_history->Do([&](GoalRows &rows) {
-        refused = ApplySharedGoals(rows, read.plan, m_workspace.catalogue, m_workspace.captions);
+        applied = ApplySharedGoals(rows, read.plan, m_workspace.catalogue, m_workspace.captions);
     });
-    if (refused)
-        m_prompts.ShowMessage(this, *refused);
+    if (!applied.ok)
+        m_prompts.ShowMessage(this, applied.message);
 }
 
 void SecondScreen::suggestOrder()

@@ -228,7 +228,7 @@ void ThirdScreen::exportPlan(ExportWriter save)
     const QString path = CommonDialog1.ShowSave();
     if (path.isEmpty())
         return;
-    const SaveOutcome outcome = save(path, m_workspace.results, ListModel1->rowCount(), m_workspace.captions);
+    const Outcome outcome = save(path, m_workspace.results, ListModel1->rowCount(), m_workspace.captions);
     m_prompts.ShowMessage(this, outcome.message);
 }
 

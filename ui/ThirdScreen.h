@@ -70,7 +70,7 @@ private:
     void compareWith(const OtherPlan &other);
     void closeComparison();
     void copyShareCode();
-    using ExportWriter = SaveOutcome (*)(const QString &, const ResultTable &, int, const CaptionTable &);
+    using ExportWriter = Outcome (*)(const QString &, const ResultTable &, int, const CaptionTable &);
     // Both export buttons: ask for a path, write, and tell the outcome.
     void exportPlan(ExportWriter save);
 

@@ -134,9 +134,7 @@ private slots:
             const QString suggested = dir.filePath(name);
             writeBytes(suggested, run.out);
 
-            Workspace world;
-            LoadLanguageWord(world, QStringLiteral(BREVATH_DATA), language);
-            world.LoadCatalogue();
+            const Workspace world = fixtureWorld(QStringLiteral(BREVATH_DATA), language);
             const auto sumOf = [&](const QString &path) {
                 const GoalRowsLoad load = ReadGoalRows(path, world.captions, 20);
                 const RowGoals goals = GoalsOfRows(load.rows, world.catalogue, world.captions);

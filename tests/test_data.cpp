@@ -25,10 +25,7 @@ private slots:
     {
         Workspace english;
         for (const QString &language : {u"english"_s, u"french"_s, u"german"_s}) {
-            Workspace world;
-            QStringList messages = LoadLanguageWord(world, kDataDir, language);
-            messages += world.LoadCatalogue();
-            QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
+            Workspace world = fixtureWorld(kDataDir, language);
             RecordReader reader(*ReadTextFile(world.language.captionFile));
             for (int n = 1; n <= CaptionTable::kEntries; ++n)
                 QVERIFY2(!world.captions.entry(n).isEmpty() && reader.ReadRecord(), qPrintable(language));

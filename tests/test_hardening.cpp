@@ -113,9 +113,7 @@ private slots:
         const QByteArray folder = fixtureCopy(dir, "data");
         const qint64 size = 8 << 20;
         QVERIFY(SaveFileAtomically(DecodeNativePath(folder + "/testland/testland_arcs.txt"), QByteArray(size, '\n')));
-        Workspace world;
-        LoadLanguageWord(world, DecodeNativePath(folder), QStringLiteral("testland"));
-        QVERIFY(world.LoadCatalogue().isEmpty());
+        const Workspace world = fixtureWorld(DecodeNativePath(folder));
         const int spark = world.catalogue.FindByName(QStringLiteral("Spark"));
         QVERIFY(spark > size);
         QCOMPARE(world.catalogue.entry(int(size)).category, 1);

@@ -21,16 +21,6 @@ QString example(const char *name)
     return kData + QStringLiteral("/examples/") + QLatin1String(name) + QStringLiteral(".txt");
 }
 
-Workspace dataWorld(const QString &dir, const QString &language)
-{
-    Workspace world;
-    QStringList messages = LoadLanguageWord(world, dir, language);
-    messages += world.LoadCatalogue();
-    if (!messages.isEmpty())
-        qFatal("data world: %s", qPrintable(messages.join(u'\n')));
-    return world;
-}
-
 SharedPlan samplePlan()
 {
     SharedPlan plan;
@@ -129,7 +119,7 @@ private slots:
             QByteArray lines = readBytes(bows);
             writeBytes(bows, added ? lines + bow.sliced(1) + "\r\n" : bow + lines.sliced(lines.indexOf('\t')));
         }
-        const Workspace world = dataWorld(data, language);
+        const Workspace world = fixtureWorld(data, language);
         const int types = 1 + kCategoryCount + kStatCount;
         GoalRowsLoad load = ReadGoalRows(file, world.captions, types);
         QVERIFY(load.ok);

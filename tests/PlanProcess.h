@@ -1,9 +1,16 @@
 #pragma once
-// Runs brevath-plan as a player would, for the end-to-end tests.
+// Runs brevath-plan (or a copy of it) as a player would, for the end-to-end tests.
 
-#include <QProcess>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <fcntl.h>
 #include <functional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "NativePath.h"
+#include "TextFile.h"
 
 namespace brevath::testing {
 
@@ -11,26 +18,51 @@ struct PlanProcessRun
 {
     int exitCode = -1; // -1: it did not finish in time; -2: it crashed
     QByteArray out;
-    QString err;
+    QString err; // its bytes as a path decodes them, so a name that is not UTF-8 stays findable
+    long peakKb = 0; // the child's peak resident memory
 };
 
-inline PlanProcessRun runPlanProcess(const QStringList &arguments, int timeoutMs = 30000,
-                                     const std::function<void()> &inChild = {})
+const QByteArray kPlanProgram = BREVATH_BIN "/brevath-plan";
+
+// On raw argument bytes, as a shell passes them; standard output to stdoutPath when given;
+// inChild runs in the child before it starts.
+inline PlanProcessRun runRaw(const QByteArray &program, const QList<QByteArray> &arguments,
+                             const char *stdoutPath = nullptr, const std::function<void()> &inChild = {})
 {
-    QProcess process;
-    if (inChild)
-        process.setChildProcessModifier(inChild);
-    process.start(QStringLiteral(BREVATH_BIN "/brevath-plan"), arguments);
-    PlanProcessRun run;
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
+    QTemporaryDir dir;
+    const QByteArray outPath = stdoutPath ? QByteArray(stdoutPath) : EncodeNativePath(dir.filePath(QStringLiteral("out")));
+    const QByteArray errPath = EncodeNativePath(dir.filePath(QStringLiteral("err")));
+    std::vector<char *> argv{const_cast<char *>(program.constData())};
+    for (const QByteArray &a : arguments)
+        argv.push_back(const_cast<char *>(a.constData()));
+    argv.push_back(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        ::dup2(::open(outPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
+        ::dup2(::open(errPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
+        if (inChild)
+            inChild();
+        ::alarm(30); // a run that hangs is ended, and counted as not finished
+        ::execv(program.constData(), argv.data());
+        ::_exit(127);
     }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = process.readAllStandardOutput();
-    run.err = QString::fromUtf8(process.readAllStandardError());
+    PlanProcessRun run;
+    int status = 0;
+    rusage usage{};
+    if (pid > 0 && ::wait4(pid, &status, 0, &usage) == pid)
+        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : WTERMSIG(status) == SIGALRM ? -1 : -2;
+    run.peakKb = usage.ru_maxrss;
+    run.out = stdoutPath ? QByteArray() : ReadFileBytes(dir.filePath(QStringLiteral("out"))).value_or("<none>");
+    run.err = DecodeNativePath(ReadFileBytes(dir.filePath(QStringLiteral("err"))).value_or("<none>"));
     return run;
+}
+
+inline PlanProcessRun runPlanProcess(const QStringList &arguments, const std::function<void()> &inChild = {})
+{
+    QList<QByteArray> bytes;
+    for (const QString &a : arguments)
+        bytes << EncodeNativePath(a);
+    return runRaw(kPlanProgram, bytes, nullptr, inChild);
 }
 
 // The fixture language, ready for more arguments.

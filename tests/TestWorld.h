@@ -16,14 +16,15 @@ inline QString fixturePath(const QString &name)
     return QStringLiteral(BREVATH_FIXTURES "/") + name;
 }
 
-// The fixture language "testland", captions and catalogue loaded.
-inline Workspace fixtureWorld()
+// A language, the fixture "testland" unless told, captions and catalogue loaded without a message.
+inline Workspace fixtureWorld(const QString &dataDir = QStringLiteral(BREVATH_FIXTURES),
+                              const QString &language = QStringLiteral("testland"))
 {
     Workspace world;
-    QStringList messages = LoadLanguageWord(world, QStringLiteral(BREVATH_FIXTURES), QStringLiteral("testland"));
+    QStringList messages = LoadLanguageWord(world, dataDir, language);
     messages += world.LoadCatalogue();
     if (!messages.isEmpty())
-        qFatal("fixture world: %s", qPrintable(messages.join(u'\n')));
+        qFatal("%s: %s", qPrintable(language), qPrintable(messages.join(u'\n')));
     return world;
 }
 

@@ -1,13 +1,11 @@
 // The numbers-only rise against the full one, and the order assistant over it.
 
-#include <QTemporaryDir>
 #include <QTest>
 #include <numeric>
 #include <random>
 
 #include "GoalInsight.h"
 #include "OrderAssistant.h"
-#include "PlanProcess.h"
 #include "TestWorld.h"
 
 using namespace brevath;
@@ -137,41 +135,6 @@ private slots:
             SuggestOrder({p.needs(), p.start, OrderObjective::Sum, {}}, &cancel, [&](int) { cancel = ++reports > 1; });
         QVERIFY(suggestion.cancelled);
         QVERIFY(suggestion.levelsAfter.empty());
-    }
-
-    // Each shipped example, reordered by brevath-plan, loads back and plans no worse.
-    void commandLineSuggestionsLoadBack()
-    {
-        QTemporaryDir dir;
-        const QString examples = QStringLiteral(BREVATH_DATA "/examples");
-        for (const QString &name : QDir(examples).entryList({QStringLiteral("*.txt")})) {
-            const QString language = name.section(u'_', 0, 0);
-            const QStringList common{QStringLiteral("--language"), language, QStringLiteral("--suggest-order"),
-                                     QStringLiteral("sum")};
-            const PlanProcessRun run = runPlanProcess(common + QStringList{examples + u'/' + name});
-            QCOMPARE(run.exitCode, 0);
-            QCOMPARE(run.err.count(u'\n'), 1);
-            const QString suggested = dir.filePath(name);
-            writeBytes(suggested, run.out);
-
-            Workspace world;
-            LoadLanguageWord(world, QStringLiteral(BREVATH_DATA), language);
-            world.LoadCatalogue();
-            const auto sumOf = [&](const QString &path) {
-                const GoalRowsLoad load = ReadGoalRows(path, world.captions, 20);
-                const RowGoals goals = GoalsOfRows(load.rows, world.catalogue, world.captions);
-                return load.ok ? ScoreOf(ReachLevels(NeedsOf(goals.list, world.catalogue), {})).sum : -1;
-            };
-            const int own = sumOf(examples + u'/' + name);
-            QVERIFY2(own > 0 && sumOf(suggested) > 0 && sumOf(suggested) <= own, qPrintable(name));
-        }
-        for (const QStringList &bad : {QStringList{QStringLiteral("--suggest-order"), QStringLiteral("soon")},
-                                       {QStringLiteral("--suggest-order=sum"), QStringLiteral("--pin"), QStringLiteral("0")},
-                                       {QStringLiteral("--suggest-order=sum"), QStringLiteral("--pin"), QStringLiteral("2,x")},
-                                       {QStringLiteral("--pin"), QStringLiteral("2")},
-                                       {QStringLiteral("--suggest-order=sum"), QStringLiteral("--txt"), dir.filePath(QStringLiteral("t"))}})
-            QCOMPARE(runPlanProcess(onFixtureLanguage(bad + QStringList{fixturePath(QStringLiteral("str20.txt"))})).exitCode,
-                     2);
     }
 };
 

@@ -60,10 +60,14 @@ private slots:
         QCOMPARE(add("41.5"), 42);
         QCOMPARE(add("word"), 0); // a statistic row always yields a target
         QCOMPARE(add("65535"), 65535);
-        for (const char *bad : {"70000", "65535.5", "-1", "99999999999", "1e309"}) {
+        for (const char *bad : {"70000", "65535.5", "-1", "99999999999", "1e309", ""}) { // "": an empty row
             QCOMPARE(add(bad), -1);
             QCOMPARE(w.goals.kinds[0], 65536);
         }
+        // An empty catalogue row names nothing, not a nameless entry.
+        w.catalogue.append(CatalogueEntry{});
+        w.goals.kinds[0] = 0;
+        QCOMPARE(AddRowChoice(QString(), 0, w.goals.kinds, w.choices, w.catalogue, w.captions), AddRowResult::Nothing);
 
         // A refused row fails the save, which then writes nothing.
         QTemporaryDir dir;
@@ -97,29 +101,6 @@ private slots:
             texts << item.text + u' ' + QString::number(item.code);
         QCOMPARE(texts, (QStringList{"All categories 0", "Bows 1", "Weapons 3", "Strength -1", "Endurance -1",
                                      u"Dextérité -1"_s, "Sagacity -1", "Intelligence -1"}));
-    }
-
-    void goalRowsShiftDownAndTakeLoadedTypes()
-    {
-        const Workspace w = fixtureWorld();
-        GoalRows rows = FreshGoalRows(w.captions, 8); // all, two categories, five statistics
-        ChooseType(rows, 0, 1);
-        ChooseType(rows, 1, 4); // End
-        rows.texts[1] = u"30"_s;
-        ShiftDown(rows, 1);
-        QCOMPARE(rows.texts[1], u"30"); // the row keeps its own
-        QCOMPARE(rows.texts[2], u"30");
-        QCOMPARE(rows.types[2], 4);
-        QCOMPARE(rows.kinds[2], 2 * 65536);
-        QCOMPARE(rows.texts[3], PlaceholderText(w.captions, 2));
-        QCOMPARE(rows.types[0], 1);
-        QCOMPARE(rows.kinds[0], 0);
-
-        ApplyChoiceLoad(rows, ParseChoiceText(u"5\t12\r\n0\tClub\r\n"_s, w.captions));
-        QCOMPARE(rows.types[0], 7); // Int, the last type
-        QCOMPARE(rows.kinds[0], 5 * 65536);
-        QCOMPARE(rows.types[1], 4); // a catalogue line keeps the row's type
-        QCOMPARE(rows.texts[2], PlaceholderText(w.captions, 2));
     }
 
     void choiceFileRoundTrip()
@@ -162,9 +143,6 @@ private slots:
         const ChoiceFileLoad load = ParseChoiceText(u"2.5\tfirst\r\n0.5\tsecond\r\n-1\tthird\r\n3\r\n"_s, w.captions);
         QVERIFY(load.ok);
         QCOMPARE(described(load, 4), (QStringList{"131072 2 first", "0 0 second", "-65536 -1 third", "196608 3 "}));
-        const ChoiceFileLoad six = ParseChoiceText(u"0\tClub\r\n1\t5\r\n6\t30\r\n0\tSpark\r\n"_s, w.captions);
-        QVERIFY(!six.ok);
-        QCOMPARE(six.rows.size(), size_t(2)); // the rows above the failing line are loaded
     }
 
     // The screen's operations on its rows, each from the same rows: what it changes, and

@@ -25,10 +25,7 @@ private slots:
     {
         Workspace english;
         for (const QString &language : {u"english"_s, u"french"_s, u"german"_s}) {
-            Workspace world;
-            QStringList messages = LoadLanguageWord(world, kDataDir, language);
-            messages += world.LoadCatalogue();
-            QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
+            Workspace world = fixtureWorld(kDataDir, language);
             const QString captionText = ReadTextFile(world.language.captionFile).value_or(QString());
             RecordReader reader(captionText);
             for (int n = 1; n <= CaptionTable::kEntries; ++n)

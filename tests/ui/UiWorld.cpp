@@ -1,5 +1,6 @@
 #include "UiWorld.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -45,6 +46,24 @@ std::unique_ptr<UiWorld> startWorld(const QString &settingsWord)
 void openChoiceScreen(UiWorld &world)
 {
     world.first().Command3->click();
+    QApplication::setActiveWindow(&world.second());
+}
+
+std::unique_ptr<UiWorld> choiceWorld(const QString &settingsWord)
+{
+    auto world = startWorld(settingsWord);
+    openChoiceScreen(*world);
+    return world;
+}
+
+void clickButton(QWidget &window, const char *name)
+{
+    control<QPushButton>(window, QLatin1String(name))->click();
+}
+
+void chooseType(UiWorld &world, int row, int captionEntry)
+{
+    pickType(world, row, typeList(world, row)->findText(world.captions().entry(captionEntry)));
 }
 
 QComboBox *typeList(UiWorld &world, int row)

@@ -52,8 +52,13 @@ Control *control(QWidget &window, const QString &name)
     return found;
 }
 
-// The start screen's "Prochaine Page", with the boxes as they are.
+// The start screen's "Prochaine Page", with the boxes as they are; the choice screen is
+// then the active window, which the shortcuts reach.
 void openChoiceScreen(UiWorld &world);
+// A world started and on its choice screen.
+std::unique_ptr<UiWorld> choiceWorld(const QString &settingsWord = QStringLiteral("testland"));
+// A named push button of a window, clicked.
+void clickButton(QWidget &window, const char *name);
 
 // Row i of the choice screen: its type list and its entry box.
 QComboBox *typeList(UiWorld &world, int row);
@@ -62,6 +67,8 @@ QComboBox *entryBox(UiWorld &world, int row);
 // screen's rows follow the player, not what a test sets in a box.
 void pickType(UiWorld &world, int row, int position);
 void typeText(UiWorld &world, int row, const QString &text);
+// The type of a row picked by its caption.
+void chooseType(UiWorld &world, int row, int captionEntry);
 
 // Every item of a drop-down list.
 QStringList listItems(const QComboBox *box);

@@ -21,16 +21,6 @@ using namespace brevath::testing;
 
 namespace {
 
-void chooseType(UiWorld &world, int row, int captionEntry)
-{
-    pickType(world, row, typeList(world, row)->findText(world.captions().entry(captionEntry)));
-}
-
-void click(UiWorld &world, const char *name)
-{
-    control<QPushButton>(world.second(), QLatin1String(name))->click();
-}
-
 QString placeholder(UiWorld &world, int row)
 {
     return world.captions().entry(33) + QStringLiteral(" %1").arg(row + 1);
@@ -41,13 +31,6 @@ void compareTexts(UiWorld &world, const QStringList &texts)
 {
     for (int row = 0; row < texts.size(); ++row)
         QCOMPARE(entryBox(world, row)->currentText(), texts[row]);
-}
-
-std::unique_ptr<UiWorld> choiceWorld()
-{
-    auto world = startWorld();
-    openChoiceScreen(*world);
-    return world;
 }
 
 } // namespace
@@ -67,7 +50,7 @@ private slots:
         chooseType(*world, 0, 14);
         typeText(*world, 0, QStringLiteral("Club"));
         // Back and on again: everything is built afresh from the start screen.
-        click(*world, "Command1");
+        clickButton(world->second(), "Command1");
         control<QCheckBox>(world->first(), QStringLiteral("Check2"))->setChecked(false);
         control<QLineEdit>(world->first(), QStringLiteral("MText1"))->setText(QStringLiteral("20"));
         openChoiceScreen(*world);
@@ -125,7 +108,7 @@ private slots:
         chooseType(*world, 78, 13);
         typeText(*world, 78, QStringLiteral("Long Bow"));
         typeText(*world, 80, QStringLiteral("Club"));
-        click(*world, "Down_13"); // row 78
+        clickButton(world->second(), "Down_13"); // row 78
         QCOMPARE(typeList(*world, 79)->currentText(), world->captions().entry(13));
         QCOMPARE(listItems(entryBox(*world, 79)), listItems(entryBox(*world, 78)));
         QCOMPARE(entryBox(*world, 79)->currentText(), QStringLiteral("Long Bow"));
@@ -137,20 +120,20 @@ private slots:
         auto world = choiceWorld();
         typeText(*world, 1, QStringLiteral("Long Bow"));
         typeText(*world, 2, QStringLiteral("Grey Robe"));
-        click(*world, "Command3");
-        click(*world, "Command4");
+        clickButton(world->second(), "Command3");
+        clickButton(world->second(), "Command4");
         QCOMPARE(world->prompts.saveDialogs + world->prompts.openDialogs, 2);
 
         const QString bad = world->path(QStringLiteral("bad.txt"));
         writeBytes(bad, "0\tClub\r\n6\t3\r\n0\tSpark\r\n");
         world->prompts.QueueFileAnswer(bad);
-        click(*world, "Command4");
+        clickButton(world->second(), "Command4");
         QCOMPARE(world->prompts.messages, QStringList{world->captions().entry(39) + u' ' + bad});
         compareTexts(*world, {"Club", "Long Bow", "Grey Robe"});
 
         const QString folder = world->path(QStringLiteral("english"));
         world->prompts.QueueFileAnswer(folder);
-        click(*world, "Command3");
+        clickButton(world->second(), "Command3");
         QCOMPARE(world->prompts.messages.last(), world->captions().entry(38) + u' ' + folder);
     }
 
@@ -170,7 +153,7 @@ private slots:
         const int differing = int(std::inner_product(french.begin(), french.end(), english.begin(), 0, std::plus<>(),
                                                      std::not_equal_to<>()));
         world->prompts.QueueFileAnswer(examples + QStringLiteral("french_mage.txt"));
-        click(*world, "Command4");
+        clickButton(world->second(), "Command4");
         QCOMPARE(world->session().goals.texts, english);
         QCOMPARE(world->prompts.messages, QStringList{TranslatedGoalsMessage(differing)});
         QAction *undo = control<QAction>(world->second(), QStringLiteral("UndoAction"));
@@ -192,7 +175,7 @@ private slots:
         chooseType(*world, 1, 78);
         typeText(*world, 1, QStringLiteral("Sparkk")); // a statistic's value is no name
         QCOMPARE(marks(), QStringLiteral("x..."));
-        click(*world, "Down_0");
+        clickButton(world->second(), "Down_0");
         QCOMPARE(marks(), QStringLiteral("xx.."));
         typeText(*world, 0, QStringLiteral("Spark"));
         QCOMPARE(marks(), QStringLiteral(".x.."));
@@ -205,14 +188,14 @@ private slots:
         auto world = choiceWorld();
         chooseType(*world, 0, 79);
         typeText(*world, 0, QStringLiteral("70000"));
-        click(*world, "Command2");
+        clickButton(world->second(), "Command2");
         QCOMPARE(world->prompts.messages, QStringList{world->captions().entry(Caption::CommitFailed)});
         QVERIFY(world->second().isVisible());
 
         chooseType(*world, 0, 15);
         typeText(*world, 0, QStringLiteral("Grey Robe"));
         typeText(*world, 1, QStringLiteral("typed by hand"));
-        click(*world, "Command2");
+        clickButton(world->second(), "Command2");
         QVERIFY(world->third().isVisible() && !world->second().isVisible());
         QCOMPARE(world->session().choices.rows.size(), size_t(1));
         control<QPushButton>(world->third(), QStringLiteral("Command2"))->click();

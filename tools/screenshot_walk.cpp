@@ -2,6 +2,7 @@
 // Usage: screenshot_walk PROGRAM_DIR OUTPUT_DIR CHOICE_FILE
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <cstdio>
 
 #include "Program.h"
@@ -14,6 +15,8 @@ int main(int argc, char *argv[])
     using namespace brevath::ui;
     QApplication app(argc, argv);
     QApplication::setApplicationName(kProgramTitle);
+    // The walk toggles the chart: that must not become the developer's own remembered choice.
+    QStandardPaths::setTestModeEnabled(true);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() != 4) {
         std::fputs("usage: screenshot_walk PROGRAM_DIR OUTPUT_DIR CHOICE_FILE\n", stderr);

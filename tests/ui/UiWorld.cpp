@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -30,6 +31,8 @@ void settle()
 
 std::unique_ptr<UiWorld> startWorld(const QString &settingsWord)
 {
+    // The window tests never read or write the player's own remembered settings.
+    QStandardPaths::setTestModeEnabled(true);
     auto world = std::make_unique<UiWorld>();
     const QString dir = world->dir.path();
     copyLanguage(QStringLiteral(BREVATH_FIXTURES), QStringLiteral("testland"), dir);

@@ -94,7 +94,7 @@ void Program::openResultsScreen()
 {
     placeAt(*m_third, *m_first);
     // A statistic target outside 0 to 65535 cannot be planned: the choice screen stays.
-    if (!m_third->MakeList(m_second->RowTexts())) {
+    if (!m_third->MakeList()) {
         showMessage(m_workspace.captions.entry(Caption::CommitFailed));
         return;
     }

@@ -225,11 +225,6 @@ void SecondScreen::PlaceRows(int first)
     }
 }
 
-const std::array<QString, kChoiceRows> &SecondScreen::RowTexts() const
-{
-    return m_workspace.goals.texts;
-}
-
 void SecondScreen::Down_Click(int slot)
 {
     const int r = slot + VScroll1->value();

@@ -56,7 +56,6 @@ public:
     void MakeCombos(const CategoryStates &ticked, QProgressBar *progress);
     // Shows rows first to first + 14 in the visible slots.
     void PlaceRows(int first);
-    const std::array<QString, kChoiceRows> &RowTexts() const;
 
     std::vector<QComboBox *> TypeObjet;
     std::vector<QComboBox *> Choix1;

@@ -120,10 +120,9 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
     layOut();
 }
 
-bool ThirdScreen::MakeList(const std::array<QString, kChoiceRows> &rowTexts)
+bool ThirdScreen::MakeList()
 {
     closeComparison(); // it compared the plan this run replaces
-    m_workspace.goals.texts = rowTexts;
     const PlanRun run = MakePlan(m_workspace);
     if (!run.ok)
         return false;

@@ -35,9 +35,9 @@ class ThirdScreen : public ProgramWindow
 public:
     ThirdScreen(Workspace &workspace, Prompts &prompts);
 
-    // Rebuilds the ChoiceList from the choice rows and shows the plan. False, with the list
-    // left as it was, when a statistic target cannot be packed.
-    bool MakeList(const std::array<QString, kChoiceRows> &rowTexts);
+    // Rebuilds the ChoiceList from the workspace's goal rows and shows the plan. False, with
+    // the list left as it was, when a statistic target cannot be packed.
+    bool MakeList();
 
     // The list and, when Toggle1 is down, the chart under it: two views of one model.
     ResultTableModel *ListModel1;

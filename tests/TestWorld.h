@@ -1,5 +1,6 @@
 #pragma once
-// Shared by the core tests: a fresh world on the fixture language in one line.
+// Shared by the core tests, and the one include they all start with: Qt Test, files and folders,
+// the workspace, and a fresh world on the fixture language in one line.
 
 #include <QDir>
 #include <QFile>

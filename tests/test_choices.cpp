@@ -1,7 +1,5 @@
 // Screen rows into the ChoiceList, what the lists offer, the goal rows, and choice files.
 
-#include <QTemporaryDir>
-#include <QTest>
 
 #include "TestWorld.h"
 #include "ChoiceFile.h"

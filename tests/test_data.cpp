@@ -3,7 +3,6 @@
 
 #include <QDirIterator>
 #include <QStringDecoder>
-#include <QTest>
 
 #include "TestWorld.h"
 #include "Records.h"

@@ -1,7 +1,5 @@
 // Margins and the exact bytes of both exports.
 
-#include <QTemporaryDir>
-#include <QTest>
 
 #include "TestWorld.h"
 #include "HtmlExport.h"
@@ -82,11 +80,8 @@ private slots:
         outcome = SaveTxt(path, w.results, ResultTable::kRows + 1, w.captions); // beyond the table
         QCOMPARE(outcome.message, u"Could not save to "_s + path);
         QVERIFY(SaveTxt(path, w.results, ResultTable::kRows, w.captions).ok); // a full table
-    }
 
-    void emptyListExportsTheHeaderAlone()
-    {
-        const Workspace w = fixtureWorld();
+        // An empty list: the header alone.
         QCOMPARE(*TxtBytes(w.results, 0, w.captions), golden(u"plan.txt"_s).split('\n').first() + '\n');
         const QByteArray page = golden(u"plan.html"_s);
         QCOMPARE(*HtmlBytes(w.results, 0, w.captions), page.left(page.indexOf("<TR>\r\n")) + "</TABLE></BODY></HTML>\r\n");

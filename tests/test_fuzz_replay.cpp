@@ -2,8 +2,6 @@
 // past finding (fuzz/seeds/<target>/; whole plans in plan/) and the shipped data go through
 // their target again.
 
-#include <QDir>
-#include <QTest>
 
 #include "TestWorld.h"
 // The targets are compiled in here too, so the ordinary build needs no fuzzer.
@@ -11,14 +9,15 @@
 
 using namespace brevath;
 using namespace brevath::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList filesIn(const QString &folder, const QString &pattern = QStringLiteral("*"))
+QStringList filesIn(const QString &folder)
 {
     QStringList paths;
     const QDir dir(folder);
-    for (const QString &name : dir.entryList({pattern}, QDir::Files, QDir::Name))
+    for (const QString &name : dir.entryList(QDir::Files, QDir::Name))
         paths << dir.filePath(name);
     return paths;
 }
@@ -36,16 +35,14 @@ private slots:
         QTest::addColumn<QByteArray>("input");
 
         const QString data = QStringLiteral(BREVATH_DATA);
-        QMap<QString, QStringList> inputs;
-        for (const QString &language : {QStringLiteral("english"), QStringLiteral("french"), QStringLiteral("german")}) {
-            inputs[QStringLiteral("catalogue")] += filesIn(data + u'/' + language);
-            inputs[QStringLiteral("captions")] << data + u'/' + language + QStringLiteral(".txt");
+        QStringList catalogues = filesIn(fixturePath(u"testland"_s)), captions{fixturePath(u"testland.txt"_s)};
+        for (const QString &language : {u"english"_s, u"french"_s, u"german"_s}) {
+            catalogues += filesIn(data + u'/' + language);
+            captions << data + u'/' + language + u".txt"_s;
         }
-        inputs[QStringLiteral("catalogue")] += filesIn(fixturePath(QStringLiteral("testland")));
-        inputs[QStringLiteral("captions")] << fixturePath(QStringLiteral("testland.txt"));
-        inputs[QStringLiteral("choices")] = filesIn(data + QStringLiteral("/examples"));
-        inputs[QStringLiteral("records")] = inputs[QStringLiteral("catalogue")] + inputs[QStringLiteral("captions")]
-            + inputs[QStringLiteral("choices")];
+        const QStringList examples = filesIn(data + u"/examples"_s);
+        const QMap<QString, QStringList> inputs = {{u"catalogue"_s, catalogues}, {u"captions"_s, captions},
+                                                   {u"choices"_s, examples}, {u"records"_s, catalogues + captions + examples}};
 
         const QString seeds = fixturePath(QStringLiteral("../../fuzz/seeds/"));
         for (int t = 0; t < int(fuzz::kTargets.size()); ++t) {

@@ -1,8 +1,6 @@
 // Files, paths and memory from outside: names that are not UTF-8, a program folder that is
 // not, endless files, huge catalogues, words no file could bear, streams that fail.
 
-#include <QTemporaryDir>
-#include <QTest>
 #include <filesystem>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -29,11 +27,6 @@ struct RawTemporaryDir : QTemporaryDir
 };
 
 const QByteArray kFixtures = BREVATH_FIXTURES;
-
-QList<QByteArray> onFixtures(const QList<QByteArray> &more)
-{
-    return QList<QByteArray>{"--data-dir", kFixtures, "--language", "testland"} + more;
-}
 
 // A folder holding the fixture language under a name of raw bytes.
 QByteArray fixtureCopy(const QTemporaryDir &dir, const QByteArray &name)
@@ -158,7 +151,8 @@ private slots:
 
     void aFullDiskUnderStandardOutputIsNamed()
     {
-        const PlanProcessRun run = runRaw(kPlanProgram, onFixtures({fixturePath(QStringLiteral("str20.txt")).toUtf8()}), "/dev/full");
+        const PlanProcessRun run = runRaw(kPlanProgram, {"--data-dir", kFixtures, "--language", "testland", kFixtures + "/str20.txt"},
+                                             "/dev/full");
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.err, fixtureWorld().captions.message(Caption::ExportFailed, QStringLiteral("/dev/stdout")) + u'\n');
     }

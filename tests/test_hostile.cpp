@@ -2,10 +2,6 @@
 // player the message the product promises or plays on soundly, nothing crashes or hangs, and no
 // file that was already there is lost. File kinds that cannot be committed are made here.
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>

@@ -2,8 +2,6 @@
 // catalogue across its files (numbering, lookups by name, failures, reloads). How each file
 // is read, at its worst, is in the hostile cases.
 
-#include <QTemporaryDir>
-#include <QTest>
 
 #include "TestWorld.h"
 #include "Catalogue.h"

@@ -1,7 +1,6 @@
 // The sheet's commit, the rise level by level (growth, spending passes, goals named, the
 // result table), and a goal's earliest level alone.
 
-#include <QTest>
 
 #include "TestWorld.h"
 #include "GoalInsight.h"

@@ -1,11 +1,8 @@
 // Ten thousand random plans through the core in one process: random captions, catalogues,
 // goals and sheets, extreme values included. Every plan must give whole exports and name each
-// goal where NamingLines says; memory must stay flat (and, in the sanitizer build, nothing may leak).
+// goal where NamingLines and the numbers-only rise say; memory must stay flat (and, in the sanitizer build, nothing may leak).
 
-#include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
-#include <QTest>
 #include <unistd.h>
 
 #include "TestWorld.h"
@@ -145,11 +142,14 @@ private slots:
             if (!run.ok)
                 continue;
             ++planned;
-            // Every reached goal, and only those, is named on the line NamingLines gives it.
+            // Every reached goal, and only those, is named on the line NamingLines gives it,
+            // and the numbers-only rise reaches it at that very level.
             const RowViews views(w.choices, w.catalogue, w.captions);
             const std::vector<int> naming = NamingLines(views, w.choices, run.rows);
+            const std::vector<int> levels = ReachLevels(NeedsOf(w.choices, w.catalogue), RiseStart::FromInputs(w.inputs));
             for (size_t r = 0; r < naming.size(); ++r) {
                 QCOMPARE(naming[r] > 0, w.choices.rows[r].reached);
+                QCOMPARE(levels[r], naming[r] > 0 ? w.inputs.SDLevel + naming[r] : kNeverReached);
                 QVERIFY(naming[r] <= 0 || run.rows[size_t(naming[r])][ResultField::Names].contains(views.RowLabel(int(r))));
             }
             const int n = w.choices.rows.empty() || w.inputs.SDLevel > 199 ? 0 : 200 - w.inputs.SDLevel;

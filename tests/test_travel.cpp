@@ -1,7 +1,5 @@
 // Plans that travel: share codes, goals read in another language, two plans side by side.
 
-#include <QTemporaryDir>
-#include <QTest>
 #include <filesystem>
 
 #include "GoalTranslation.h"

@@ -85,10 +85,11 @@ private slots:
         QCOMPARE(json["rows"].toArray().size(), 199);
 
         // The mage's goals in order, then the other's own (tests/golden/compare.txt, checked by hand:
-        // Spark once, End 40 in both, Str 50 only in the other); the same table from the other's code.
+        // Spark and End 40 in both, with their difference; the other's second Spark on its own line;
+        // Str 9999 never reached, so no level); the same table from the other's code.
         QTemporaryDir dir;
         const QString other = dir.filePath(QStringLiteral("other.txt"));
-        writeBytes(other, "1\t50\r\n0\tSpark\r\n2\t40\r\n");
+        writeBytes(other, "1\t50\r\n0\tSpark\r\n2\t40\r\n0\tSpark\r\n1\t9999\r\n");
         const QByteArray otherCode = out({QStringLiteral("--share"), other}).trimmed();
         const QByteArray table = out({QStringLiteral("--compare"), other, example("english_mage")});
         QCOMPARE(out({QStringLiteral("--compare"), QString::fromLatin1(otherCode), example("english_mage")}),

@@ -1,9 +1,9 @@
-// Plans that travel: share codes, goals read in another language, two plans side by side.
+// Plans that travel: share codes and goals read in another language. (Two plans side by side:
+// the planner's comparison, against tests/golden/compare.txt.)
 
 #include <filesystem>
 
 #include "GoalTranslation.h"
-#include "PlanComparison.h"
 #include "ShareCode.h"
 #include "TestWorld.h"
 
@@ -148,38 +148,6 @@ private slots:
             ChooseType(rows, 0, c.stat ? 10 + c.stat : 0);
             QVERIFY2(RowNamesNothing(rows, 0, world.catalogue, world.captions) == c.namesNothing, qPrintable(c.text));
         }
-    }
-
-    void plansSideBySide()
-    {
-        Workspace world = fixtureWorld();
-        world.inputs = {1, 12, 12, 12, 12, 12, 70, 50, 0, 0, 0, 0, 0, Dex};
-        const auto played = [&](const QStringList &texts) {
-            GoalRows rows = FreshGoalRows(world.captions, 16);
-            rows.texts = rowTexts(world.captions, texts);
-            for (int r = 0; r < texts.size(); ++r)
-                ChooseType(rows, r, texts[r].startsWith(u'#') ? 11 : 0);
-            for (QString &text : rows.texts)
-                text.remove(u'#');
-            return *PlayPlan(rows, world.inputs, world.catalogue, world.captions);
-        };
-        const PlayedPlan first = played({QStringLiteral("Club"), QStringLiteral("#30"), QStringLiteral("#9999")});
-        const PlayedPlan second = played({QStringLiteral("#30"), QStringLiteral("#60"), QStringLiteral("Club")});
-        const PlanComparison comparison = ComparePlans(first, second, world.catalogue, world.captions);
-        const QString str = world.captions.entry(Caption::StatNameBase + Str) + QStringLiteral(" : ");
-        const QStringList labels = {QStringLiteral("Club"), str + QStringLiteral("30"), str + QStringLiteral("9999"), str + QStringLiteral("60")};
-        QCOMPARE(comparison.goals.size(), size_t(labels.size()));
-        for (size_t g = 0; g < comparison.goals.size(); ++g) {
-            const ComparedGoal &goal = comparison.goals[g];
-            QCOMPARE(goal.label, labels[qsizetype(g)]);
-            QCOMPARE(goal.firstLevel.has_value(), g < 2);   // 9999 is never reached, 60 not in the first
-            QCOMPARE(goal.secondLevel.has_value(), g != 2);
-            QCOMPARE(goal.difference().has_value(), g < 2);
-            if (goal.difference())
-                QCOMPARE(*goal.difference(), *goal.secondLevel - *goal.firstLevel);
-        }
-        QCOMPARE(comparison.firstRows.size(), size_t(199));
-        QVERIFY(comparison.secondRows == second.rows);
     }
 };
 

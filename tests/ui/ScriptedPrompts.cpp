@@ -2,9 +2,8 @@
 
 namespace brevath::ui {
 
-QString ScriptedPrompts::answer(const QString &initialName, int &dialogs)
+QString ScriptedPrompts::answer(const QString &initialName)
 {
-    ++dialogs;
     initialNames << initialName;
     return m_fileAnswers.isEmpty() ? QString() : m_fileAnswers.takeFirst();
 }

@@ -14,16 +14,14 @@ public:
     void QueueFileAnswer(const QString &path) { m_fileAnswers << path; }
 
     void ShowMessage(QWidget *, const QString &text) override { messages << text; }
-    QString SaveFileName(QWidget *, const QString &initialName) override { return answer(initialName, saveDialogs); }
-    QString OpenFileName(QWidget *, const QString &initialName) override { return answer(initialName, openDialogs); }
+    QString SaveFileName(QWidget *, const QString &initialName) override { return answer(initialName); }
+    QString OpenFileName(QWidget *, const QString &initialName) override { return answer(initialName); }
 
-    QStringList messages;       // every message shown, in order
-    QStringList initialNames;   // the name each file dialog opened with
-    int saveDialogs = 0;
-    int openDialogs = 0;
+    QStringList messages;     // every message shown, in order
+    QStringList initialNames; // the name each file dialog opened with, one per dialog
 
 private:
-    QString answer(const QString &initialName, int &dialogs);
+    QString answer(const QString &initialName);
 
     QStringList m_fileAnswers;
 };

@@ -230,8 +230,7 @@ private slots:
         QCOMPARE(rowsOf(*world), fromFile);
         QString damaged = code;
         damaged[12] = damaged[12] == u'A' ? u'B' : u'A';
-        SharedPlan unknown;
-        unknown.goals.push_back({0, 0, {1, 100000}});
+        const SharedPlan unknown{.goals = {{0, 0, {1, 100000}}}}; // an entry the catalogue lacks
         const QString noList = world->captions().entry(39) + " (clipboard)";
         for (const QString &text : {QString("Long Bow"), QString("0\tClub\r\n6\t3\r\n0\tSpark\r\n"), QString(),
                                     code.chopped(3), damaged, "brevath2:" + code.mid(9), EncodeShareCode(unknown)}) {

@@ -69,7 +69,7 @@ private slots:
         QSettings("Brevath", "Brevath").clear();
     }
 
-    void theLayoutGivesItsWorkedExample()
+    void theLayoutGivesItsWorkedExampleAndTheWindowFollowsIt()
     {
         const ui::ResultsLayout design = ui::LayOutResults(9585, 7185);
         QCOMPARE(design.ListView1, QRect(50, 50, 9535, 6540));
@@ -93,10 +93,8 @@ private slots:
         const ui::ResultsLayout comparing = ui::LayOutResults(9585, 7185, true, true);
         QCOMPARE(comparing.ListView1.height() + 50 + comparing.Comparison1.height(), 6540 - 1800 - 50);
         QCOMPARE(comparing.CloseComparison1, QRect(2940, 6640, 2025, 495));
-    }
 
-    void theWindowFollowsTheLayoutAndTheChartIsOneClickAway()
-    {
+        // The window follows it; the chart is one click away and the next run opens as left.
         auto world = startWorld();
         ui::ThirdScreen &third = world->third();
         third.show(); // a hidden window gets its resize events when shown
@@ -117,7 +115,7 @@ private slots:
         third.Toggle1->click();
         third.resize(800, 600);
         followsLayout(true);
-        QVERIFY(startWorld()->third().Toggle1->isChecked()); // the next run opens it as it was left
+        QVERIFY(startWorld()->third().Toggle1->isChecked());
         third.Toggle1->click();
         followsLayout(false);
         QVERIFY(!startWorld()->third().Toggle1->isChecked());
@@ -187,7 +185,6 @@ private slots:
     {
         auto world = startWorld();
         runPlan(*world, {"Spark"});
-        const CaptionTable &c = world->captions();
         const QString path = world->path("plan");
         for (const auto &[button, start] : {std::pair("Command3", "Level\t"), std::pair("Command1", "<HTML>")}) {
             world->prompts.messages.clear();
@@ -196,7 +193,7 @@ private slots:
 
             world->prompts.QueueFileAnswer(path);
             clickButton(world->third(), button);
-            QCOMPARE(world->prompts.messages, QStringList{c.entry(65) + u' ' + path});
+            QCOMPARE(world->prompts.messages, QStringList{world->captions().entry(65) + u' ' + path});
             QVERIFY(readBytes(path).startsWith(start));
 
             writeBytes(path, "kept");
@@ -206,7 +203,7 @@ private slots:
                 clickButton(world->third(), button);
             }
             QCOMPARE(world->prompts.initialNames.last(), path);
-            QCOMPARE(world->prompts.messages.last(), c.entry(66) + u' ' + path);
+            QCOMPARE(world->prompts.messages.last(), world->captions().entry(66) + u' ' + path);
             QCOMPARE(readBytes(path), QByteArray("kept"));
         }
     }

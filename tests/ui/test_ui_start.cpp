@@ -19,11 +19,6 @@ using namespace brevath::testing;
 
 namespace {
 
-QLineEdit *box(UiWorld &world, const QString &name)
-{
-    return control<QLineEdit>(world.first(), name);
-}
-
 void clickLabel(QWidget &window, const QString &name)
 {
     QTest::mouseClick(control<QLabel>(window, name), Qt::LeftButton);
@@ -84,13 +79,13 @@ private slots:
         auto texts = [&](const char *kind, int count) {
             QStringList t;
             for (int b = 1; b <= count; ++b)
-                t << box(*world, QLatin1String(kind) + QString::number(b))->text();
+                t << control<QLineEdit>(world->first(), QLatin1String(kind) + QString::number(b))->text();
             return t.join(u' ');
         };
         QCOMPARE(texts("SDText", 8) + u' ' + texts("MText", 5), "1 12 12 12 12 12 70 50 0 0 0 0 0");
         for (const QRadioButton *option : world->first().findChildren<QRadioButton *>())
             QVERIFY(!option->isChecked()); // no priority until the player picks one
-        box(*world, "SDText1")->setText("7");
+        control<QLineEdit>(world->first(), "SDText1")->setText("7");
         clickButton(world->first(), "Command2"); // presets: statistics only
         QCOMPARE(texts("SDText", 7), "7 30 30 30 30 30 70");
         clickButton(world->first(), "Command1");
@@ -98,8 +93,8 @@ private slots:
 
         const QStringList distinct = {"3", "36", "39", "42", "45", "48", "21", "24"}; // a swapped box shows
         for (int b = 1; b <= 8; ++b)
-            box(*world, QStringLiteral("SDText%1").arg(b))->setText(distinct[b - 1]);
-        box(*world, "MText5")->setText("7");
+            control<QLineEdit>(world->first(), QStringLiteral("SDText%1").arg(b))->setText(distinct[b - 1]);
+        control<QLineEdit>(world->first(), "MText5")->setText("7");
         control<QRadioButton>(world->first(), "Option5")->setChecked(true);
         openChoiceScreen(*world);
         const PlanInputs &in = world->session().inputs;
@@ -114,7 +109,7 @@ private slots:
         QVERIFY(world->first().isVisible() && !world->second().isVisible());
         QVERIFY(!control<QLabel>(world->first(), "Label22")->isVisible());
         QVERIFY(!control<QProgressBar>(world->first(), "ProgressBar1")->isVisible());
-        box(*world, "SDText4")->setText("99999999999");
+        control<QLineEdit>(world->first(), "SDText4")->setText("99999999999");
         openChoiceScreen(*world);
         QCOMPARE(world->prompts.messages, QStringList{world->captions().entry(Caption::CommitFailed)});
         QVERIFY(world->first().isVisible() && !world->second().isVisible());
@@ -160,54 +155,48 @@ private slots:
                  QStringList({e.entry(32), e.entry(29), e.entry(50)}));
     }
 
-    void everyCaptionIsShownAsWrittenWithinTheBound_data()
-    {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("shown");
-        const QString markup = "<b>Bold</b> &amp; <u>under</u>";
-        const QString cut = QString(ui::kShownTextLimit - 1, u'w') + QChar(0x2026);
-        QTest::newRow("empty: a blank title, not the program's name") << QString() << QString();
-        QTest::newRow("markup stays text") << markup << markup;
-        QTest::newRow("longer than any window shows") << QString(20000, u'w') << cut;
-        QTest::newRow("at the bound") << QString(ui::kShownTextLimit, u'w') << QString(ui::kShownTextLimit, u'w');
-    }
-
+    // Markup stays text, a caption longer than any window shows is cut, and an empty one,
+    // loaded last over all the others, gives a blank title, not the program's name.
     void everyCaptionIsShownAsWrittenWithinTheBound()
     {
-        QFETCH(QString, caption);
-        QFETCH(QString, shown);
         auto world = startWorld();
-        QByteArray file;
-        for (int n = 1; n <= CaptionTable::kEntries; ++n)
-            file += '"' + caption.toLatin1() + "\"\r\n";
-        writeBytes(world->path("hostile.txt"), file);
         writeBytes(world->path("Brevath.ini"), "hostile\r\n");
-        world->program->LoadLanguage();
+        const QString markup = "<b>Bold</b> &amp; <u>under</u>";
+        const QString bound(ui::kShownTextLimit, u'w');
+        const QString cut = QString(ui::kShownTextLimit - 1, u'w') + QChar(0x2026);
+        const std::pair<QString, QString> cases[] = {{markup, markup}, {QString(20000, u'w'), cut}, {bound, bound}, {}};
+        for (const auto &[caption, shown] : cases) {
+            QByteArray file;
+            for (int n = 1; n <= CaptionTable::kEntries; ++n)
+                file += '"' + caption.toLatin1() + "\"\r\n";
+            writeBytes(world->path("hostile.txt"), file);
+            world->program->LoadLanguage();
 
-        for (ui::ProgramWindow *screen :
-             QList<ui::ProgramWindow *>{&world->first(), &world->second(), &world->third(), &world->program->Help()}) {
-            QCOMPARE(screen->windowTitle(), shown.isEmpty() ? QStringLiteral(" ") : shown);
-            for (QAbstractButton *button : named<QAbstractButton>(*screen, "Command"))
-                QCOMPARE(button->text(), shown);
-            if (screen == &world->second())
-                continue; // its headings keep their design captions
-            for (QLabel *label : named<QLabel>(*screen, "Label")) {
-                QCOMPARE(label->text(), shown);
-                QCOMPARE(label->textFormat(), Qt::PlainText);
+            for (ui::ProgramWindow *screen :
+                 QList<ui::ProgramWindow *>{&world->first(), &world->second(), &world->third(), &world->program->Help()}) {
+                QCOMPARE(screen->windowTitle(), shown.isEmpty() ? QStringLiteral(" ") : shown);
+                for (QAbstractButton *button : named<QAbstractButton>(*screen, "Command"))
+                    QCOMPARE(button->text(), shown);
+                if (screen == &world->second())
+                    continue; // its headings keep their design captions
+                for (QLabel *label : named<QLabel>(*screen, "Label")) {
+                    QCOMPARE(label->text(), shown);
+                    QCOMPARE(label->textFormat(), Qt::PlainText);
+                }
             }
-        }
-        QCOMPARE(control<QTreeView>(world->third(), "ListView1")->model()->headerData(0, Qt::Horizontal).toString(), shown);
-        QCOMPARE(world->third().Chart1->chart()->axes(Qt::Horizontal).first()->titleText(), shown.toHtmlEscaped());
+            QCOMPARE(control<QTreeView>(world->third(), "ListView1")->model()->headerData(0, Qt::Horizontal).toString(), shown);
+            QCOMPARE(world->third().Chart1->chart()->axes(Qt::Horizontal).first()->titleText(), shown.toHtmlEscaped());
 
-        // A message carrying a caption is plain text too.
-        QString boxText;
-        QTimer::singleShot(0, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            boxText = box->textFormat() == Qt::PlainText ? box->text() : QStringLiteral("(formatted)");
-            box->accept();
-        });
-        ui::QtPrompts().ShowMessage(&world->first(), caption);
-        QCOMPARE(boxText, shown);
+            // A message carrying a caption is plain text too.
+            QString boxText;
+            QTimer::singleShot(0, [&boxText] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                boxText = box->textFormat() == Qt::PlainText ? box->text() : QStringLiteral("(formatted)");
+                box->accept();
+            });
+            ui::QtPrompts().ShowMessage(&world->first(), caption);
+            QCOMPARE(boxText, shown);
+        }
     }
 
     void closingAnyWindowEndsTheProgram()

@@ -2,7 +2,6 @@
 // Dialogs answered from a script: for tests and the screenshot tour, where nobody clicks.
 
 #include <QStringList>
-#include <deque>
 
 #include "Prompts.h"
 
@@ -12,21 +11,19 @@ class ScriptedPrompts final : public Prompts
 {
 public:
     // The next file dialog, save or open, gives this path; with none queued it is cancelled.
-    void QueueFileAnswer(const QString &path) { m_fileAnswers.push_back(path); }
+    void QueueFileAnswer(const QString &path) { m_fileAnswers << path; }
 
-    void ShowMessage(QWidget *parent, const QString &text) override;
-    QString SaveFileName(QWidget *parent, const QString &initialName) override;
-    QString OpenFileName(QWidget *parent, const QString &initialName) override;
+    void ShowMessage(QWidget *, const QString &text) override { messages << text; }
+    QString SaveFileName(QWidget *, const QString &initialName) override { return answer(initialName); }
+    QString OpenFileName(QWidget *, const QString &initialName) override { return answer(initialName); }
 
-    QStringList messages;       // every message shown, in order
-    QStringList initialNames;   // the name each file dialog opened with
-    int saveDialogs = 0;
-    int openDialogs = 0;
+    QStringList messages;     // every message shown, in order
+    QStringList initialNames; // the name each file dialog opened with, one per dialog
 
 private:
-    QString nextAnswer(const QString &initialName);
+    QString answer(const QString &initialName);
 
-    std::deque<QString> m_fileAnswers;
+    QStringList m_fileAnswers;
 };
 
 } // namespace brevath::ui

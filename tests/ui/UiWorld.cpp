@@ -1,23 +1,15 @@
 #include "UiWorld.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <csignal>
 #include <sys/resource.h>
-
-#include "Controls.h"
 
 namespace brevath::testing {
 
 void copyLanguage(const QString &dataDir, const QString &word, const QString &programDir)
 {
     QDir(programDir).mkpath(word);
-    QFile::copy(dataDir + u'/' + word + QStringLiteral(".txt"), programDir + u'/' + word + QStringLiteral(".txt"));
+    QFile::copy(dataDir + u'/' + word + ".txt", programDir + u'/' + word + ".txt");
     const QDir catalogue(dataDir + u'/' + word);
     for (const QString &file : catalogue.entryList(QDir::Files))
         QFile::copy(catalogue.filePath(file), programDir + u'/' + word + u'/' + file);
@@ -57,26 +49,6 @@ std::unique_ptr<UiWorld> choiceWorld(const QString &settingsWord)
     auto world = startWorld(settingsWord);
     openChoiceScreen(*world);
     return world;
-}
-
-void clickButton(QWidget &window, const char *name)
-{
-    control<QPushButton>(window, QLatin1String(name))->click();
-}
-
-void chooseType(UiWorld &world, int row, int captionEntry)
-{
-    pickType(world, row, typeList(world, row)->findText(world.captions().entry(captionEntry)));
-}
-
-QComboBox *typeList(UiWorld &world, int row)
-{
-    return control<QComboBox>(world.second(), ui::ElementName("TypeObjet", row));
-}
-
-QComboBox *entryBox(UiWorld &world, int row)
-{
-    return control<QComboBox>(world.second(), ui::ElementName("Choix1", row));
 }
 
 void pickType(UiWorld &world, int row, int position)

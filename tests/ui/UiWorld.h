@@ -2,11 +2,18 @@
 // Shared by the window tests: a program directory of its own, the program started on it,
 // its dialogs answered by a script.
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "TestWorld.h"
+#include "Controls.h"
 #include "FirstScreen.h"
 #include "HelpScreen.h"
 #include "Language.h"
@@ -58,17 +65,29 @@ void openChoiceScreen(UiWorld &world);
 // A world started and on its choice screen.
 std::unique_ptr<UiWorld> choiceWorld(const QString &settingsWord = QStringLiteral("testland"));
 // A named push button of a window, clicked.
-void clickButton(QWidget &window, const char *name);
+inline void clickButton(QWidget &window, const char *name)
+{
+    control<QPushButton>(window, QLatin1String(name))->click();
+}
 
 // Row i of the choice screen: its type list and its entry box.
-QComboBox *typeList(UiWorld &world, int row);
-QComboBox *entryBox(UiWorld &world, int row);
+inline QComboBox *typeList(UiWorld &world, int row)
+{
+    return control<QComboBox>(world.second(), ui::ElementName("TypeObjet", row));
+}
+inline QComboBox *entryBox(UiWorld &world, int row)
+{
+    return control<QComboBox>(world.second(), ui::ElementName("Choix1", row));
+}
 // As the player picks the type at this position of a row, or types a row's whole text: the
 // screen's rows follow the player, not what a test sets in a box.
 void pickType(UiWorld &world, int row, int position);
 void typeText(UiWorld &world, int row, const QString &text);
 // The type of a row picked by its caption.
-void chooseType(UiWorld &world, int row, int captionEntry);
+inline void chooseType(UiWorld &world, int row, int captionEntry)
+{
+    pickType(world, row, typeList(world, row)->findText(world.captions().entry(captionEntry)));
+}
 
 // Every item of a drop-down list.
 QStringList listItems(const QComboBox *box);

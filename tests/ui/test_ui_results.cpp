@@ -1,29 +1,20 @@
 // The results screen: the plan from end to end, its layout, its two exports, the chart of
 // the rise, the goals explained and the lines copied.
 
-#include <QClipboard>
-#include <QComboBox>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineSeries>
 #include <QProcess>
-#include <QPushButton>
-#include <QRegularExpression>
 #include <QScatterSeries>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QToolButton>
 #include <QToolTip>
-#include <QTreeView>
-#include <QValueAxis>
 
 #include "UiWorld.h"
 #include "ShareCode.h"
 #include "ComparisonModel.h"
 #include "TextExport.h"
-#include "TextFile.h"
-#include "Controls.h"
 #include "ResultListView.h"
 #include "ResultTableModel.h"
 #include "ResultsLayout.h"
@@ -46,15 +37,6 @@ void runPlan(UiWorld &world, const QStringList &rows, const QMap<int, int> &stat
     clickButton(world.second(), "Command2");
 }
 
-// An example choice file loaded on the choice screen, then the plan.
-void runExample(UiWorld &world, const QString &example)
-{
-    openChoiceScreen(world);
-    world.prompts.QueueFileAnswer(example);
-    clickButton(world.second(), "Command4");
-    clickButton(world.second(), "Command2");
-}
-
 QByteArray runPlanner(const QStringList &arguments)
 {
     QProcess planner;
@@ -62,6 +44,16 @@ QByteArray runPlanner(const QStringList &arguments)
     if (!planner.waitForFinished(30000) || planner.exitCode() != 0)
         return QByteArray("<planner failed> ") + planner.readAllStandardError();
     return planner.readAllStandardOutput();
+}
+
+// Level and names of each line that names goals.
+QStringList namedLines(const ui::ResultTableModel &lines)
+{
+    QStringList named;
+    for (int i = 0; i < lines.rowCount(); ++i)
+        if (lines.NamesGoals(i))
+            named << lines.Field(i, 0) + u' ' + lines.Field(i, ResultField::Names);
+    return named;
 }
 
 } // namespace
@@ -74,10 +66,10 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QSettings(QStringLiteral("Brevath"), QStringLiteral("Brevath")).clear();
+        QSettings("Brevath", "Brevath").clear();
     }
 
-    void theLayoutGivesItsWorkedExample()
+    void theLayoutGivesItsWorkedExampleAndTheWindowFollowsIt()
     {
         const ui::ResultsLayout design = ui::LayOutResults(9585, 7185);
         QCOMPARE(design.ListView1, QRect(50, 50, 9535, 6540));
@@ -101,10 +93,8 @@ private slots:
         const ui::ResultsLayout comparing = ui::LayOutResults(9585, 7185, true, true);
         QCOMPARE(comparing.ListView1.height() + 50 + comparing.Comparison1.height(), 6540 - 1800 - 50);
         QCOMPARE(comparing.CloseComparison1, QRect(2940, 6640, 2025, 495));
-    }
 
-    void theWindowFollowsTheLayoutAndTheChartIsOneClickAway()
-    {
+        // The window follows it; the chart is one click away and the next run opens as left.
         auto world = startWorld();
         ui::ThirdScreen &third = world->third();
         third.show(); // a hidden window gets its resize events when shown
@@ -125,144 +115,138 @@ private slots:
         third.Toggle1->click();
         third.resize(800, 600);
         followsLayout(true);
-        QVERIFY(startWorld()->third().Toggle1->isChecked()); // the next run opens it as it was left
+        QVERIFY(startWorld()->third().Toggle1->isChecked());
         third.Toggle1->click();
         followsLayout(false);
         QVERIFY(!startWorld()->third().Toggle1->isChecked());
     }
 
-    void aPlanRunsFromEndToEnd()
+    // A target that cannot be planned keeps the choice screen; a name the catalogue lacks
+    // plans nothing and stays in its row.
+    void aPlanRunsFromEndToEndAndComesBackToItsRows()
     {
         auto world = startWorld();
-        runPlan(*world, {"Club", "no such name", "Grey Robe"});
-        QVERIFY(world->third().isVisible() && !world->second().isVisible());
-        const ui::ResultTableModel &lines = *world->third().ListModel1;
-        const auto named = [&] {
-            QStringList names;
-            for (int i = 0; i < lines.rowCount(); ++i)
-                names << lines.Field(i, 0) + u' ' + lines.Field(i, ResultField::Names);
-            return names.filter(QRegularExpression(QStringLiteral(" .")));
-        };
-        QCOMPARE(lines.rowCount(), 199);
-        QCOMPARE(named(), QStringList({"3 Club", "6 Grey Robe"}));
+        runPlan(*world, {"70000"}, {{0, End}});
+        QCOMPARE(world->prompts.messages, QStringList{world->captions().entry(Caption::CommitFailed)});
+        QVERIFY(world->second().isVisible());
 
-        // Back, another goal, forward: the list is the current choices' plan.
-        clickButton(world->third(), "Command2");
-        typeText(*world, 0, QStringLiteral("Long Bow"));
+        const QStringList rows = {"Club", "no such name", "Grey Robe"};
+        pickType(*world, 0, 0);
+        chooseType(*world, 2, 15);
+        for (int row = 0; row < rows.size(); ++row)
+            typeText(*world, row, rows[row]);
         clickButton(world->second(), "Command2");
-        QCOMPARE(named(), QStringList({"7 Long Bow", "10 Grey Robe"}));
+        QVERIFY(world->third().isVisible() && !world->second().isVisible());
+        QCOMPARE(world->session().choices.rows.size(), size_t(2));
+        QCOMPARE(world->third().ListModel1->rowCount(), 199);
+        QCOMPARE(namedLines(*world->third().ListModel1), QStringList({"3 Club", "6 Grey Robe"}));
+
+        // Back, the rows as left, another goal, forward: the list is the current choices' plan.
+        clickButton(world->third(), "Command2");
+        QCOMPARE(typeList(*world, 2)->currentText(), world->captions().entry(15));
+        for (int row = 0; row < rows.size(); ++row)
+            QCOMPARE(entryBox(*world, row)->currentText(), rows[row]);
+        typeText(*world, 0, "Long Bow");
+        clickButton(world->second(), "Command2");
+        QCOMPARE(namedLines(*world->third().ListModel1), QStringList({"7 Long Bow", "10 Grey Robe"}));
     }
 
-    void theNamesColumnFillsTheRestOrHoldsItsTexts_data()
-    {
-        QTest::addColumn<int>("lineCount");
-        QTest::addColumn<int>("namesLength"); // of the names on line 150, out of sight
-        QTest::newRow("no line") << 0 << 0;
-        QTest::newRow("short names") << 199 << 10;
-        QTest::newRow("wider than the list") << 199 << 400;
-        QTest::newRow("wider than any column") << 199 << 170000;
-    }
-
+    // The names on line 150, out of sight, from wider than any column down to no line at
+    // all: the column narrows again as well as widens.
     void theNamesColumnFillsTheRestOrHoldsItsTexts()
     {
-        QFETCH(int, lineCount);
-        QFETCH(int, namesLength);
         auto world = startWorld();
         world->third().show();
-        std::vector<ResultRow> rows(size_t(lineCount), ResultRow{"1", "12", "12", "12", "12", "12", "70", "50"});
-        if (lineCount > 150)
-            rows[150][ResultField::Names] = QString(namesLength, u'W');
-        world->third().ListModel1->ShowRun(rows, {});
-        settle();
-
         const ui::ResultListView *list = world->third().ListView1;
-        int others = 0;
-        for (int c = 0; c < kListColumns - 1; ++c)
-            others += list->columnWidth(c);
-        QCOMPARE(others, 6 * ui::ToPixels(500) + 2 * ui::ToPixels(750) + ui::ToPixels(1440));
         QFont bold = list->font();
         bold.setBold(true);
-        const int needed = QFontMetrics(bold).horizontalAdvance(QString(namesLength, u'W'));
-        const int widest = list->header()->maximumSectionSize();
-        const int width = list->columnWidth(9);
-        if (needed < list->viewport()->width() - others)
-            QCOMPARE(width, list->viewport()->width() - others);
-        else
-            QVERIFY(width >= std::min(needed, widest) && width <= widest && list->horizontalScrollBar()->isVisible());
-    }
-
-    void exportsReportTheirOutcome_data()
-    {
-        QTest::addColumn<QString>("buttonName");
-        QTest::newRow("text") << "Command3";
-        QTest::newRow("html") << "Command1";
+        const std::pair<int, int> cases[] = {{199, 170000}, {199, 400}, {199, 10}, {0, 0}}; // lines, names length
+        for (const auto &[lineCount, namesLength] : cases) {
+            std::vector<ResultRow> rows(size_t(lineCount), ResultRow{"1", "12", "12", "12", "12", "12", "70", "50"});
+            if (lineCount > 150)
+                rows[150][ResultField::Names] = QString(namesLength, u'W');
+            world->third().ListModel1->ShowRun(rows, {});
+            settle();
+            int others = 0;
+            for (int c = 0; c < kListColumns - 1; ++c)
+                others += list->columnWidth(c);
+            QCOMPARE(others, 6 * ui::ToPixels(500) + 2 * ui::ToPixels(750) + ui::ToPixels(1440));
+            const int needed = QFontMetrics(bold).horizontalAdvance(QString(namesLength, u'W'));
+            const int widest = list->header()->maximumSectionSize();
+            const int width = list->columnWidth(9);
+            if (needed < list->viewport()->width() - others)
+                QCOMPARE(width, list->viewport()->width() - others);
+            else
+                QVERIFY(width >= std::min(needed, widest) && width <= widest && list->horizontalScrollBar()->isVisible());
+        }
     }
 
     void exportsReportTheirOutcome()
     {
-        QFETCH(QString, buttonName);
         auto world = startWorld();
         runPlan(*world, {"Spark"});
-        QPushButton *save = control<QPushButton>(world->third(), buttonName);
-        const CaptionTable &c = world->captions();
+        const QString path = world->path("plan");
+        for (const auto &[button, start] : {std::pair("Command3", "Level\t"), std::pair("Command1", "<HTML>")}) {
+            world->prompts.messages.clear();
+            clickButton(world->third(), button); // cancelled: nothing written, nothing said
+            QVERIFY(world->prompts.messages.isEmpty());
 
-        save->click(); // cancelled: nothing written, nothing said
-        QVERIFY(world->prompts.messages.isEmpty());
+            world->prompts.QueueFileAnswer(path);
+            clickButton(world->third(), button);
+            QCOMPARE(world->prompts.messages, QStringList{world->captions().entry(65) + u' ' + path});
+            QVERIFY(readBytes(path).startsWith(start));
 
-        const QString path = world->path(QStringLiteral("plan"));
-        world->prompts.QueueFileAnswer(path);
-        save->click();
-        QCOMPARE(world->prompts.messages, QStringList{c.entry(65) + u' ' + path});
-        QVERIFY(readBytes(path).startsWith(buttonName == QLatin1String("Command3") ? "Level\t" : "<HTML>"));
-
-        writeBytes(path, "kept");
-        world->prompts.QueueFileAnswer(path);
-        {
-            WritesFail fail;
-            save->click();
+            writeBytes(path, "kept");
+            world->prompts.QueueFileAnswer(path);
+            {
+                WritesFail fail;
+                clickButton(world->third(), button);
+            }
+            QCOMPARE(world->prompts.initialNames.last(), path);
+            QCOMPARE(world->prompts.messages.last(), world->captions().entry(66) + u' ' + path);
+            QCOMPARE(readBytes(path), QByteArray("kept"));
         }
-        QCOMPARE(world->prompts.initialNames.last(), path);
-        QCOMPARE(world->prompts.messages.last(), c.entry(66) + u' ' + path);
-        QCOMPARE(readBytes(path), QByteArray("kept"));
     }
 
-    void thePlanItsChartAndItsExportsMatchTheCommandLinePlanner()
+    void thePlanItsChartItsExportsAndAComparisonMatchTheCommandLinePlanner()
     {
-        auto world = startWorld(QStringLiteral("english"));
+        auto world = startWorld("english");
+        copyLanguage(BREVATH_DATA, "french", world->dir.path());
         const QString example = QStringLiteral(BREVATH_DATA "/examples/english_warrior.txt");
-        runExample(*world, example);
-        const QString txt = world->path(QStringLiteral("window.txt"));
-        const QString html = world->path(QStringLiteral("window.html"));
+        openChoiceScreen(*world);
+        world->prompts.QueueFileAnswer(example);
+        clickButton(world->second(), "Command4");
+        clickButton(world->second(), "Command2");
+        const QString txt = world->path("window.txt");
+        const QString html = world->path("window.html");
         world->prompts.QueueFileAnswer(txt);
         clickButton(world->third(), "Command3");
         world->prompts.QueueFileAnswer(html);
         clickButton(world->third(), "Command1");
 
-        const QStringList common = {QStringLiteral("--data-dir"), world->dir.path(), QStringLiteral("--language"),
-                                    QStringLiteral("english")};
+        const QStringList common = {"--data-dir", world->dir.path(), "--language", "english"};
         const QByteArray plannerTxt = runPlanner(common + QStringList{example});
         QCOMPARE(readBytes(txt), plannerTxt);
-        const QString plannerHtml = world->path(QStringLiteral("planner.html"));
-        runPlanner(common + QStringList{QStringLiteral("--html"), plannerHtml, example});
+        const QString plannerHtml = world->path("planner.html");
+        runPlanner(common + QStringList{"--html", plannerHtml, example});
         QCOMPARE(readBytes(html), readBytes(plannerHtml));
 
         // Every line of the list is the planner's line, less the two export-only columns, and
         // the chart draws the same lines, a marker at every level that names goals and nowhere
         // else, each telling its goals.
-        const QStringList lines = DecodeWindows1252(plannerTxt).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        const QStringList lines = DecodeWindows1252(plannerTxt).split("\r\n", Qt::SkipEmptyParts);
         const ui::ResultTableModel &shown = *world->third().ListModel1;
         ui::RiseChart *rise = world->third().Chart1;
         QCOMPARE(shown.rowCount(), lines.size() - 1);
         QCOMPARE(rise->FieldSeries(1)->count(), shown.rowCount());
-        QStringList named, marked;
         for (int i = 0; i < shown.rowCount(); ++i) {
             for (int c = 0; c < kListColumns; ++c)
                 QCOMPARE(shown.Field(i, c), lines[i + 1].section(u'\t', c, c));
             for (int field = 1; field <= ui::RiseChart::kDrawnFields; ++field)
                 QCOMPARE(rise->FieldSeries(field)->at(i), QPointF(shown.Field(i, 0).toInt(), shown.Field(i, field).toInt()));
-            if (shown.NamesGoals(i))
-                named << shown.Field(i, 0) + u' ' + shown.Field(i, ResultField::Names);
         }
+        const QStringList named = namedLines(shown);
+        QStringList marked;
         for (const QPointF &marker : rise->GoalMarkers()->points())
             marked << QString::number(marker.x()) + u' ' + rise->GoalsAt(marker.x());
         QCOMPARE(marked, named);
@@ -275,91 +259,28 @@ private slots:
         for (int field = 1; field <= ui::RiseChart::kDrawnFields; ++field)
             QCOMPARE(rise->FieldSeries(field)->name(), c.entry(41 + field));
         QCOMPARE(rise->GoalMarkers()->name(), c.entry(50));
-    }
 
-    // Goal lines stand out and explain their goals; the chart and the list point at each
-    // other's lines; Ctrl+C copies the selected lines as the text export has them.
-    void theLinesExplainFollowTheChartAndCopy()
-    {
-        auto world = startWorld();
-        // Blaze waits for its level gate; Club needs Str 20; the Dex target comes on the way.
-        runPlan(*world, {"Twin Axe", "Blaze", "Club", "40"}, {{3, Dex}});
-        ui::ResultListView *list = world->third().ListView1;
-        const QAbstractItemModel *lines = list->model();
-        QMap<QString, QString> tips;
-        for (int i = 0; i < lines->rowCount(); ++i) {
-            const QModelIndex names = lines->index(i, ResultField::Names);
-            const bool goals = !names.data().toString().isEmpty();
-            QCOMPARE(lines->index(i, 0).data(Qt::FontRole).value<QFont>().bold(), goals);
-            QCOMPARE(names.data(Qt::FontRole).value<QFont>().bold(), goals);
-            QCOMPARE(names.data(Qt::ToolTipRole).toString().isEmpty(), !goals);
-            for (const QString &goal : names.data().toString().split(QStringLiteral(", ")))
-                tips[goal] = names.data(Qt::ToolTipRole).toString();
-        }
-        const CaptionTable &c = world->captions();
-        QVERIFY(tips["Blaze"].contains(c.entry(72) + QStringLiteral(" ≥ 30 · ") + c.entry(41) + QStringLiteral(" ≥ 10")));
-        QVERIFY(tips["Twin Axe"].contains(c.entry(68) + QStringLiteral(" ≥ 60 · ") + c.entry(69) + QStringLiteral(" ≥ 30")));
-        QVERIFY(tips[c.entry(80) + QStringLiteral(" : 40")].contains(c.entry(70) + QStringLiteral(" ≥ 40")));
-        // Alone, Club comes before Twin Axe takes the points it needs.
-        QVERIFY(tips["Club"].contains(QStringLiteral("#1 → ") + c.entry(41) + QStringLiteral(" 3<")));
-
-        world->third().Toggle1->setChecked(true);
-        settle();
-        ui::RiseChart *rise = world->third().Chart1;
-        const QPointF onChart = rise->chart()->mapToPosition(rise->FieldSeries(1)->at(40), rise->FieldSeries(1));
-        QTest::mouseClick(rise->viewport(), Qt::LeftButton, {}, rise->mapFromScene(rise->chart()->mapToScene(onChart)));
-        QCOMPARE(list->currentIndex().row(), 40);
-        list->setCurrentIndex(lines->index(9, 0));
-        const QList<QPointF> mark = rise->Highlight()->points();
-        QVERIFY(mark.size() == 2 && mark[0].x() == 10.0 && mark[1].x() == 10.0);
-        list->setCurrentIndex({});
-        QVERIFY(rise->Highlight()->points().isEmpty());
-
-        const QString exported = DecodeWindows1252(*TxtBytes(world->session().results, 199, c));
-        const QStringList exportedLines = exported.split(QStringLiteral("\r\n"));
-        const auto copied = [&] {
-            QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
-            return QGuiApplication::clipboard()->text();
-        };
-        list->clearSelection();
-        for (const int line : {4, 1})
-            list->selectionModel()->select(lines->index(line, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        QCOMPARE(copied(), exportedLines[2] + QStringLiteral("\r\n") + exportedLines[5] + QStringLiteral("\r\n"));
-        list->selectAll();
-        QCOMPARE(copied(), exported);
-        list->clearSelection();
-        QCOMPARE(copied(), exported); // nothing selected: the clipboard keeps what it had
-    }
-
-    // A second plan beside the one on screen: the table holds what the planner's comparison
-    // prints, a refused code changes nothing, the plan's own code compares level for level
-    // with it, and closing or a new run gives the normal screen back.
-    void aSecondPlanComparesAsThePlannerDoes()
-    {
-        auto world = startWorld(QStringLiteral("english"));
-        copyLanguage(QStringLiteral(BREVATH_DATA), QStringLiteral("french"), world->dir.path());
+        // A second plan beside the one on screen: the table holds what the planner's comparison
+        // prints, a refused code changes nothing, the plan's own code compares level for level
+        // with it, and closing or a new run gives the normal screen back.
         ui::ThirdScreen &third = world->third();
-        const QString example = QStringLiteral(BREVATH_DATA "/examples/english_warrior.txt");
         const QString other = QStringLiteral(BREVATH_DATA "/examples/french_mage.txt"); // translated on load
-        runExample(*world, example);
-        third.Toggle1->setChecked(true);
         world->prompts.QueueFileAnswer(other);
         third.CompareFileAction->trigger();
         QVERIFY(third.IsComparing() && third.Comparison1->isVisible());
 
-        const QStringList planner = QString::fromUtf8(runPlanner({QStringLiteral("--data-dir"), world->dir.path(),
-                                                                  QStringLiteral("--compare"), other, example}))
-                                        .split(u'\n', Qt::SkipEmptyParts);
+        const QByteArray printed = runPlanner({"--data-dir", world->dir.path(), "--compare", other, example});
+        const QStringList planner = QString::fromUtf8(printed).split(u'\n', Qt::SkipEmptyParts);
         const QAbstractItemModel &table = *third.Comparison1->model();
         const auto cells = [&] {
-            QStringList lines;
+            QStringList rows;
             for (int r = -1; r < table.rowCount(); ++r) {
-                QStringList line;
-                for (int c = 0; c < ui::ComparisonModel::ColumnCount; ++c)
-                    line << (r < 0 ? table.headerData(c, Qt::Horizontal).toString() : table.index(r, c).data().toString());
-                lines << line.join(u'\t');
+                QStringList row;
+                for (int col = 0; col < ui::ComparisonModel::ColumnCount; ++col)
+                    row << (r < 0 ? table.headerData(col, Qt::Horizontal).toString() : table.index(r, col).data().toString());
+                rows << row.join(u'\t');
             }
-            return lines;
+            return rows;
         };
         const QStringList compared = cells();
         QCOMPARE(compared.mid(1), planner.mid(1));
@@ -378,7 +299,7 @@ private slots:
         QGuiApplication::clipboard()->setText(code);
         third.CompareCodeAction->trigger();
         for (int r = 0; r < table.rowCount(); ++r)
-            QCOMPARE(table.index(r, ui::ComparisonModel::Difference).data().toString(), QStringLiteral("0"));
+            QCOMPARE(table.index(r, ui::ComparisonModel::Difference).data().toString(), "0");
         QCOMPARE(third.Chart1->SecondFieldSeries(3)->points(), third.Chart1->FieldSeries(3)->points());
 
         third.CloseComparison1->click();
@@ -389,6 +310,60 @@ private slots:
         clickButton(third, "Command2");
         clickButton(world->second(), "Command2");
         QVERIFY(!third.IsComparing() && third.Comparison1->model()->rowCount() == 0);
+    }
+
+    // Goal lines stand out and explain their goals; the chart and the list point at each
+    // other's lines; Ctrl+C copies the selected lines as the text export has them.
+    void theLinesExplainFollowTheChartAndCopy()
+    {
+        auto world = startWorld();
+        // Blaze waits for its level gate; Club needs Str 20; the Dex target comes on the way.
+        runPlan(*world, {"Twin Axe", "Blaze", "Club", "40"}, {{3, Dex}});
+        ui::ResultListView *list = world->third().ListView1;
+        const QAbstractItemModel *lines = list->model();
+        QMap<QString, QString> tips;
+        for (int i = 0; i < lines->rowCount(); ++i) {
+            const QModelIndex names = lines->index(i, ResultField::Names);
+            const bool goals = !names.data().toString().isEmpty();
+            QCOMPARE(lines->index(i, 0).data(Qt::FontRole).value<QFont>().bold(), goals);
+            QCOMPARE(names.data(Qt::FontRole).value<QFont>().bold(), goals);
+            QCOMPARE(names.data(Qt::ToolTipRole).toString().isEmpty(), !goals);
+            for (const QString &goal : names.data().toString().split(", "))
+                tips[goal] = names.data(Qt::ToolTipRole).toString();
+        }
+        const CaptionTable &c = world->captions();
+        QVERIFY(tips["Blaze"].contains(c.entry(72) + " ≥ 30 · " + c.entry(41) + " ≥ 10"));
+        QVERIFY(tips["Twin Axe"].contains(c.entry(68) + " ≥ 60 · " + c.entry(69) + " ≥ 30"));
+        QVERIFY(tips[c.entry(80) + " : 40"].contains(c.entry(70) + " ≥ 40"));
+        // Alone, Club comes before Twin Axe takes the points it needs.
+        QVERIFY(tips["Club"].contains("#1 → " + c.entry(41) + " 3<"));
+
+        world->third().Toggle1->setChecked(true);
+        settle();
+        ui::RiseChart *rise = world->third().Chart1;
+        const QPointF onChart = rise->chart()->mapToPosition(rise->FieldSeries(1)->at(40), rise->FieldSeries(1));
+        QTest::mouseClick(rise->viewport(), Qt::LeftButton, {}, rise->mapFromScene(rise->chart()->mapToScene(onChart)));
+        QCOMPARE(list->currentIndex().row(), 40);
+        list->setCurrentIndex(lines->index(9, 0));
+        const QList<QPointF> mark = rise->Highlight()->points();
+        QVERIFY(mark.size() == 2 && mark[0].x() == 10.0 && mark[1].x() == 10.0);
+        list->setCurrentIndex({});
+        QVERIFY(rise->Highlight()->points().isEmpty());
+
+        const QString exported = DecodeWindows1252(*TxtBytes(world->session().results, 199, c));
+        const QStringList exportedLines = exported.split("\r\n");
+        const auto copied = [&] {
+            QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+            return QGuiApplication::clipboard()->text();
+        };
+        list->clearSelection();
+        for (const int line : {4, 1})
+            list->selectionModel()->select(lines->index(line, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QCOMPARE(copied(), exportedLines[2] + "\r\n" + exportedLines[5] + "\r\n");
+        list->selectAll();
+        QCOMPARE(copied(), exported);
+        list->clearSelection();
+        QCOMPARE(copied(), exported); // nothing selected: the clipboard keeps what it had
     }
 };
 

@@ -1,21 +1,15 @@
 // The start screen, the language dialog, the help screen, the captions and the end of the program.
 
 #include <QAbstractAxis>
-#include <QApplication>
 #include <QChart>
-#include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <QTreeView>
 
 #include "UiWorld.h"
 #include "CaptionAppliers.h"
-#include "CaptionTable.h"
 #include "QtPrompts.h"
 #include "ResultListView.h"
 #include "RiseChart.h"
@@ -24,11 +18,6 @@ using namespace brevath;
 using namespace brevath::testing;
 
 namespace {
-
-QLineEdit *box(UiWorld &world, const QString &name)
-{
-    return control<QLineEdit>(world.first(), name);
-}
 
 void clickLabel(QWidget &window, const QString &name)
 {
@@ -40,7 +29,7 @@ void chooseLanguage(UiWorld &world, const char *option)
 {
     ui::Language &dialog = world.program->LanguageDialog();
     control<QRadioButton>(dialog, QLatin1String(option))->setChecked(true);
-    control<QPushButton>(dialog, QStringLiteral("Command1"))->click();
+    clickButton(dialog, "Command1");
 }
 
 template<class Control>
@@ -62,26 +51,26 @@ private slots:
         auto world = startWorld(QString());
         ui::Language &dialog = world->program->LanguageDialog();
         QVERIFY(dialog.isVisible() && !world->first().isVisible());
-        QVERIFY(control<QRadioButton>(dialog, QStringLiteral("Option1"))->isChecked());
+        QVERIFY(control<QRadioButton>(dialog, "Option1")->isChecked());
         {
             WritesFail fail;
-            control<QPushButton>(dialog, QStringLiteral("Command1"))->click();
+            clickButton(dialog, "Command1");
         }
-        QCOMPARE(world->prompts.messages, QStringList{QStringLiteral("Could not change language")});
+        QCOMPARE(world->prompts.messages, QStringList{"Could not change language"});
         QVERIFY(dialog.isVisible() && !world->first().isVisible());
-        control<QPushButton>(dialog, QStringLiteral("Command1"))->click();
-        QCOMPARE(readBytes(world->path(QStringLiteral("Brevath.ini"))), QByteArray("english\r\n"));
+        clickButton(dialog, "Command1");
+        QCOMPARE(readBytes(world->path("Brevath.ini")), QByteArray("english\r\n"));
         QVERIFY(world->first().isVisible() && !dialog.isVisible());
 
         world->first().move(100, 80);
-        clickLabel(world->first(), QStringLiteral("Label25"));
+        clickLabel(world->first(), "Label25");
         QVERIFY(!world->first().isVisible());
         // Window frames are known only once shown: a few pixels either way.
         const QPoint offset = dialog.frameGeometry().center() - world->first().frameGeometry().center();
         QVERIFY2(offset.manhattanLength() <= 4, qPrintable(QStringLiteral("off by %1").arg(offset.manhattanLength())));
         chooseLanguage(*world, "Option3");
-        clickLabel(world->first(), QStringLiteral("Label25"));
-        QVERIFY(control<QRadioButton>(dialog, QStringLiteral("Option3"))->isChecked());
+        clickLabel(world->first(), "Label25");
+        QVERIFY(control<QRadioButton>(dialog, "Option3")->isChecked());
     }
 
     void theSheetCommitsItsBoxesInOrder()
@@ -90,23 +79,23 @@ private slots:
         auto texts = [&](const char *kind, int count) {
             QStringList t;
             for (int b = 1; b <= count; ++b)
-                t << box(*world, QLatin1String(kind) + QString::number(b))->text();
+                t << control<QLineEdit>(world->first(), QLatin1String(kind) + QString::number(b))->text();
             return t.join(u' ');
         };
-        QCOMPARE(texts("SDText", 8) + u' ' + texts("MText", 5), QStringLiteral("1 12 12 12 12 12 70 50 0 0 0 0 0"));
+        QCOMPARE(texts("SDText", 8) + u' ' + texts("MText", 5), "1 12 12 12 12 12 70 50 0 0 0 0 0");
         for (const QRadioButton *option : world->first().findChildren<QRadioButton *>())
             QVERIFY(!option->isChecked()); // no priority until the player picks one
-        box(*world, QStringLiteral("SDText1"))->setText(QStringLiteral("7"));
-        control<QPushButton>(world->first(), QStringLiteral("Command2"))->click(); // presets: statistics only
-        QCOMPARE(texts("SDText", 7), QStringLiteral("7 30 30 30 30 30 70"));
-        control<QPushButton>(world->first(), QStringLiteral("Command1"))->click();
-        QCOMPARE(texts("SDText", 2), QStringLiteral("7 25"));
+        control<QLineEdit>(world->first(), "SDText1")->setText("7");
+        clickButton(world->first(), "Command2"); // presets: statistics only
+        QCOMPARE(texts("SDText", 7), "7 30 30 30 30 30 70");
+        clickButton(world->first(), "Command1");
+        QCOMPARE(texts("SDText", 2), "7 25");
 
         const QStringList distinct = {"3", "36", "39", "42", "45", "48", "21", "24"}; // a swapped box shows
         for (int b = 1; b <= 8; ++b)
-            box(*world, QStringLiteral("SDText%1").arg(b))->setText(distinct[b - 1]);
-        box(*world, QStringLiteral("MText5"))->setText(QStringLiteral("7"));
-        control<QRadioButton>(world->first(), QStringLiteral("Option5"))->setChecked(true);
+            control<QLineEdit>(world->first(), QStringLiteral("SDText%1").arg(b))->setText(distinct[b - 1]);
+        control<QLineEdit>(world->first(), "MText5")->setText("7");
+        control<QRadioButton>(world->first(), "Option5")->setChecked(true);
         openChoiceScreen(*world);
         const PlanInputs &in = world->session().inputs;
         QCOMPARE(QList<int>({in.SDLevel, in.SDStr, in.SDEnd, in.SDDex, in.SDSag, in.SDInt, in.SDPV, in.SDPM, in.mint,
@@ -116,11 +105,11 @@ private slots:
         QCOMPARE(world->second().pos(), world->first().pos());
 
         // Back on the sheet: the wait notice is gone, the boxes are as left; a failed commit stays there.
-        control<QPushButton>(world->second(), QStringLiteral("Command1"))->click();
+        clickButton(world->second(), "Command1");
         QVERIFY(world->first().isVisible() && !world->second().isVisible());
-        QVERIFY(!control<QLabel>(world->first(), QStringLiteral("Label22"))->isVisible());
-        QVERIFY(!control<QProgressBar>(world->first(), QStringLiteral("ProgressBar1"))->isVisible());
-        box(*world, QStringLiteral("SDText4"))->setText(QStringLiteral("99999999999"));
+        QVERIFY(!control<QLabel>(world->first(), "Label22")->isVisible());
+        QVERIFY(!control<QProgressBar>(world->first(), "ProgressBar1")->isVisible());
+        control<QLineEdit>(world->first(), "SDText4")->setText("99999999999");
         openChoiceScreen(*world);
         QCOMPARE(world->prompts.messages, QStringList{world->captions().entry(Caption::CommitFailed)});
         QVERIFY(world->first().isVisible() && !world->second().isVisible());
@@ -130,15 +119,15 @@ private slots:
     {
         auto world = startWorld();
         ui::HelpScreen &help = world->program->Help();
-        clickLabel(world->first(), QStringLiteral("Label24"));
+        clickLabel(world->first(), "Label24");
         QVERIFY(help.isVisible() && !world->first().isVisible());
         QCOMPARE(help.pos(), world->first().pos());
 
         help.move(help.pos() + QPoint(40, 25));
         const QPoint moved = help.pos();
-        clickLabel(help, QStringLiteral("Label1")); // only the picture leads back
+        clickLabel(help, "Label1"); // only the picture leads back
         QVERIFY(help.isVisible());
-        clickLabel(help, QStringLiteral("Image1"));
+        clickLabel(help, "Image1");
         QVERIFY(world->first().isVisible() && !help.isVisible());
         QCOMPARE(world->first().pos(), moved);
     }
@@ -146,21 +135,19 @@ private slots:
     void aLanguageChangeRecaptionsHiddenScreensAndQtsOwnTexts()
     {
         // French and German have no data here: their captions stay empty, Qt's texts change all the same.
-        auto world = startWorld(QStringLiteral("french"));
+        auto world = startWorld("french");
         QCOMPARE(world->prompts.messages.size(), 1 + kCategoryCount);
-        QCOMPARE(world->prompts.messages.first(),
-                 QStringLiteral("Unable to open language file ") + world->path(QStringLiteral("french.txt")));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
-        clickLabel(world->first(), QStringLiteral("Label25"));
+        QCOMPARE(world->prompts.messages.first(), "Unable to open language file " + world->path("french.txt"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Annuler");
+        clickLabel(world->first(), "Label25");
         chooseLanguage(*world, "Option3");
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
         // The dialog is outside the caption table and stays readable.
-        QCOMPARE(control<QPushButton>(world->program->LanguageDialog(), QStringLiteral("Command1"))->text(),
-                 QStringLiteral("&OK"));
+        QCOMPARE(control<QPushButton>(world->program->LanguageDialog(), "Command1")->text(), "&OK");
 
-        clickLabel(world->first(), QStringLiteral("Label25"));
+        clickLabel(world->first(), "Label25");
         chooseLanguage(*world, "Option1");
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
         const CaptionTable &e = world->captions();
         QVERIFY(!world->second().isVisible() && world->session().catalogue.count() > 0);
         QCOMPARE(QStringList({world->second().windowTitle(), world->program->Help().windowTitle(),
@@ -168,54 +155,48 @@ private slots:
                  QStringList({e.entry(32), e.entry(29), e.entry(50)}));
     }
 
-    void everyCaptionIsShownAsWrittenWithinTheBound_data()
-    {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("shown");
-        const QString markup = QStringLiteral("<b>Bold</b> &amp; <u>under</u>");
-        const QString cut = QString(ui::kShownTextLimit - 1, u'w') + QChar(0x2026);
-        QTest::newRow("empty: a blank title, not the program's name") << QString() << QString();
-        QTest::newRow("markup stays text") << markup << markup;
-        QTest::newRow("longer than any window shows") << QString(20000, u'w') << cut;
-        QTest::newRow("at the bound") << QString(ui::kShownTextLimit, u'w') << QString(ui::kShownTextLimit, u'w');
-    }
-
+    // Markup stays text, a caption longer than any window shows is cut, and an empty one,
+    // loaded last over all the others, gives a blank title, not the program's name.
     void everyCaptionIsShownAsWrittenWithinTheBound()
     {
-        QFETCH(QString, caption);
-        QFETCH(QString, shown);
         auto world = startWorld();
-        QByteArray file;
-        for (int n = 1; n <= CaptionTable::kEntries; ++n)
-            file += '"' + caption.toLatin1() + "\"\r\n";
-        writeBytes(world->path(QStringLiteral("hostile.txt")), file);
-        writeBytes(world->path(QStringLiteral("Brevath.ini")), "hostile\r\n");
-        world->program->LoadLanguage();
+        writeBytes(world->path("Brevath.ini"), "hostile\r\n");
+        const QString markup = "<b>Bold</b> &amp; <u>under</u>";
+        const QString bound(ui::kShownTextLimit, u'w');
+        const QString cut = QString(ui::kShownTextLimit - 1, u'w') + QChar(0x2026);
+        const std::pair<QString, QString> cases[] = {{markup, markup}, {QString(20000, u'w'), cut}, {bound, bound}, {}};
+        for (const auto &[caption, shown] : cases) {
+            QByteArray file;
+            for (int n = 1; n <= CaptionTable::kEntries; ++n)
+                file += '"' + caption.toLatin1() + "\"\r\n";
+            writeBytes(world->path("hostile.txt"), file);
+            world->program->LoadLanguage();
 
-        for (ui::ProgramWindow *screen :
-             QList<ui::ProgramWindow *>{&world->first(), &world->second(), &world->third(), &world->program->Help()}) {
-            QCOMPARE(screen->windowTitle(), shown.isEmpty() ? QStringLiteral(" ") : shown);
-            for (QAbstractButton *button : named<QAbstractButton>(*screen, "Command"))
-                QCOMPARE(button->text(), shown);
-            if (screen == &world->second())
-                continue; // its headings keep their design captions
-            for (QLabel *label : named<QLabel>(*screen, "Label")) {
-                QCOMPARE(label->text(), shown);
-                QCOMPARE(label->textFormat(), Qt::PlainText);
+            for (ui::ProgramWindow *screen :
+                 QList<ui::ProgramWindow *>{&world->first(), &world->second(), &world->third(), &world->program->Help()}) {
+                QCOMPARE(screen->windowTitle(), shown.isEmpty() ? QStringLiteral(" ") : shown);
+                for (QAbstractButton *button : named<QAbstractButton>(*screen, "Command"))
+                    QCOMPARE(button->text(), shown);
+                if (screen == &world->second())
+                    continue; // its headings keep their design captions
+                for (QLabel *label : named<QLabel>(*screen, "Label")) {
+                    QCOMPARE(label->text(), shown);
+                    QCOMPARE(label->textFormat(), Qt::PlainText);
+                }
             }
-        }
-        QCOMPARE(control<QTreeView>(world->third(), QStringLiteral("ListView1"))->model()->headerData(0, Qt::Horizontal).toString(), shown);
-        QCOMPARE(world->third().Chart1->chart()->axes(Qt::Horizontal).first()->titleText(), shown.toHtmlEscaped());
+            QCOMPARE(control<QTreeView>(world->third(), "ListView1")->model()->headerData(0, Qt::Horizontal).toString(), shown);
+            QCOMPARE(world->third().Chart1->chart()->axes(Qt::Horizontal).first()->titleText(), shown.toHtmlEscaped());
 
-        // A message carrying a caption is plain text too.
-        QString boxText;
-        QTimer::singleShot(0, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            boxText = box->textFormat() == Qt::PlainText ? box->text() : QStringLiteral("(formatted)");
-            box->accept();
-        });
-        ui::QtPrompts().ShowMessage(&world->first(), caption);
-        QCOMPARE(boxText, shown);
+            // A message carrying a caption is plain text too.
+            QString boxText;
+            QTimer::singleShot(0, [&boxText] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                boxText = box->textFormat() == Qt::PlainText ? box->text() : QStringLiteral("(formatted)");
+                box->accept();
+            });
+            ui::QtPrompts().ShowMessage(&world->first(), caption);
+            QCOMPARE(boxText, shown);
+        }
     }
 
     void closingAnyWindowEndsTheProgram()

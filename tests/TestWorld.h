@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 #include "TextFile.h"
 #include "Workspace.h"
@@ -59,5 +61,30 @@ inline PlanRun MakePlan(Workspace &world, const std::array<QString, kChoiceRows>
     world.goals.texts = texts;
     return brevath::MakePlan(world);
 }
+
+// Writes past this many bytes then fail with EFBIG, as on a full disk, also for root, who
+// ignores a read-only folder. Gives the limit it replaces.
+inline rlim_t SetFileSizeLimit(rlim_t bytes)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlim_t old = limit.rlim_cur;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    return old;
+}
+
+// While alive, no write of this process may pass this many bytes (none by default).
+struct WritesFail
+{
+    explicit WritesFail(rlim_t bytes = 0) : m_old(SetFileSizeLimit(bytes)) {}
+    ~WritesFail() { SetFileSizeLimit(m_old); }
+    WritesFail(const WritesFail &) = delete;
+    WritesFail &operator=(const WritesFail &) = delete;
+
+private:
+    const rlim_t m_old;
+};
 
 } // namespace brevath::testing

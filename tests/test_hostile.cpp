@@ -2,8 +2,6 @@
 // player the message the product promises or plays on soundly, nothing crashes or hangs, and no
 // file that was already there is lost. File kinds that cannot be committed are made here.
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -95,16 +93,6 @@ QString specialPath(const QTemporaryDir &dir, const QString &kind)
 PlanProcessRun plan(const QStringList &arguments)
 {
     return runPlanProcess(onFixtureLanguage(arguments));
-}
-
-// Writes past this many bytes fail with EFBIG, as on a full disk; 0 lifts the limit.
-bool limitFileSize(rlim_t bytes)
-{
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit;
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = bytes ? bytes : limit.rlim_max;
-    return setrlimit(RLIMIT_FSIZE, &limit) == 0;
 }
 
 QStringList folderEntries(const QString &path)
@@ -240,13 +228,13 @@ private slots:
         Workspace w = fixtureWorld();
         const auto rows = rowTexts(w.captions, {u"Club"_s, u"Spark"_s});
         const int n = int(MakePlan(w, rows).rows.size());
-        QVERIFY(limitFileSize(8)); // each save below writes more
+        std::optional<WritesFail> full(std::in_place, 8); // each save below writes more
         const bool whole = SaveFileAtomically(file, "longer than the limit");
         const QString choiceMessage = SaveChoiceFile(file, rows, w.goals.kinds, w.choices, w.catalogue, w.captions).message;
         const QString txtMessage = SaveTxt(file, w.results, n, w.captions).message;
         const QString htmlMessage = SaveHtml(file, w.results, n, w.captions).message;
         const bool settings = WriteLanguageWord(file, u"a word longer than the limit"_s);
-        limitFileSize(0);
+        full.reset();
         QVERIFY(!whole && !settings);
         QCOMPARE(choiceMessage, u"Could not save "_s + file);
         QCOMPARE(txtMessage, u"Could not save to "_s + file);
@@ -254,7 +242,7 @@ private slots:
         const QString html = dir.filePath(u"plan.html"_s);
         const PlanProcessRun run = runPlanProcess(onFixtureLanguage({u"--txt"_s, file, u"--html"_s,
                                                                      html, fixturePath(u"golden_plan.txt"_s)}),
-                                                  [] { limitFileSize(300); }); // its messages fit, no export does
+                                                  [] { SetFileSizeLimit(300); }); // its messages fit, no export does
         QCOMPARE(run.err, u"Could not save to %1\nCould not save to %2\n"_s.arg(file, html));
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(readBytes(file), old);

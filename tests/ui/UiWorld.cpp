@@ -1,8 +1,6 @@
 #include "UiWorld.h"
 
 #include <QStandardPaths>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace brevath::testing {
 
@@ -69,24 +67,6 @@ QStringList listItems(const QComboBox *box)
     for (int i = 0; i < box->count(); ++i)
         items << box->itemText(i);
     return items;
-}
-
-WritesFail::WritesFail()
-{
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    m_soft = limit.rlim_cur;
-    limit.rlim_cur = 0;
-    setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-WritesFail::~WritesFail()
-{
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = m_soft;
-    setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 } // namespace brevath::testing

@@ -92,16 +92,4 @@ inline void chooseType(UiWorld &world, int row, int captionEntry)
 // Every item of a drop-down list.
 QStringList listItems(const QComboBox *box);
 
-// While alive, no file of this process may grow past zero bytes: every write fails, also
-// for root, which ignores a read-only folder.
-class WritesFail
-{
-public:
-    WritesFail();
-    ~WritesFail();
-
-private:
-    unsigned long long m_soft;
-};
-
 } // namespace brevath::testing

@@ -181,12 +181,12 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     }
 
     const QString choicePath = parser.positionalArguments().value(0);
-    if (!travel.loadGoals(workspace, choicePath, dataDir, err))
+    if (!travel.loadGoals(workspace, choicePath, err))
         return ExitFailure;
     if (objective)
         return PrintSuggestedOrder(workspace, *objective, *pinned, out, err);
     if (travel.ownsOutput(parser))
-        return travel.run(parser, workspace, choicePath, dataDir, out, err);
+        return travel.run(parser, workspace, choicePath, out, err);
 
     const PlanRun run = MakePlan(workspace);
     if (!run.ok) {

@@ -35,11 +35,6 @@ int TypeCount(const CaptionTable &captions)
     return int(TypeListItems(captions, AllTicked()).size());
 }
 
-QString LevelText(const std::optional<std::int64_t> &level)
-{
-    return level ? QString::number(*level) : QString();
-}
-
 // A plan's name in the comparison's header.
 QString SourceName(const QString &source)
 {
@@ -49,7 +44,7 @@ QString SourceName(const QString &source)
 
 // The rows of a choice file or a share code, translated where they name nothing in force.
 std::optional<GoalRows> GoalsFrom(const QString &source, const std::optional<SharedPlan> &code, Workspace &workspace,
-                                  const QString &dataDir, std::FILE *err)
+                                  std::FILE *err)
 {
     GoalRows rows = FreshGoalRows(workspace.captions, TypeCount(workspace.captions));
     if (code) {
@@ -65,9 +60,7 @@ std::optional<GoalRows> GoalsFrom(const QString &source, const std::optional<Sha
         say(err, load.message);
         return std::nullopt;
     }
-    const std::vector<Catalogue> others =
-        LinedUpCatalogues(dataDir, workspace.language.language, workspace.catalogue);
-    if (const int n = TranslateGoals(load.rows, workspace.catalogue, others, workspace.captions))
+    if (const int n = TranslateGoals(load.rows, workspace.catalogue, workspace.OtherCatalogues(), workspace.captions))
         say(err, TranslatedGoalsMessage(n));
     return load.rows;
 }
@@ -134,10 +127,9 @@ bool TravelOptions::readCode(const QCommandLineParser &parser, std::FILE *err)
     return m_code.has_value();
 }
 
-bool TravelOptions::loadGoals(Workspace &workspace, const QString &choicePath, const QString &dataDir,
-                              std::FILE *err) const
+bool TravelOptions::loadGoals(Workspace &workspace, const QString &choicePath, std::FILE *err) const
 {
-    std::optional<GoalRows> rows = GoalsFrom(choicePath, m_code, workspace, dataDir, err);
+    std::optional<GoalRows> rows = GoalsFrom(choicePath, m_code, workspace, err);
     if (rows)
         workspace.goals = std::move(*rows);
     return rows.has_value();
@@ -149,7 +141,7 @@ bool TravelOptions::ownsOutput(const QCommandLineParser &parser) const
 }
 
 int TravelOptions::run(const QCommandLineParser &parser, Workspace &workspace, const QString &choicePath,
-                       const QString &dataDir, std::FILE *out, std::FILE *err) const
+                       std::FILE *out, std::FILE *err) const
 {
     const QString refused = workspace.captions.entry(Caption::CommitFailed);
     const std::optional<PlayedPlan> plan = PlayPlan(workspace.goals, workspace.inputs, workspace.catalogue,
@@ -173,7 +165,7 @@ int TravelOptions::run(const QCommandLineParser &parser, Workspace &workspace, c
     std::optional<SharedPlan> otherCode;
     if (LooksLikeShareCode(other) && !(otherCode = ReadCode(other, err)))
         return 1;
-    const std::optional<GoalRows> otherGoals = GoalsFrom(other, otherCode, workspace, dataDir, err);
+    const std::optional<GoalRows> otherGoals = GoalsFrom(other, otherCode, workspace, err);
     if (!otherGoals)
         return 1;
     const std::optional<PlayedPlan> otherPlan = PlayPlan(*otherGoals, workspace.inputs, workspace.catalogue,
@@ -187,8 +179,8 @@ int TravelOptions::run(const QCommandLineParser &parser, Workspace &workspace, c
                                   QCoreApplication::translate("Brevath", "Difference")}
                           .join(u'\t')};
     for (const ComparedGoal &goal : ComparePlans(*plan, *otherPlan, workspace.catalogue, workspace.captions).goals)
-        lines << QStringList{goal.label, LevelText(goal.firstLevel), LevelText(goal.secondLevel),
-                             LevelText(goal.difference())}
+        lines << QStringList{goal.label, ComparedLevelText(goal.firstLevel), ComparedLevelText(goal.secondLevel),
+                             ComparedLevelText(goal.difference())}
                      .join(u'\t');
     for (const QString &line : lines)
         say(out, line);

@@ -29,12 +29,12 @@ public:
 
     // The goals of the code, or of the choice file, into the workspace's rows, translated
     // from another language where they name nothing in force. False when they cannot be loaded.
-    bool loadGoals(Workspace &workspace, const QString &choicePath, const QString &dataDir, std::FILE *err) const;
+    bool loadGoals(Workspace &workspace, const QString &choicePath, std::FILE *err) const;
 
     // True when one of these options decides what is written: then run() writes it.
     bool ownsOutput(const QCommandLineParser &parser) const;
-    int run(const QCommandLineParser &parser, Workspace &workspace, const QString &choicePath, const QString &dataDir,
-            std::FILE *out, std::FILE *err) const;
+    int run(const QCommandLineParser &parser, Workspace &workspace, const QString &choicePath, std::FILE *out,
+            std::FILE *err) const;
 
 private:
     QCommandLineOption m_shareOption, m_codeOption, m_compareOption, m_formatOption;

@@ -71,4 +71,9 @@ PlanComparison ComparePlans(const PlayedPlan &first, const PlayedPlan &second, c
     return comparison;
 }
 
+QString ComparedLevelText(const std::optional<std::int64_t> &level)
+{
+    return level ? QString::number(*level) : QString();
+}
+
 } // namespace brevath

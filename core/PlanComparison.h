@@ -54,4 +54,7 @@ struct PlanComparison
 PlanComparison ComparePlans(const PlayedPlan &first, const PlayedPlan &second, const Catalogue &catalogue,
                             const CaptionTable &captions);
 
+// A level or a difference as a comparison shows it: nothing for never.
+QString ComparedLevelText(const std::optional<std::int64_t> &level);
+
 } // namespace brevath

@@ -1,5 +1,6 @@
 #include "Workspace.h"
 
+#include "GoalTranslation.h"
 #include "Simulation.h"
 
 namespace brevath {
@@ -9,7 +10,17 @@ QStringList Workspace::LoadCatalogue()
     ClearChoiceList(choices);
     goals.kinds.fill(0);
     results.clear();
+    m_otherCatalogues.reset();
     return brevath::LoadCatalogue(language.catalogueFiles, captions.entry(Caption::ReadFailed), catalogue);
+}
+
+const std::vector<Catalogue> &Workspace::OtherCatalogues()
+{
+    if (!m_otherCatalogues) // no folder: nothing to look through, not the current one
+        m_otherCatalogues = language.dataDir.isEmpty()
+            ? std::vector<Catalogue>()
+            : LinedUpCatalogues(language.dataDir, language.language, catalogue);
+    return *m_otherCatalogues;
 }
 
 QStringList LoadLanguageWord(Workspace &workspace, const QString &programDir, const QString &language)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "Catalogue.h"
@@ -32,6 +33,13 @@ struct Workspace
     // Reloads the catalogue from the current paths and resets the choice and result tables.
     // Returns the messages of the files that could not be read.
     QStringList LoadCatalogue();
+
+    // The other languages' catalogues that line up with the one in force, for translating
+    // goals: read on first use, kept until the next catalogue load.
+    const std::vector<Catalogue> &OtherCatalogues();
+
+private:
+    std::optional<std::vector<Catalogue>> m_otherCatalogues;
 };
 
 // The language word of the settings file of programDir, the paths it gives, and the caption

@@ -210,6 +210,11 @@ QString EncodeShareCode(const SharedPlan &plan)
             PutVarint(body, std::uint32_t(goal.value));
         }
     }
+    return ShareCodeOfBody(body);
+}
+
+QString ShareCodeOfBody(QByteArrayView body)
+{
     QByteArray data;
     PutVarint(data, std::uint32_t(body.size()));
     data += body;

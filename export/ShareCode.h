@@ -47,6 +47,9 @@ SharedPlan SharedPlanOf(const PlanInputs &inputs, const CategoryStates &shown, c
                         const Catalogue &catalogue);
 
 QString EncodeShareCode(const SharedPlan &plan);
+// The code around body bytes as they are: prefix, length and checksum, so that what reads
+// the body sees them whatever they hold.
+QString ShareCodeOfBody(QByteArrayView body);
 
 enum class ShareCodeError { None, NotACode, Cut, Damaged, Newer };
 

@@ -321,30 +321,6 @@ Workspace shareWorld()
     return world;
 }
 
-// The input as the body of a code with a right length and checksum, so that the body's
-// reader sees what no random text would get past the checksum with.
-QString wrappedBody(QByteArrayView body)
-{
-    QByteArray data;
-    for (std::uint32_t n = std::uint32_t(body.size()); ; n >>= 7) {
-        data += char((n & 0x7f) | (n > 0x7f ? 0x80 : 0));
-        if (n <= 0x7f)
-            break;
-    }
-    data += body;
-    std::uint32_t crc = 0xffffffffu;
-    for (const char c : data) {
-        crc ^= std::uint8_t(c);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    crc = ~crc;
-    for (int i = 0; i < 4; ++i)
-        data += char((crc >> (8 * i)) & 0xff);
-    return QStringLiteral("brevath1:")
-        + QString::fromLatin1(data.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
-}
-
 void shareCodeText(const QString &text)
 {
     static const Workspace world = shareWorld();
@@ -375,9 +351,12 @@ void shareCodeText(const QString &text)
 void shareCode(QByteArrayView input)
 {
     shareCodeText(QString::fromUtf8(input));
-    const ShareCodeRead read = DecodeShareCode(wrappedBody(input));
+    // Framed with a right length and checksum, the input reaches the body's reader, which no
+    // random text would get past the checksum to.
+    const QString framed = ShareCodeOfBody(input);
+    const ShareCodeRead read = DecodeShareCode(framed);
     FUZZ_CHECK(read.error == ShareCodeError::None || read.error == ShareCodeError::Damaged);
-    shareCodeText(wrappedBody(input));
+    shareCodeText(framed);
 }
 
 } // namespace

@@ -34,6 +34,7 @@ LanguageSettings LanguagePaths(const QString &programDir, const QString &languag
 {
     LanguageSettings settings;
     settings.language = language;
+    settings.dataDir = programDir;
     for (int n = 0; n < kCategoryCount; ++n)
         settings.catalogueFiles[n] =
             dataPath(programDir, language + u'/' + language + QLatin1String(kCatalogueSuffixes[n]));

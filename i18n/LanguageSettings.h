@@ -15,6 +15,7 @@ extern const std::array<const char *, kCategoryCount> kCatalogueSuffixes;
 struct LanguageSettings
 {
     QString language;
+    QString dataDir; // the folder holding every language's files, empty when it could not be told
     QString captionFile;
     std::array<QString, kCategoryCount> catalogueFiles;
 };

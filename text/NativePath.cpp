@@ -53,18 +53,6 @@ int sequenceLength(QByteArrayView bytes, char32_t &codePoint)
     return length;
 }
 
-QByteArray readLink(const char *path)
-{
-    QByteArray target(PATH_MAX, Qt::Uninitialized);
-    for (;;) {
-        const ssize_t n = ::readlink(path, target.data(), size_t(target.size()));
-        if (n < 0)
-            return {};
-        if (n < target.size())
-            return target.left(n);
-        target.resize(target.size() * 2);
-    }
-}
 } // namespace
 
 QString DecodeNativePath(QByteArrayView bytes)
@@ -142,9 +130,22 @@ QString RecoverDialogPath(const QString &chosen)
     return folder;
 }
 
+QByteArray ReadLinkBytes(const char *path)
+{
+    QByteArray target(PATH_MAX, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t n = ::readlink(path, target.data(), size_t(target.size()));
+        if (n < 0)
+            return {};
+        if (n < target.size())
+            return target.left(n);
+        target.resize(target.size() * 2);
+    }
+}
+
 std::optional<QString> ExecutableFolder()
 {
-    const QByteArray executable = readLink("/proc/self/exe");
+    const QByteArray executable = ReadLinkBytes("/proc/self/exe");
     const qsizetype slash = executable.lastIndexOf('/');
     if (!executable.startsWith('/') || slash < 0)
         return std::nullopt;

@@ -20,6 +20,9 @@ QString DisplayPath(QStringView path);
 // component with no such entry, or more than one, stays as it was.
 QString RecoverDialogPath(const QString &chosen);
 
+// What a symbolic link points at, as the bytes it holds; empty when the path is no link.
+QByteArray ReadLinkBytes(const char *path);
+
 // The folder of the running executable, from the file system's own record of it; empty
 // when it cannot be told.
 std::optional<QString> ExecutableFolder();

@@ -7,7 +7,6 @@
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
-#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -21,9 +20,7 @@ constexpr const char *kCodePage = "windows-1252";
 // Far above any data file a player passes around (100,000 catalogue entries take 3 MB), and
 // low enough that reading one can never exhaust memory.
 constexpr qint64 kMaxTextFileBytes = qint64(64) << 20;
-} // namespace
 
-namespace {
 // The code page is one byte to one UTF-16 unit, so one look-up table built from the
 // converter gives exactly its results, without opening a converter for every short text.
 const std::optional<std::array<char16_t, 256>> &codePageTable()
@@ -71,7 +68,7 @@ class Descriptor
 {
 public:
     explicit Descriptor(int fd = -1) : m_fd(fd) {}
-    ~Descriptor() { reset(); }
+    ~Descriptor() { close(); }
     Descriptor(const Descriptor &) = delete;
     Descriptor &operator=(const Descriptor &) = delete;
     int get() const { return m_fd; }
@@ -80,10 +77,9 @@ public:
         const int fd = std::exchange(m_fd, -1);
         return fd < 0 || ::close(fd) == 0;
     }
-    void reset() { close(); }
     void adopt(int fd)
     {
-        reset();
+        close();
         m_fd = fd;
     }
 
@@ -121,11 +117,9 @@ QByteArray linkTarget(QByteArray name)
         struct stat status;
         if (::lstat(name.constData(), &status) != 0 || !S_ISLNK(status.st_mode))
             return name;
-        QByteArray target(size_t(PATH_MAX), Qt::Uninitialized);
-        const ssize_t n = ::readlink(name.constData(), target.data(), size_t(target.size()));
-        if (n <= 0 || n >= target.size())
+        QByteArray target = ReadLinkBytes(name.constData());
+        if (target.isEmpty())
             return name;
-        target.truncate(n);
         if (!target.startsWith('/'))
             target = name.left(name.lastIndexOf('/') + 1) + target;
         name = target;

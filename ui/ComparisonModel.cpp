@@ -4,15 +4,6 @@
 
 namespace brevath::ui {
 
-namespace {
-
-QVariant LevelText(const std::optional<std::int64_t> &level)
-{
-    return level ? QString::number(*level) : QString();
-}
-
-} // namespace
-
 ComparisonModel::ComparisonModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 void ComparisonModel::ShowComparison(std::vector<ComparedGoal> goals, const QString &secondName)
@@ -52,11 +43,11 @@ QVariant ComparisonModel::data(const QModelIndex &index, int role) const
     case Goal:
         return goal.label;
     case FirstLevel:
-        return LevelText(goal.firstLevel);
+        return ComparedLevelText(goal.firstLevel);
     case SecondLevel:
-        return LevelText(goal.secondLevel);
+        return ComparedLevelText(goal.secondLevel);
     default:
-        return LevelText(goal.difference());
+        return ComparedLevelText(goal.difference());
     }
 }
 

@@ -11,12 +11,6 @@ namespace brevath::ui {
 
 namespace {
 
-// The folder that holds the language folders, found from the catalogue in force.
-QString DataFolder(const Workspace &workspace)
-{
-    return QFileInfo(QFileInfo(workspace.language.catalogueFiles[0]).path()).path();
-}
-
 OtherPlan Refused(const QString &message)
 {
     return {std::nullopt, QString(), message};
@@ -32,14 +26,13 @@ OtherPlan Played(const GoalRows &goals, const PlanInputs &inputs, const Workspac
 
 } // namespace
 
-OtherPlan OtherPlanFromFile(const QString &path, const Workspace &workspace)
+OtherPlan OtherPlanFromFile(const QString &path, Workspace &workspace)
 {
     GoalRowsLoad load = ReadGoalRows(path, workspace.captions, workspace.goals.typeCount);
     if (!load.ok)
         return Refused(load.message);
-    const int translated = TranslateGoals(
-        load.rows, workspace.catalogue,
-        LinedUpCatalogues(DataFolder(workspace), workspace.language.language, workspace.catalogue), workspace.captions);
+    const int translated =
+        TranslateGoals(load.rows, workspace.catalogue, workspace.OtherCatalogues(), workspace.captions);
     int unknown = 0;
     for (int row = 0; row < kChoiceRows; ++row)
         unknown += int(RowNamesNothing(load.rows, row, workspace.catalogue, workspace.captions));

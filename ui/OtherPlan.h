@@ -23,7 +23,7 @@ struct OtherPlan
 // A choice file's goals, translated from the other languages of the data folder where they
 // name nothing in force, on the session's sheet. Goals that still name nothing refuse it: a
 // comparison that silently skips one would mislead.
-OtherPlan OtherPlanFromFile(const QString &path, const Workspace &workspace);
+OtherPlan OtherPlanFromFile(const QString &path, Workspace &workspace);
 // A share code with its own sheet.
 OtherPlan OtherPlanFromCode(const QString &code, const Workspace &workspace);
 

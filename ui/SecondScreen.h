@@ -97,7 +97,6 @@ private:
     // A load or a paste: the goals written in another language take the names in force,
     // in the same step.
     void loadRows(const std::function<bool(GoalRows &)> &load);
-    const std::vector<Catalogue> &otherCatalogues();
 
     void makeActions();
     void nameActions();
@@ -116,9 +115,6 @@ private:
     ChoiceHistory *m_history;
     EntryCompleter *m_completer;
     CategoryStates m_ticked{};
-    // The other languages' catalogues, for the language they were read for.
-    QString m_othersLanguage;
-    std::optional<std::vector<Catalogue>> m_others;
     int m_firstRowTop;  // twips
     int m_rowHeight;    // twips
     int m_rowGap = 75;  // twips

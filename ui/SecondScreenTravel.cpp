@@ -3,7 +3,6 @@
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 
@@ -17,27 +16,12 @@
 
 namespace brevath::ui {
 
-const std::vector<Catalogue> &SecondScreen::otherCatalogues()
-{
-    // Read once per language: the other languages' files do not change under a running program.
-    const LanguageSettings &language = m_workspace.language;
-    if (!m_others || m_othersLanguage != language.language) {
-        m_othersLanguage = language.language;
-        // The caption file lies in the folder that holds every language.
-        m_others = language.captionFile.isEmpty()
-            ? std::vector<Catalogue>()
-            : LinedUpCatalogues(QFileInfo(language.captionFile).absolutePath(), language.language,
-                                m_workspace.catalogue);
-    }
-    return *m_others;
-}
-
 void SecondScreen::loadRows(const std::function<bool(GoalRows &)> &load)
 {
     int translated = 0;
     m_history->Do([&](GoalRows &rows) {
         if (load(rows))
-            translated = TranslateGoals(rows, m_workspace.catalogue, otherCatalogues(), m_workspace.captions);
+            translated = TranslateGoals(rows, m_workspace.catalogue, m_workspace.OtherCatalogues(), m_workspace.captions);
     });
     if (translated > 0)
         m_prompts.ShowMessage(this, TranslatedGoalsMessage(translated));

@@ -45,17 +45,27 @@ std::int32_t Catalogue::value(size_t record, int field) const
     return v == kWide ? m_wide.at(wideKey(record, field)) : v;
 }
 
+size_t Catalogue::recordOf(int e) const
+{
+    if (e < 1 || e > m_count)
+        throw std::out_of_range("catalogue entry");
+    // Without a run every entry is its own record.
+    return m_firstEntry.size() == size_t(m_count)
+        ? size_t(e) - 1
+        : size_t(std::upper_bound(m_firstEntry.begin(), m_firstEntry.end(), e) - m_firstEntry.begin()) - 1;
+}
+
+CategoryFlag Catalogue::categoryOf(int e) const
+{
+    return e == 0 ? 0 : m_category[recordOf(e)];
+}
+
 CatalogueEntry Catalogue::entry(int e) const
 {
-    if (e < 0 || e > m_count)
-        throw std::out_of_range("catalogue entry");
     CatalogueEntry entry;
     if (e == 0)
         return entry;
-    // Without a run every entry is its own record.
-    const size_t record = m_firstEntry.size() == size_t(m_count)
-        ? size_t(e) - 1
-        : size_t(std::upper_bound(m_firstEntry.begin(), m_firstEntry.end(), e) - m_firstEntry.begin()) - 1;
+    const size_t record = recordOf(e);
     entry.name = QString::fromUtf8(storedName(record));
     for (int r = 0; r < 6; ++r)
         entry.requirement[size_t(r)] = value(record, r);

@@ -45,6 +45,8 @@ public:
     int count() const { return m_count; }
     // Entry e, 0 to count (std::out_of_range beyond).
     CatalogueEntry entry(int e) const;
+    // Entry e's category alone, without building its name (0 for entry 0).
+    CategoryFlag categoryOf(int e) const;
 
     // The first entry bearing exactly this name, or 0.
     int FindByName(const QString &name) const;
@@ -59,6 +61,7 @@ private:
     static constexpr int kValues = 7; // requirements 1 to 6, then the extra value
     using Values = std::array<std::int16_t, kValues>;
 
+    size_t recordOf(int e) const;
     QByteArrayView storedName(size_t record) const;
     std::int32_t value(size_t record, int field) const;
     bool sameAsLast(const CatalogueEntry &entry, const QByteArray &name) const;

@@ -35,7 +35,7 @@ std::array<int, kCategoryCount> CategoryCounts(const Catalogue &catalogue)
 {
     std::array<int, kCategoryCount> counts{};
     for (int e = 1; e <= catalogue.count(); ++e) {
-        if (const int k = CategoryOfFlag(catalogue.entry(e).category))
+        if (const int k = CategoryOfFlag(catalogue.categoryOf(e)))
             ++counts[size_t(k - 1)];
     }
     return counts;
@@ -50,11 +50,12 @@ std::optional<CataloguePlace> PlaceOfEntry(const Catalogue &catalogue, int entry
 {
     if (entry < 1 || entry > catalogue.count())
         return std::nullopt;
-    const int k = CategoryOfFlag(catalogue.entry(entry).category);
+    const CategoryFlag category = catalogue.categoryOf(entry);
+    const int k = CategoryOfFlag(category);
     if (k == 0)
         return std::nullopt;
     int position = 0;
-    for (int e = entry - 1; e >= 1 && catalogue.entry(e).category == catalogue.entry(entry).category; --e)
+    for (int e = entry - 1; e >= 1 && catalogue.categoryOf(e) == category; --e)
         ++position;
     return CataloguePlace{k, position};
 }
@@ -68,7 +69,7 @@ int EntryAtPlace(const Catalogue &catalogue, CataloguePlace place)
         return 0;
     const int e = EntriesBefore(counts, place.category) + place.position + 1;
     // A catalogue whose categories do not follow load order has no places to speak of.
-    return catalogue.entry(e).category == CategoryFlagOf(place.category) ? e : 0;
+    return catalogue.categoryOf(e) == CategoryFlagOf(place.category) ? e : 0;
 }
 
 std::vector<Catalogue> LinedUpCatalogues(const QString &dataDir, const QString &languageInForce,
@@ -108,7 +109,8 @@ int TranslateGoals(GoalRows &rows, const Catalogue &inForce, const std::vector<C
         std::optional<CataloguePlace> found;
         bool ambiguous = false;
         for (const Catalogue &other : others) {
-            for (int e = 1; e <= other.count() && !ambiguous; ++e) {
+            // No entry before the first of this name bears it.
+            for (int e = other.FindByName(text); e > 0 && e <= other.count() && !ambiguous; ++e) {
                 if (other.entry(e).name != text)
                     continue;
                 const std::optional<CataloguePlace> place = PlaceOfEntry(other, e);

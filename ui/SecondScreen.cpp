@@ -164,7 +164,6 @@ void SecondScreen::MakeCombos(const CategoryStates &ticked, QProgressBar *progre
 {
     const CaptionTable &captions = m_workspace.captions;
     const std::vector<TypeItem> types = TypeListItems(captions, ticked);
-    m_ticked = ticked;
     if (progress)
         progress->setRange(0, lNMax);
     for (int i = 0; i <= lNMax; ++i) {

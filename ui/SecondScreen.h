@@ -114,7 +114,6 @@ private:
     EntryLists m_entryLists;
     ChoiceHistory *m_history;
     EntryCompleter *m_completer;
-    CategoryStates m_ticked{};
     int m_firstRowTop;  // twips
     int m_rowHeight;    // twips
     int m_rowGap = 75;  // twips

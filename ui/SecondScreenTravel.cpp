@@ -48,7 +48,7 @@ void SecondScreen::copyCode()
     if (!BuildChoiceList(rows, list, m_workspace.catalogue, m_workspace.captions))
         return m_prompts.ShowMessage(this, clipboardMessage(Caption::ChoiceSaveFailed));
     QGuiApplication::clipboard()->setText(
-        EncodeShareCode(SharedPlanOf(m_workspace.inputs, m_ticked, list, m_workspace.catalogue)));
+        EncodeShareCode(SharedPlanOf(m_workspace.inputs, m_workspace.filters.states, list, m_workspace.catalogue)));
 }
 
 // Only the goals: the sheet is the start screen's, whose next build would discard these rows.

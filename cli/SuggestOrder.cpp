@@ -36,13 +36,10 @@ int PrintSuggestedOrder(Workspace &workspace, OrderObjective objective, const st
         std::fprintf(err, "%s\n", qPrintable(workspace.captions.entry(Caption::CommitFailed)));
         return ExitFailure;
     }
-    OrderRequest request;
-    request.goals = NeedsOf(goals.list, workspace.catalogue);
-    request.start = RiseStart::FromInputs(workspace.inputs);
-    request.objective = objective;
-    request.pinned.resize(goals.rows.size());
-    for (size_t g = 0; g < goals.rows.size(); ++g)
-        request.pinned[g] = std::find(pinnedRows.begin(), pinnedRows.end(), goals.rows[g] + 1) != pinnedRows.end();
+    std::vector<bool> pinned;
+    for (const int row : goals.rows)
+        pinned.push_back(std::find(pinnedRows.begin(), pinnedRows.end(), row + 1) != pinnedRows.end());
+    const OrderRequest request = RequestFor(goals, workspace.catalogue, workspace.inputs, objective, std::move(pinned));
 
     const OrderSuggestion suggestion = SuggestOrder(request, nullptr, {});
     GoalRows rows = Reordered(workspace.goals, RowOrder(goals.rows, suggestion.order));

@@ -320,6 +320,12 @@ RowGoals GoalsOfRows(const GoalRows &rows, const Catalogue &catalogue, const Cap
     return goals;
 }
 
+OrderRequest RequestFor(const RowGoals &goals, const Catalogue &catalogue, const PlanInputs &inputs,
+                        OrderObjective objective, std::vector<bool> pinned)
+{
+    return {NeedsOf(goals.list, catalogue), RiseStart::FromInputs(inputs), objective, std::move(pinned)};
+}
+
 std::array<int, kChoiceRows> RowOrder(const std::vector<int> &goalRows, const std::vector<int> &order)
 {
     std::array<int, kChoiceRows> rowOrder;

@@ -70,6 +70,9 @@ struct RowGoals
     std::vector<int> rows;
 };
 RowGoals GoalsOfRows(const GoalRows &rows, const Catalogue &catalogue, const CaptionTable &captions);
+// What to ask for these goals on the committed sheet; pinned has one flag per goal.
+OrderRequest RequestFor(const RowGoals &goals, const Catalogue &catalogue, const PlanInputs &inputs,
+                        OrderObjective objective, std::vector<bool> pinned);
 
 // The rows rearranged so the goal rows take their goals in `order`; every other row keeps its
 // place. Entry i of the result is the old row that moves to row i.

@@ -101,12 +101,11 @@ void OrderDialog::startSearch()
     Suggest->setEnabled(false);
     Summary->setText(tr("Searching for a better order…"));
 
-    OrderRequest request;
-    request.goals = NeedsOf(m_goals.list, m_workspace.catalogue);
-    request.start = RiseStart::FromInputs(m_workspace.inputs);
-    request.objective = OrderObjective(Objective->currentData().toInt());
+    std::vector<bool> pinned;
     for (int g = 0; g < Pinned->count(); ++g)
-        request.pinned.push_back(Pinned->item(g)->checkState() == Qt::Checked);
+        pinned.push_back(Pinned->item(g)->checkState() == Qt::Checked);
+    const OrderRequest request = RequestFor(m_goals, m_workspace.catalogue, m_workspace.inputs,
+                                            OrderObjective(Objective->currentData().toInt()), std::move(pinned));
     m_search = std::thread([this, request] {
         const OrderSuggestion suggestion = SuggestOrder(request, &m_cancel, [this](int percent) {
             QMetaObject::invokeMethod(this, [this, percent] { Progress->setValue(percent); }, Qt::QueuedConnection);

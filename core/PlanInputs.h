@@ -10,6 +10,13 @@ namespace brevath {
 enum Stat { Str = 1, End = 2, Dex = 3, Sag = 4, Int = 5 };
 constexpr int kStatCount = 5;
 constexpr int kDefaultPriority = Dex;
+
+// The priority a plan plays with: one outside the statistics counts as the default.
+constexpr int PriorityInForce(int priority)
+{
+    return priority >= 1 && priority <= kStatCount ? priority : kDefaultPriority;
+}
+
 constexpr int kLowestStartLevel = -1; // the result table holds levels -1 to 199
 
 struct PlanInputs

@@ -88,7 +88,7 @@ void PlayRise(const std::vector<GoalNeeds> &goals, const RiseStart &start, Obser
     const int count = int(goals.size());
     if (count == 0 || start.level < kLowestStartLevel)
         return;
-    const int priority = start.priority >= 1 && start.priority <= kStatCount ? start.priority : kDefaultPriority;
+    const int priority = PriorityInForce(start.priority);
     StatValues have = {start.level, start.str, start.end, start.dex, start.sag, start.intelligence};
 
     // The goals not yet reached, in list order, each with the first need it was last seen to

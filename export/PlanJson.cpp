@@ -23,8 +23,7 @@ QByteArray PlanJson(const PlanInputs &inputs, const std::vector<ReachedGoal> &go
     const std::array<std::int32_t, kStatCount> stats = {inputs.SDStr, inputs.SDEnd, inputs.SDDex, inputs.SDSag,
                                                          inputs.SDInt};
     QJsonObject sheet{{"level", inputs.SDLevel}, {"hp", inputs.SDPV}, {"mp", inputs.SDPM},
-                      {"priority", kStatKeys[inputs.Priority >= 1 && inputs.Priority <= kStatCount ? inputs.Priority - 1
-                                                                                                   : kDefaultPriority - 1]}};
+                      {"priority", kStatKeys[PriorityInForce(inputs.Priority) - 1]}};
     QJsonObject maxima;
     for (int s = 0; s < kStatCount; ++s) {
         sheet.insert(QLatin1String(kStatKeys[s]), stats[size_t(s)]);

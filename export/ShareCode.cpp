@@ -181,7 +181,7 @@ SharedPlan SharedPlanOf(const PlanInputs &inputs, const CategoryStates &shown, c
     SharedPlan plan;
     plan.sheet = {inputs.SDLevel, inputs.SDStr, inputs.SDEnd, inputs.SDDex, inputs.SDSag, inputs.SDInt, inputs.SDPV,
                   inputs.SDPM,    inputs.mstr,  inputs.mend,  inputs.mdex,  inputs.msag,  inputs.mint};
-    plan.priority = inputs.Priority >= 1 && inputs.Priority <= kStatCount ? inputs.Priority : kDefaultPriority;
+    plan.priority = PriorityInForce(inputs.Priority);
     plan.shown = shown;
     for (const ChoiceRow &row : list.rows) {
         if (row.isStatTarget()) {

@@ -15,14 +15,13 @@
 
 namespace brevath {
 
-namespace {
-
-// Paths in messages go out as the bytes they name.
-void print(std::FILE *stream, const QString &text)
+void PrintLine(std::FILE *stream, const QString &text)
 {
     const QByteArray bytes = EncodeNativePath(text) + '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
+
+namespace {
 
 // 1 to 5, or the statistic's short name in any case; 0 when neither.
 int parsePriority(const QString &text)
@@ -98,12 +97,12 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     parser.addPositionalArgument(QStringLiteral("CHOICE_FILE"), QStringLiteral("The choice file to plan."));
 
     if (!parser.parse(arguments)) {
-        print(err, parser.errorText());
-        print(err, parser.helpText());
+        PrintLine(err, parser.errorText());
+        PrintLine(err, parser.helpText());
         return ExitUsage;
     }
     if (parser.isSet(helpOption)) {
-        print(out, parser.helpText());
+        PrintLine(out, parser.helpText());
         return ExitSuccess;
     }
     const int priority = parser.isSet(priorityOption) ? parsePriority(parser.value(priorityOption)) : kDefaultPriority;
@@ -111,10 +110,10 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     const std::optional<QString> travelProblem =
         travel.usageProblem(parser, parser.isSet(txtOption) || parser.isSet(htmlOption));
     if (!positionalsRight || priority == 0 || travelProblem) {
-        print(err, !positionalsRight ? QStringLiteral("Give exactly one choice file, or none with --code.")
+        PrintLine(err, !positionalsRight ? QStringLiteral("Give exactly one choice file, or none with --code.")
                    : priority == 0   ? QStringLiteral("Unknown priority statistic.")
                                      : *travelProblem);
-        print(err, parser.helpText());
+        PrintLine(err, parser.helpText());
         return ExitUsage;
     }
 
@@ -124,17 +123,17 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     const bool exports = parser.isSet(txtOption) || parser.isSet(htmlOption);
     if ((parser.isSet(suggestOption) && !objective) || !pinned || (parser.isSet(pinOption) && !objective)
         || (objective && (exports || travel.ownsOutput(parser)))) {
-        print(err, !pinned    ? QStringLiteral("Give --pin row numbers from 1 to 81 separated by commas.")
+        PrintLine(err, !pinned    ? QStringLiteral("Give --pin row numbers from 1 to 81 separated by commas.")
                    : exports ? QStringLiteral("--suggest-order writes a goal list, not the plan's exports.")
                              : QStringLiteral("Give --suggest-order finish or sum."));
-        print(err, parser.helpText());
+        PrintLine(err, parser.helpText());
         return ExitUsage;
     }
 
     const QString dataDir = parser.isSet(dataDirOption) ? parser.value(dataDirOption) : defaultDataDir;
     // An empty folder would put every data file at the file-system root.
     if (dataDir.isEmpty()) {
-        print(err, parser.isSet(dataDirOption)
+        PrintLine(err, parser.isSet(dataDirOption)
                        ? QCoreApplication::translate("Brevath", "The data folder given with --data-dir is empty.")
                        : QCoreApplication::translate("Brevath", "Cannot tell which folder this program is in; "
                                                                 "give it with --data-dir."));
@@ -153,9 +152,9 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
 
     Workspace workspace;
     for (const QString &message : LoadLanguageWord(workspace, dataDir, language))
-        print(err, message);
+        PrintLine(err, message);
     for (const QString &message : workspace.LoadCatalogue())
-        print(err, message);
+        PrintLine(err, message);
 
     SheetTexts texts = travel.code() ? SheetTextsOf(*travel.code()) : DefaultSheetTexts();
     for (size_t i = 0; i < sheetOptions.size(); ++i) {
@@ -176,7 +175,7 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
                 refused = QCoreApplication::translate("Brevath", "Refused value: --%1 %2")
                               .arg(QLatin1String(kSheetOptions[i].name), texts[i]);
         }
-        print(err, refused);
+        PrintLine(err, refused);
         return ExitFailure;
     }
 
@@ -190,7 +189,7 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
 
     const PlanRun run = MakePlan(workspace);
     if (!run.ok) {
-        print(err, !commitFailed.isEmpty()
+        PrintLine(err, !commitFailed.isEmpty()
                        ? commitFailed
                        : QCoreApplication::translate("Brevath", "A statistic goal of %1 is out of range.")
                              .arg(choicePath));
@@ -204,14 +203,14 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
         if (bytes)
             std::fwrite(bytes->constData(), 1, size_t(bytes->size()), out);
         if (!bytes || std::fflush(out) != 0 || std::ferror(out)) {
-            print(err, workspace.captions.message(Caption::ExportFailed, QStringLiteral("/dev/stdout")));
+            PrintLine(err, workspace.captions.message(Caption::ExportFailed, QStringLiteral("/dev/stdout")));
             return ExitFailure;
         }
         return ExitSuccess;
     }
     int code = ExitSuccess;
     const auto report = [&](const Outcome &outcome) {
-        print(err, outcome.message);
+        PrintLine(err, outcome.message);
         if (!outcome.ok)
             code = ExitFailure;
     };

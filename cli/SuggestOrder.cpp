@@ -33,7 +33,7 @@ int PrintSuggestedOrder(Workspace &workspace, OrderObjective objective, const st
 {
     const RowGoals goals = GoalsOfRows(workspace.goals, workspace.catalogue, workspace.captions);
     if (!goals.ok) {
-        std::fprintf(err, "%s\n", qPrintable(workspace.captions.entry(Caption::CommitFailed)));
+        PrintLine(err, workspace.captions.entry(Caption::CommitFailed));
         return ExitFailure;
     }
     std::vector<bool> pinned;

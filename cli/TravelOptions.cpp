@@ -5,6 +5,7 @@
 
 #include "ChoiceFilters.h"
 #include "GoalTranslation.h"
+#include "PlanCommand.h"
 #include "PlanComparison.h"
 #include "PlanJson.h"
 #include "Workspace.h"
@@ -12,16 +13,6 @@
 namespace brevath {
 
 namespace {
-
-void write(std::FILE *stream, const QByteArray &bytes)
-{
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-}
-
-void say(std::FILE *stream, const QString &text)
-{
-    write(stream, text.toUtf8() + '\n');
-}
 
 CategoryStates AllTicked()
 {
@@ -50,18 +41,18 @@ std::optional<GoalRows> GoalsFrom(const QString &source, const std::optional<Sha
     if (code) {
         if (const Outcome applied = ApplySharedGoals(rows, *code, workspace.catalogue, workspace.captions);
             !applied.ok) {
-            say(err, applied.message);
+            PrintLine(err, applied.message);
             return std::nullopt;
         }
         return rows;
     }
     GoalRowsLoad load = ReadGoalRows(source, workspace.captions, rows.typeCount);
     if (!load.ok) {
-        say(err, load.message);
+        PrintLine(err, load.message);
         return std::nullopt;
     }
     if (const int n = TranslateGoals(load.rows, workspace.catalogue, workspace.OtherCatalogues(), workspace.captions))
-        say(err, TranslatedGoalsMessage(n));
+        PrintLine(err, TranslatedGoalsMessage(n));
     return load.rows;
 }
 
@@ -69,7 +60,7 @@ std::optional<SharedPlan> ReadCode(const QString &text, std::FILE *err)
 {
     ShareCodeRead read = DecodeShareCode(text);
     if (read.error != ShareCodeError::None) {
-        say(err, read.message);
+        PrintLine(err, read.message);
         return std::nullopt;
     }
     return std::move(read.plan);
@@ -147,17 +138,18 @@ int TravelOptions::run(const QCommandLineParser &parser, Workspace &workspace, c
     const std::optional<PlayedPlan> plan = PlayPlan(workspace.goals, workspace.inputs, workspace.catalogue,
                                                     workspace.captions);
     if (!plan) {
-        say(err, refused);
+        PrintLine(err, refused);
         return 1;
     }
     if (parser.isSet(m_shareOption)) {
         const CategoryStates shown = m_code ? m_code->shown : AllTicked();
-        say(out, EncodeShareCode(SharedPlanOf(workspace.inputs, shown, plan->list, workspace.catalogue)));
+        PrintLine(out, EncodeShareCode(SharedPlanOf(workspace.inputs, shown, plan->list, workspace.catalogue)));
         return 0;
     }
     if (!parser.isSet(m_compareOption)) {
-        write(out, PlanJson(workspace.inputs, GoalReaches(plan->list, plan->rows, workspace.catalogue, workspace.captions),
-                            plan->rows));
+        const QByteArray json = PlanJson(
+            workspace.inputs, GoalReaches(plan->list, plan->rows, workspace.catalogue, workspace.captions), plan->rows);
+        std::fwrite(json.constData(), 1, size_t(json.size()), out);
         return 0;
     }
 
@@ -171,7 +163,7 @@ int TravelOptions::run(const QCommandLineParser &parser, Workspace &workspace, c
     const std::optional<PlayedPlan> otherPlan = PlayPlan(*otherGoals, workspace.inputs, workspace.catalogue,
                                                          workspace.captions);
     if (!otherPlan) {
-        say(err, refused);
+        PrintLine(err, refused);
         return 1;
     }
     const QString first = m_code ? QCoreApplication::translate("Brevath", "share code") : SourceName(choicePath);
@@ -183,7 +175,7 @@ int TravelOptions::run(const QCommandLineParser &parser, Workspace &workspace, c
                              ComparedLevelText(goal.difference())}
                      .join(u'\t');
     for (const QString &line : lines)
-        say(out, line);
+        PrintLine(out, line);
     return std::fflush(out) == 0 ? 0 : 1;
 }
 

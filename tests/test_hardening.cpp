@@ -94,6 +94,8 @@ private slots:
         QCOMPARE(ReadFileBytes(DecodeNativePath(folder + "/out\xE9.txt")).value_or("<none>"), readBytes(golden + QStringLiteral(".txt")));
         QCOMPARE(ReadFileBytes(DecodeNativePath(folder + "/out\xE9")).value_or("<none>"), readBytes(golden + QStringLiteral(".html")));
         QVERIFY(run.err.contains(DecodeNativePath("Saved to " + folder + "/out\xE9\n")));
+        run = runRaw(folder + "/brevath-plan", {"--compare", folder + "/gone\xE9", folder + "/plan\xE9"});
+        QVERIFY(run.exitCode == 1 && run.err.endsWith(DecodeNativePath(folder + "/gone\xE9\n")));
         // No path is ever made from an empty folder.
         const LanguageSettings none = LanguagePaths(QString(), QStringLiteral("english"));
         QVERIFY(SettingsFilePath(QString()).isEmpty() && none.captionFile.isEmpty() && none.catalogueFiles[0].isEmpty());

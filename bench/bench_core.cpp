@@ -81,7 +81,8 @@ void BM_Plan81Goals(benchmark::State &state)
     }
     RiseStart start;
     for (auto _ : state) {
-        std::vector<ResultRow> rows = SimulateRise(world.choices, world.catalogue, world.captions, start, world.results);
+        std::vector<ResultRow> rows =
+            SimulateRise(world.choices, world.catalogue, world.captions, start, world.results);
         benchmark::DoNotOptimize(rows);
     }
 }
@@ -176,7 +177,8 @@ void BM_PlanFull81(benchmark::State &state)
     Workspace &world = shippedPlan().world;
     const RiseStart start;
     for (auto _ : state) {
-        std::vector<ResultRow> rows = SimulateRise(world.choices, world.catalogue, world.captions, start, world.results);
+        std::vector<ResultRow> rows =
+            SimulateRise(world.choices, world.catalogue, world.captions, start, world.results);
         benchmark::DoNotOptimize(rows);
     }
 }

@@ -42,7 +42,7 @@ struct SheetOption
 
 // In the order of the sheet's text boxes SDText1 to SDText8.
 constexpr SheetOption kSheetOptions[] = {
-    {"level", "Starting level (default 1)."},   {"str", "Starting Str (default 12)."},
+    {"level", "Starting level (default 1)."},    {"str", "Starting Str (default 12)."},
     {"end", "Starting End (default 12)."},       {"dex", "Starting Dex (default 12)."},
     {"sag", "Starting Sag (default 12)."},       {"int", "Starting Int (default 12)."},
     {"hp", "Starting hit points (default 70)."}, {"mp", "Starting mana points (default 50)."},
@@ -110,9 +110,10 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     const std::optional<QString> travelProblem =
         travel.usageProblem(parser, parser.isSet(txtOption) || parser.isSet(htmlOption));
     if (!positionalsRight || priority == 0 || travelProblem) {
-        PrintLine(err, !positionalsRight ? QStringLiteral("Give exactly one choice file, or none with --code.")
-                   : priority == 0   ? QStringLiteral("Unknown priority statistic.")
-                                     : *travelProblem);
+        PrintLine(err,
+                  !positionalsRight   ? QStringLiteral("Give exactly one choice file, or none with --code.")
+                      : priority == 0 ? QStringLiteral("Unknown priority statistic.")
+                                      : *travelProblem);
         PrintLine(err, parser.helpText());
         return ExitUsage;
     }
@@ -123,9 +124,10 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     const bool exports = parser.isSet(txtOption) || parser.isSet(htmlOption);
     if ((parser.isSet(suggestOption) && !objective) || !pinned || (parser.isSet(pinOption) && !objective)
         || (objective && (exports || travel.ownsOutput(parser)))) {
-        PrintLine(err, !pinned    ? QStringLiteral("Give --pin row numbers from 1 to 81 separated by commas.")
-                   : exports ? QStringLiteral("--suggest-order writes a goal list, not the plan's exports.")
-                             : QStringLiteral("Give --suggest-order finish or sum."));
+        PrintLine(err,
+                  !pinned       ? QStringLiteral("Give --pin row numbers from 1 to 81 separated by commas.")
+                      : exports ? QStringLiteral("--suggest-order writes a goal list, not the plan's exports.")
+                                : QStringLiteral("Give --suggest-order finish or sum."));
         PrintLine(err, parser.helpText());
         return ExitUsage;
     }
@@ -133,10 +135,12 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     const QString dataDir = parser.isSet(dataDirOption) ? parser.value(dataDirOption) : defaultDataDir;
     // An empty folder would put every data file at the file-system root.
     if (dataDir.isEmpty()) {
-        PrintLine(err, parser.isSet(dataDirOption)
-                       ? QCoreApplication::translate("Brevath", "The data folder given with --data-dir is empty.")
-                       : QCoreApplication::translate("Brevath", "Cannot tell which folder this program is in; "
-                                                                "give it with --data-dir."));
+        PrintLine(err,
+                  parser.isSet(dataDirOption)
+                      ? QCoreApplication::translate("Brevath", "The data folder given with --data-dir is empty.")
+                      : QCoreApplication::translate("Brevath",
+                                                    "Cannot tell which folder this program is in; "
+                                                    "give it with --data-dir."));
         return parser.isSet(dataDirOption) ? ExitUsage : ExitFailure;
     }
     QString language = QStringLiteral("english");
@@ -189,10 +193,11 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
 
     const PlanRun run = MakePlan(workspace);
     if (!run.ok) {
-        PrintLine(err, !commitFailed.isEmpty()
-                       ? commitFailed
-                       : QCoreApplication::translate("Brevath", "A statistic goal of %1 is out of range.")
-                             .arg(choicePath));
+        PrintLine(
+            err,
+            !commitFailed.isEmpty()
+                ? commitFailed
+                : QCoreApplication::translate("Brevath", "A statistic goal of %1 is out of range.").arg(choicePath));
         return ExitFailure;
     }
     const int rowCount = int(run.rows.size());

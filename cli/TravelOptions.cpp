@@ -82,8 +82,7 @@ TravelOptions::TravelOptions()
                      QStringLiteral("What to print: text (the text export, default) or json (sheet, goals and "
                                     "rows, UTF-8)."),
                      QStringLiteral("FORMAT"), QStringLiteral("text"))
-{
-}
+{}
 
 void TravelOptions::addTo(QCommandLineParser &parser) const
 {
@@ -135,8 +134,8 @@ int TravelOptions::run(const QCommandLineParser &parser, Workspace &workspace, c
                        std::FILE *out, std::FILE *err) const
 {
     const QString refused = workspace.captions.entry(Caption::CommitFailed);
-    const std::optional<PlayedPlan> plan = PlayPlan(workspace.goals, workspace.inputs, workspace.catalogue,
-                                                    workspace.captions);
+    const std::optional<PlayedPlan> plan =
+        PlayPlan(workspace.goals, workspace.inputs, workspace.catalogue, workspace.captions);
     if (!plan) {
         PrintLine(err, refused);
         return 1;
@@ -160,8 +159,8 @@ int TravelOptions::run(const QCommandLineParser &parser, Workspace &workspace, c
     const std::optional<GoalRows> otherGoals = GoalsFrom(other, otherCode, workspace, err);
     if (!otherGoals)
         return 1;
-    const std::optional<PlayedPlan> otherPlan = PlayPlan(*otherGoals, workspace.inputs, workspace.catalogue,
-                                                         workspace.captions);
+    const std::optional<PlayedPlan> otherPlan =
+        PlayPlan(*otherGoals, workspace.inputs, workspace.catalogue, workspace.captions);
     if (!otherPlan) {
         PrintLine(err, refused);
         return 1;

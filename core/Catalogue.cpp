@@ -165,7 +165,8 @@ std::int32_t readNumberField(int &position, QByteArrayView record)
     // Only ASCII can make up a number, so the field's bytes serve as they are.
     const QByteArrayView field = NextTabField(position, record);
     QVarLengthArray<char16_t, 64> text(field.size());
-    std::transform(field.begin(), field.end(), text.begin(), [](char c) { return char16_t(static_cast<unsigned char>(c)); });
+    std::transform(field.begin(), field.end(), text.begin(),
+                   [](char c) { return char16_t(static_cast<unsigned char>(c)); });
     const std::optional<std::int32_t> value = ToInt32(LeadingNumber(QStringView(text.data(), text.size())));
     if (!value)
         throw NumberOutOfRange{};
@@ -225,7 +226,8 @@ QStringList LoadCatalogue(const std::array<QString, kCategoryCount> &paths, cons
     for (int k = 1; k <= kCategoryCount; ++k) {
         const CategoryFlag flag = CategoryFlagOf(k);
         const int requirementCount = flag == kSpellCategory ? 6 : 5;
-        if (const Outcome loaded = LoadCatalogueFile(paths[k - 1], flag, requirementCount, readFailedCaption, catalogue);
+        if (const Outcome loaded =
+                LoadCatalogueFile(paths[k - 1], flag, requirementCount, readFailedCaption, catalogue);
             !loaded.ok)
             messages << loaded.message;
     }

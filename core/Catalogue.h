@@ -69,13 +69,13 @@ private:
     size_t slotOf(QByteArrayView name) const;
 
     int m_count = 0;
-    std::vector<std::int32_t> m_firstEntry;   // per record: the number of its first entry
-    std::vector<std::uint32_t> m_nameEnd;     // per record: where its name ends in m_names
+    std::vector<std::int32_t> m_firstEntry; // per record: the number of its first entry
+    std::vector<std::uint32_t> m_nameEnd; // per record: where its name ends in m_names
     QByteArray m_names;
-    std::vector<Values> m_values;             // kWide: the value is in m_wide
+    std::vector<Values> m_values; // kWide: the value is in m_wide
     std::unordered_map<std::uint64_t, std::int32_t> m_wide;
     std::vector<CategoryFlag> m_category;
-    std::vector<std::uint32_t> m_slots;       // name lookup: record + 1 of a name's first entry, 0 free
+    std::vector<std::uint32_t> m_slots; // name lookup: record + 1 of a name's first entry, 0 free
     size_t m_distinctNames = 0;
 };
 

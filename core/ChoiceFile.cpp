@@ -50,7 +50,7 @@ std::optional<QString> ChoiceFileText(const std::array<QString, kChoiceRows> &te
 }
 
 Outcome SaveChoiceFile(const QString &path, const std::array<QString, kChoiceRows> &texts, RowKinds &kinds,
-                           ChoiceList &list, const Catalogue &catalogue, const CaptionTable &captions)
+                       ChoiceList &list, const Catalogue &catalogue, const CaptionTable &captions)
 {
     const QString failure = captions.message(Caption::ChoiceSaveFailed, path);
     if (!BuildChoiceList(texts, kinds, list, catalogue, captions))

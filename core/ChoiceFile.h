@@ -28,7 +28,7 @@ std::optional<QString> ChoiceFileText(const std::array<QString, kChoiceRows> &te
 // Rebuilds the list from the rows and writes it atomically. A statistic value that cannot
 // be packed writes nothing. The message on failure is entry 38, a blank and the path.
 Outcome SaveChoiceFile(const QString &path, const std::array<QString, kChoiceRows> &texts, RowKinds &kinds,
-                           ChoiceList &list, const Catalogue &catalogue, const CaptionTable &captions);
+                       ChoiceList &list, const Catalogue &catalogue, const CaptionTable &captions);
 
 // One screen row as a choice file sets it.
 struct LoadedChoiceRow

@@ -11,8 +11,8 @@ void ClearChoiceList(ChoiceList &list)
     list.rows.clear();
 }
 
-AddRowResult AddRowChoice(const QString &text, int row, RowKinds &kinds, ChoiceList &list,
-                          const Catalogue &catalogue, const CaptionTable &captions)
+AddRowResult AddRowChoice(const QString &text, int row, RowKinds &kinds, ChoiceList &list, const Catalogue &catalogue,
+                          const CaptionTable &captions)
 {
     if (IsEmptyRowText(text, captions))
         return AddRowResult::Nothing;
@@ -28,8 +28,7 @@ AddRowResult AddRowChoice(const QString &text, int row, RowKinds &kinds, ChoiceL
 
     // Packed in double precision as one sum, so a fraction rounds exactly as it always has.
     const int stat = TargetStat(kind);
-    const std::optional<std::int32_t> packed =
-        ToInt32(double(stat) * kStatTargetScale + LeadingNumber(text));
+    const std::optional<std::int32_t> packed = ToInt32(double(stat) * kStatTargetScale + LeadingNumber(text));
     if (stat < 1 || stat > 5 || !packed)
         return AddRowResult::TargetOutOfRange;
     const std::int32_t value = *packed - stat * kStatTargetScale;

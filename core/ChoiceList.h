@@ -11,7 +11,7 @@ namespace brevath {
 class Catalogue;
 class CaptionTable;
 
-constexpr int kChoiceRows = 81;  // screen rows 0 to 80
+constexpr int kChoiceRows = 81; // screen rows 0 to 80
 constexpr int kLastChoiceRow = kChoiceRows - 1;
 constexpr std::int32_t kStatTargetScale = 65536;
 constexpr std::int32_t kMaxTargetValue = 65535;
@@ -32,9 +32,9 @@ constexpr std::int32_t TargetValue(std::int32_t packed)
 
 struct ChoiceRow
 {
-    std::int32_t entry = 0;  // catalogue entry number, or -1 for a statistic target
+    std::int32_t entry = 0; // catalogue entry number, or -1 for a statistic target
     std::int32_t target = 0; // packed statistic target, 0 for a catalogue row
-    bool reached = false;    // set by the simulation
+    bool reached = false; // set by the simulation
 
     bool isStatTarget() const { return target > 0; }
 };
@@ -60,8 +60,8 @@ bool IsEmptyRowText(const QString &text, const CaptionTable &captions);
 // Turns one screen row into a ChoiceList row. An empty row (IsEmptyRowText) adds nothing; a catalogue row adds the first entry of exactly that name, if any; a
 // statistic row always adds a target, unless its value falls outside 0 to 65535 (a failure:
 // nothing is added and the kind is kept).
-AddRowResult AddRowChoice(const QString &text, int row, RowKinds &kinds, ChoiceList &list,
-                          const Catalogue &catalogue, const CaptionTable &captions);
+AddRowResult AddRowChoice(const QString &text, int row, RowKinds &kinds, ChoiceList &list, const Catalogue &catalogue,
+                          const CaptionTable &captions);
 
 // Rebuilds the list from the screen rows 0 to 80, as the results screen and the save do.
 // False at the first statistic row that cannot be packed.

@@ -22,7 +22,7 @@ struct GoalRows
     std::array<QString, kChoiceRows> texts;
     RowKinds kinds{};
     std::array<int, kChoiceRows> types{}; // position in the row's type list, from 0
-    int typeCount = 0;                    // items in every type list: all, the ticked categories, five statistics
+    int typeCount = 0; // items in every type list: all, the ticked categories, five statistics
 
     bool operator==(const GoalRows &) const = default;
 };

@@ -18,7 +18,7 @@ class CaptionTable;
 
 enum class OrderObjective {
     Finish, // the level at which the last goal is reached, ties broken by the sum
-    Sum,    // the sum of the levels at which the goals are reached
+    Sum, // the sum of the levels at which the goals are reached
 };
 
 // A goal the rise never reaches counts as reached at this level.
@@ -48,7 +48,7 @@ struct OrderSuggestion
     OrderScore before;
     OrderScore after;
     std::vector<int> levelsBefore; // per given goal, kNeverReached when never
-    std::vector<int> levelsAfter;  // per given goal, with the suggested order
+    std::vector<int> levelsAfter; // per given goal, with the suggested order
     std::int64_t evaluations = 0;
 };
 

@@ -20,9 +20,8 @@ QString PresetStatText(int preset)
 bool CommitSheet(const SheetTexts &texts, const std::array<bool, kStatCount> &options, PlanInputs &inputs)
 {
     std::int32_t *const fields[kSheetTextCount] = {
-        &inputs.SDLevel, &inputs.SDStr, &inputs.SDEnd, &inputs.SDDex, &inputs.SDSag,
-        &inputs.SDInt,   &inputs.SDPV,  &inputs.SDPM,  &inputs.mstr,  &inputs.mend,
-        &inputs.mdex,    &inputs.msag,  &inputs.mint,
+        &inputs.SDLevel, &inputs.SDStr, &inputs.SDEnd, &inputs.SDDex, &inputs.SDSag, &inputs.SDInt, &inputs.SDPV,
+        &inputs.SDPM,    &inputs.mstr,  &inputs.mend,  &inputs.mdex,  &inputs.msag,  &inputs.mint,
     };
     for (int i = 0; i < kSheetTextCount; ++i) {
         const std::optional<std::int32_t> value = ToInt32(LeadingNumber(texts[i]));

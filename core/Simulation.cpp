@@ -51,8 +51,7 @@ QString RowViews::RowLabel(int row) const
         return m_catalogue.entry(r.entry).name;
     const int stat = TargetStat(r.target);
     const QString name = stat >= 1 && stat <= kStatCount ? m_captions.entry(Caption::StatNameBase + stat) : QString();
-    return name + QStringLiteral(" : ")
-        + QString::number(TargetValue(r.target));
+    return name + QStringLiteral(" : ") + QString::number(TargetValue(r.target));
 }
 
 RiseStart RiseStart::FromInputs(const PlanInputs &inputs)
@@ -78,10 +77,9 @@ class ResultLines
 public:
     ResultLines(const RowViews &views, ChoiceList &list, const CaptionTable &captions, const RiseStart &start,
                 ResultTable &table)
-        : m_views(views), m_list(list), m_captions(captions), m_table(table), m_startLevel(start.level),
-          m_hp(start.hp), m_mp(start.mp)
-    {
-    }
+        : m_views(views), m_list(list), m_captions(captions), m_table(table), m_startLevel(start.level), m_hp(start.hp),
+          m_mp(start.mp)
+    {}
 
     void levelBegins(const StatValues &have, bool startLevel)
     {
@@ -115,10 +113,17 @@ public:
     bool levelEnds(const StatValues &have, int)
     {
         const std::int64_t level = have[0];
-        ResultRow row = {QString::number(level),     QString::number(have[Str]), QString::number(have[End]),
-                         QString::number(have[Dex]), QString::number(have[Sag]), QString::number(have[Int]),
-                         QString::number(m_hp),      QString::number(m_mp),      m_points,
-                         m_names,                    QString::number(m_extraSum)};
+        ResultRow row = {QString::number(level),
+                         QString::number(have[Str]),
+                         QString::number(have[End]),
+                         QString::number(have[Dex]),
+                         QString::number(have[Sag]),
+                         QString::number(have[Int]),
+                         QString::number(m_hp),
+                         QString::number(m_mp),
+                         m_points,
+                         m_names,
+                         QString::number(m_extraSum)};
         m_table.setRow(int(level - m_startLevel), row);
         produced.push_back(std::move(row));
         return true;

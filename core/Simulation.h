@@ -82,8 +82,7 @@ std::vector<int> ReachLevels(const std::vector<GoalNeeds> &goals, const RiseStar
 //   bool levelEnds(const StatValues &have, int open)      false ends the rise early
 // have[0] holds the level, have[1] to have[5] the statistics; open counts the goals not yet
 // reached. Nothing is played for an empty list or a start level below -1.
-template <class Observer>
-void PlayRise(const std::vector<GoalNeeds> &goals, const RiseStart &start, Observer &observer)
+template<class Observer> void PlayRise(const std::vector<GoalNeeds> &goals, const RiseStart &start, Observer &observer)
 {
     const int count = int(goals.size());
     if (count == 0 || start.level < kLowestStartLevel)

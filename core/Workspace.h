@@ -52,8 +52,8 @@ QStringList LoadLanguageWord(Workspace &workspace, const QString &programDir, co
 
 struct PlanRun
 {
-    bool ok = false;               // false: a statistic value could not be packed (entry 28)
-    std::vector<ResultRow> rows;   // what the result list shows, one per level
+    bool ok = false; // false: a statistic value could not be packed (entry 28)
+    std::vector<ResultRow> rows; // what the result list shows, one per level
 };
 
 // What the results screen does on entry: rebuild the ChoiceList from the goal rows and

@@ -17,12 +17,13 @@ QJsonValue OptionalLevel(const std::optional<std::int64_t> &level)
 
 } // namespace
 
-QByteArray PlanJson(const PlanInputs &inputs, const std::vector<ReachedGoal> &goals,
-                    const std::vector<ResultRow> &rows)
+QByteArray PlanJson(const PlanInputs &inputs, const std::vector<ReachedGoal> &goals, const std::vector<ResultRow> &rows)
 {
     const std::array<std::int32_t, kStatCount> stats = {inputs.SDStr, inputs.SDEnd, inputs.SDDex, inputs.SDSag,
-                                                         inputs.SDInt};
-    QJsonObject sheet{{"level", inputs.SDLevel}, {"hp", inputs.SDPV}, {"mp", inputs.SDPM},
+                                                        inputs.SDInt};
+    QJsonObject sheet{{"level", inputs.SDLevel},
+                      {"hp", inputs.SDPV},
+                      {"mp", inputs.SDPM},
                       {"priority", kStatKeys[PriorityInForce(inputs.Priority) - 1]}};
     QJsonObject maxima;
     for (int s = 0; s < kStatCount; ++s) {

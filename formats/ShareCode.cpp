@@ -288,7 +288,8 @@ Outcome ApplySharedGoals(GoalRows &rows, const SharedPlan &plan, const Catalogue
     }
     if (unknown > 0)
         return Outcome::Failure(QCoreApplication::translate(
-            "Brevath", "This share code names %n goal(s) that the catalogue in force does not hold.", nullptr, unknown));
+            "Brevath", "This share code names %n goal(s) that the catalogue in force does not hold.", nullptr,
+            unknown));
     for (int row = int(load.rows.size()); row < kChoiceRows; ++row)
         load.rows.push_back({0, -1, PlaceholderText(captions, row)});
     load.ok = true;

@@ -25,9 +25,9 @@ namespace brevath {
 
 struct SharedGoal
 {
-    int stat = 0;             // 1 to 5 for a statistic target, 0 for a catalogue entry
-    std::int32_t value = 0;   // the statistic's target value
-    CataloguePlace place;     // the catalogue entry's place
+    int stat = 0; // 1 to 5 for a statistic target, 0 for a catalogue entry
+    std::int32_t value = 0; // the statistic's target value
+    CataloguePlace place; // the catalogue entry's place
 
     bool operator==(const SharedGoal &) const = default;
 };
@@ -56,8 +56,8 @@ enum class ShareCodeError { None, NotACode, Cut, Damaged, Newer };
 struct ShareCodeRead
 {
     ShareCodeError error = ShareCodeError::None;
-    SharedPlan plan;       // only when error is None: a code is read whole or not at all
-    QString message;       // what to tell the player otherwise
+    SharedPlan plan; // only when error is None: a code is read whole or not at all
+    QString message; // what to tell the player otherwise
 };
 
 // Blanks and line breaks anywhere in the text are ignored, as a pasted code may carry them.

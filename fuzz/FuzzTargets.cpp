@@ -23,12 +23,12 @@
 #include "LanguageSettings.h"
 
 // A broken promise aborts, which libFuzzer reports like a crash and saves the input.
-#define FUZZ_CHECK(condition)                                                                            \
-    do {                                                                                                 \
-        if (!(condition)) {                                                                              \
-            std::fprintf(stderr, "fuzz check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__);      \
-            std::abort();                                                                                \
-        }                                                                                                \
+#define FUZZ_CHECK(condition)                                                                                          \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            std::fprintf(stderr, "fuzz check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__);                   \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (0)
 
 namespace brevath::fuzz {
@@ -117,8 +117,8 @@ void catalogueFile(QByteArrayView input)
     const qsizetype records = countRecords(DecodeWindows1252(input));
     for (const CategoryFlag category : {CategoryFlagOf(1), kSpellCategory}) {
         Catalogue catalogue;
-        const Outcome loaded = LoadCatalogueFile(
-            path, category, category == kSpellCategory ? 6 : 5, QStringLiteral("Unreadable"), catalogue);
+        const Outcome loaded = LoadCatalogueFile(path, category, category == kSpellCategory ? 6 : 5,
+                                                 QStringLiteral("Unreadable"), catalogue);
         if (!loaded.ok) {
             FUZZ_CHECK(loaded.message == QStringLiteral("Unreadable ") + path);
             FUZZ_CHECK(catalogue.count() < records);

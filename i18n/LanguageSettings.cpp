@@ -10,8 +10,8 @@
 namespace brevath {
 
 const std::array<const char *, kCategoryCount> kCatalogueSuffixes = {
-    "_arcs.txt",      "_robes.txt",     "_armes.txt",     "_competences.txt", "_amulettes.txt",
-    "_anneaux.txt",   "_bracelets.txt", "_armures.txt",   "_sorts.txt",       "_armuresspeciales.txt",
+    "_arcs.txt",    "_robes.txt",     "_armes.txt",   "_competences.txt", "_amulettes.txt",
+    "_anneaux.txt", "_bracelets.txt", "_armures.txt", "_sorts.txt",       "_armuresspeciales.txt",
 };
 
 namespace {
@@ -59,8 +59,7 @@ bool IsUsableLanguageWord(const QString &word)
     qsizetype longestSuffix = 0;
     for (const char *suffix : kCatalogueSuffixes)
         longestSuffix = std::max(longestSuffix, qsizetype(std::strlen(suffix)));
-    return !word.contains(QChar(0))
-        && EncodeNativePath(word).size() + longestSuffix <= kMaxFileNameBytes;
+    return !word.contains(QChar(0)) && EncodeNativePath(word).size() + longestSuffix <= kMaxFileNameBytes;
 }
 
 bool WriteLanguageWord(const QString &settingsPath, const QString &word)

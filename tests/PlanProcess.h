@@ -30,7 +30,8 @@ inline PlanProcessRun runRaw(const QByteArray &program, const QList<QByteArray> 
                              const char *stdoutPath = nullptr, const std::function<void()> &inChild = {})
 {
     QTemporaryDir dir;
-    const QByteArray outPath = stdoutPath ? QByteArray(stdoutPath) : EncodeNativePath(dir.filePath(QStringLiteral("out")));
+    const QByteArray outPath =
+        stdoutPath ? QByteArray(stdoutPath) : EncodeNativePath(dir.filePath(QStringLiteral("out")));
     const QByteArray errPath = EncodeNativePath(dir.filePath(QStringLiteral("err")));
     std::vector<char *> argv{const_cast<char *>(program.constData())};
     for (const QByteArray &a : arguments)
@@ -70,7 +71,7 @@ inline QStringList onFixtureLanguage(const QStringList &more)
 {
     return QStringList{QStringLiteral("--data-dir"), QStringLiteral(BREVATH_FIXTURES), QStringLiteral("--language"),
                        QStringLiteral("testland")}
-        + more;
+    + more;
 }
 
 } // namespace brevath::testing

@@ -23,8 +23,9 @@ struct RandomPlan
         static const Workspace fixture = fixtureWorld();
         world = fixture;
         const auto pick = [&](int low, int high) { return int(low + random() % unsigned(high - low + 1)); };
-        start = {pick(0, 30), pick(0, 30), pick(0, 30), pick(0, 30), pick(0, 30), 70, 50,
-                 pick(0, 9) == 0 ? pick(-1, 199) : pick(1, 20), pick(1, 5)};
+        start = {pick(0, 30), pick(0, 30), pick(0, 30), pick(0, 30),
+                 pick(0, 30), 70,          50,          pick(0, 9) == 0 ? pick(-1, 199) : pick(1, 20),
+                 pick(1, 5)};
         for (int g = 0; g < goals; ++g) {
             if (pick(0, 5) == 0) {
                 world.choices.rows.push_back({-1, PackStatTarget(pick(1, 5), pick(0, 250)), false});

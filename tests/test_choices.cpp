@@ -1,6 +1,5 @@
 // Screen rows into the ChoiceList, what the lists offer, the goal rows, and choice files.
 
-
 #include "TestWorld.h"
 #include "ChoiceFile.h"
 #include "ChoiceFilters.h"
@@ -28,8 +27,9 @@ private slots:
     void filledRowsBecomeListRowsInOrder()
     {
         Workspace w = fixtureWorld();
-        auto rows = rowTexts(w.captions, {u"Club"_s, PlaceholderText(w.captions, 1),
-                                          u"40"_s, u"Goal typed by hand"_s, u"No such thing"_s, u"club"_s});
+        auto rows = rowTexts(w.captions,
+                             {u"Club"_s, PlaceholderText(w.captions, 1), u"40"_s, u"Goal typed by hand"_s,
+                              u"No such thing"_s, u"club"_s});
         w.goals.kinds[2] = 2 * 65536;
         for (int build = 0; build < 2; ++build) { // a second build packs from the statistic, not the old value
             QVERIFY(BuildChoiceList(rows, w.goals.kinds, w.choices, w.catalogue, w.captions));
@@ -72,8 +72,8 @@ private slots:
         const QString path = dir.filePath(u"kept.txt"_s);
         writeBytes(path, "0\tClub\r\n");
         w.goals.kinds = {0, 65536};
-        const Outcome outcome = SaveChoiceFile(path, rowTexts(w.captions, {u"Club"_s, u"70000"_s}),
-                                                   w.goals.kinds, w.choices, w.catalogue, w.captions);
+        const Outcome outcome = SaveChoiceFile(path, rowTexts(w.captions, {u"Club"_s, u"70000"_s}), w.goals.kinds,
+                                               w.choices, w.catalogue, w.captions);
         QCOMPARE(outcome.message, u"Could not save "_s + path);
         QCOMPARE(readBytes(path), QByteArray("0\tClub\r\n"));
     }
@@ -97,8 +97,9 @@ private slots:
         QStringList texts;
         for (const TypeItem &item : TypeListItems(w.captions, ticked))
             texts << item.text + u' ' + QString::number(item.code);
-        QCOMPARE(texts, (QStringList{"All categories 0", "Bows 1", "Weapons 3", "Strength -1", "Endurance -1",
-                                     u"Dextérité -1"_s, "Sagacity -1", "Intelligence -1"}));
+        QCOMPARE(texts,
+                 (QStringList{"All categories 0", "Bows 1", "Weapons 3", "Strength -1", "Endurance -1",
+                              u"Dextérité -1"_s, "Sagacity -1", "Intelligence -1"}));
     }
 
     void choiceFileRoundTrip()
@@ -118,8 +119,8 @@ private slots:
         const ChoiceFileLoad load = ReadChoiceFile(path, w.captions);
         QVERIFY(load.ok);
         QCOMPARE(load.rows.size(), size_t(kChoiceRows));
-        QCOMPARE(described(load, 5), (QStringList{"0 -1 Club", "65536 1 30", "0 -1 Bow, of the North",
-                                                  "196608 3 40", "0 -1 Goal 5"}));
+        QCOMPARE(described(load, 5),
+                 (QStringList{"0 -1 Club", "65536 1 30", "0 -1 Bow, of the North", "196608 3 40", "0 -1 Goal 5"}));
 
         // The text a copy puts on the clipboard is the file's, and touches neither the kinds nor the list.
         rows[1] = u"30.4"_s;
@@ -159,10 +160,33 @@ private slots:
             return [&c, text](GoalRows &r) { return PasteGoalList(r, QString::fromLatin1(text), c); };
         };
         const std::vector<std::tuple<const char *, std::function<bool(GoalRows &)>, bool, QList<Row>>> cases = {
-            {"category", [&](GoalRows &r) { PickType(r, 2, 2, c); return true; }, true, {{2, 2, 0, c.entry(67)}}},
-            {"statistic", [&](GoalRows &r) { PickType(r, 0, 7, c); return true; }, true, {{0, 7, 5 * 65536, ""}}},
-            {"down in the last row", [](GoalRows &r) { ShiftDown(r, 80); return true; }, true, {}},
-            {"down in row 79", [](GoalRows &r) { ShiftDown(r, 79); return true; }, true,
+            {"category",
+             [&](GoalRows &r) {
+                 PickType(r, 2, 2, c);
+                 return true;
+             },
+             true,
+             {{2, 2, 0, c.entry(67)}}},
+            {"statistic",
+             [&](GoalRows &r) {
+                 PickType(r, 0, 7, c);
+                 return true;
+             },
+             true,
+             {{0, 7, 5 * 65536, ""}}},
+            {"down in the last row",
+             [](GoalRows &r) {
+                 ShiftDown(r, 80);
+                 return true;
+             },
+             true,
+             {}},
+            {"down in row 79",
+             [](GoalRows &r) {
+                 ShiftDown(r, 79);
+                 return true;
+             },
+             true,
              {{80, 0, 0, PlaceholderText(c, 79)}}},
             {"list", paste("3\t25\r\n0\tClub\r\n"), true, {{0, 5, 3 * 65536, "25"}, {1, 4, 0, "Club"}}},
             {"name", paste("Club"), false, {}},
@@ -173,7 +197,8 @@ private slots:
                  ApplyChoiceLoad(r, load);
                  return load.ok;
              },
-             false, {{0, 1, 0, "Club"}}},
+             false,
+             {{0, 1, 0, "Club"}}},
         };
         for (const auto &[name, operation, ok, changed] : cases) {
             GoalRows rows = start, expected = start;

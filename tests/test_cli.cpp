@@ -38,8 +38,8 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QFile::copy(fixturePath(u"testland.txt"_s), dir.filePath(u"testland.txt"_s)));
         QDir().mkpath(dir.filePath(u"testland"_s));
-        QVERIFY(QFile::copy(fixturePath(u"testland/testland_armes.txt"_s),
-                            dir.filePath(u"testland/testland_armes.txt"_s)));
+        QVERIFY(
+            QFile::copy(fixturePath(u"testland/testland_armes.txt"_s), dir.filePath(u"testland/testland_armes.txt"_s)));
         const QString settings = SettingsFilePath(dir.path());
         const QString choices = dir.filePath(u"choices.txt"_s);
         writeBytes(choices, "0\tClub\r\n");
@@ -65,19 +65,23 @@ private slots:
     {
         const auto out = [](const QStringList &arguments) {
             const PlanProcessRun run = plan(arguments);
-            return run.exitCode == 0 ? run.out : QByteArray("exit ") + QByteArray::number(run.exitCode) + run.err.toUtf8();
+            return run.exitCode == 0 ? run.out
+                                     : QByteArray("exit ") + QByteArray::number(run.exitCode) + run.err.toUtf8();
         };
         const QString german = QStringLiteral("--language=german"), french = QStringLiteral("--language=french");
         QCOMPARE(out({german, example("french_mage")}), out({german, example("german_mage")}));
-        QVERIFY(plan({german, example("french_mage")}).err.contains(QStringLiteral("29 Ziele aus einer anderen Sprache übersetzt.")));
+        QVERIFY(plan({german, example("french_mage")})
+                    .err.contains(QStringLiteral("29 Ziele aus einer anderen Sprache übersetzt.")));
 
         const QByteArray code = out({QStringLiteral("--share"), example("english_bowman")});
         QVERIFY(code.startsWith("brevath1:") && code.count('\n') == 1);
-        for (const QStringList &sheet : {QStringList{}, QStringList{QStringLiteral("--level=150"), QStringLiteral("--priority=str")}})
+        for (const QStringList &sheet :
+             {QStringList{}, QStringList{QStringLiteral("--level=150"), QStringLiteral("--priority=str")}})
             QCOMPARE(out(sheet + QStringList{french, QStringLiteral("--code"), QString::fromLatin1(code.trimmed())}),
                      out(sheet + QStringList{french, example("french_bowman")}));
 
-        const QJsonDocument json = QJsonDocument::fromJson(out({QStringLiteral("--format=json"), example("english_mage")}));
+        const QJsonDocument json =
+            QJsonDocument::fromJson(out({QStringLiteral("--format=json"), example("english_mage")}));
         QCOMPARE(json["sheet"]["level"].toInt(), 1);
         QCOMPARE(json["goals"].toArray().size(), 30);
         QCOMPARE(json["rows"].toArray().size(), 199);
@@ -118,7 +122,8 @@ private slots:
             const QStringList first = sums(name.section(u'_', 0, 0), examples + name);
             const QStringList again = sums(name.section(u'_', 0, 0), suggested);
             QVERIFY2(first.size() == 2 && again.value(0) == first[1] && first[1].toInt() <= first[0].toInt()
-                         && first[1].toInt() > 0, qPrintable(name + u": "_s + first.join(u' ')));
+                         && first[1].toInt() > 0,
+                     qPrintable(name + u": "_s + first.join(u' ')));
         }
     }
 };

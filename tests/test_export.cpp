@@ -1,6 +1,5 @@
 // Margins and the exact bytes of both exports.
 
-
 #include "TestWorld.h"
 #include "HtmlExport.h"
 #include "Margins.h"
@@ -32,8 +31,8 @@ int goldenPlan(Workspace &w)
     w.inputs.SDPM = 50;
     w.inputs.Priority = Sag;
     w.goals.kinds[1] = 65536;
-    const PlanRun run = MakePlan(w, rowTexts(w.captions, {u"Spark"_s, u"14"_s,
-                                                          u"Épée <dorée> & \"fine\""_s, u"Blaze"_s}));
+    const PlanRun run =
+        MakePlan(w, rowTexts(w.captions, {u"Spark"_s, u"14"_s, u"Épée <dorée> & \"fine\""_s, u"Blaze"_s}));
     return int(run.rows.size());
 }
 
@@ -84,7 +83,8 @@ private slots:
         // An empty list: the header alone.
         QCOMPARE(*TxtBytes(w.results, 0, w.captions), golden(u"plan.txt"_s).split('\n').first() + '\n');
         const QByteArray page = golden(u"plan.html"_s);
-        QCOMPARE(*HtmlBytes(w.results, 0, w.captions), page.left(page.indexOf("<TR>\r\n")) + "</TABLE></BODY></HTML>\r\n");
+        QCOMPARE(*HtmlBytes(w.results, 0, w.captions),
+                 page.left(page.indexOf("<TR>\r\n")) + "</TABLE></BODY></HTML>\r\n");
     }
 };
 

@@ -2,7 +2,6 @@
 // past finding (fuzz/seeds/<target>/; whole plans in plan/) and the shipped data go through
 // their target again.
 
-
 #include "TestWorld.h"
 // The targets are compiled in here too, so the ordinary build needs no fuzzer.
 #include "FuzzTargets.cpp"
@@ -41,14 +40,17 @@ private slots:
             captions << data + u'/' + language + u".txt"_s;
         }
         const QStringList examples = filesIn(data + u"/examples"_s);
-        const QMap<QString, QStringList> inputs = {{u"catalogue"_s, catalogues}, {u"captions"_s, captions},
-                                                   {u"choices"_s, examples}, {u"records"_s, catalogues + captions + examples}};
+        const QMap<QString, QStringList> inputs = {{u"catalogue"_s, catalogues},
+                                                   {u"captions"_s, captions},
+                                                   {u"choices"_s, examples},
+                                                   {u"records"_s, catalogues + captions + examples}};
 
         const QString seeds = fixturePath(QStringLiteral("../../fuzz/seeds/"));
         for (int t = 0; t < int(fuzz::kTargets.size()); ++t) {
             const QString name = QLatin1String(fuzz::kTargets[size_t(t)].name);
             for (const QString &path : filesIn(seeds + name) + inputs.value(name))
-                QTest::addRow("%s %s", qPrintable(name), qPrintable(QFileInfo(path).fileName())) << t << readBytes(path);
+                QTest::addRow("%s %s", qPrintable(name), qPrintable(QFileInfo(path).fileName()))
+                    << t << readBytes(path);
         }
     }
 

@@ -34,7 +34,8 @@ QByteArray fixtureCopy(const QTemporaryDir &dir, const QByteArray &name)
     namespace fs = std::filesystem;
     const QByteArray folder = raw(dir.path()) + '/' + name;
     fs::create_directories(folder.toStdString());
-    fs::copy((kFixtures + "/testland").toStdString(), (folder + "/testland").toStdString(), fs::copy_options::recursive);
+    fs::copy((kFixtures + "/testland").toStdString(), (folder + "/testland").toStdString(),
+             fs::copy_options::recursive);
     fs::copy_file((kFixtures + "/testland.txt").toStdString(), (folder + "/testland.txt").toStdString());
     return folder;
 }
@@ -50,8 +51,8 @@ private slots:
     {
         // Valid UTF-8 stays text; anything else (a lone code-page byte, an encoded surrogate,
         // an overlong form, a cut sequence, past U+10FFFF) comes back byte for byte.
-        const QByteArray cases[] = {"plain", "caf\xC3\xA9", "caf\xE9", "\xED\xA0\x80", "\xC0\xAF", "\xE2\x82",
-                                    "\xF4\x90\x80\x80", "\xF0\x9F\x98\x80\xFF"};
+        const QByteArray cases[] = {"plain",    "caf\xC3\xA9", "caf\xE9",          "\xED\xA0\x80",
+                                    "\xC0\xAF", "\xE2\x82",    "\xF4\x90\x80\x80", "\xF0\x9F\x98\x80\xFF"};
         for (const QByteArray &bytes : cases) {
             const QString path = DecodeNativePath(bytes);
             QCOMPARE(EncodeNativePath(path), bytes);
@@ -80,25 +81,31 @@ private slots:
         const QByteArray folder = fixtureCopy(dir, "bin\xE9");
         std::filesystem::copy_file(kPlanProgram.toStdString(), (folder + "/brevath-plan").toStdString());
         QVERIFY(SaveFileAtomically(DecodeNativePath(folder + "/Brevath.ini"), "testland\r\n"));
-        QVERIFY(SaveFileAtomically(DecodeNativePath(folder + "/plan\xE9"), readBytes(fixturePath(QStringLiteral("golden_plan.txt")))));
+        QVERIFY(SaveFileAtomically(DecodeNativePath(folder + "/plan\xE9"),
+                                   readBytes(fixturePath(QStringLiteral("golden_plan.txt")))));
         const QString golden = fixturePath(QStringLiteral("../golden/plan"));
         const QList<QByteArray> start = {"--level", "194", "--priority", "SAG", folder + "/plan\xE9"};
         PlanProcessRun run = runRaw(folder + "/brevath-plan", start);
         QCOMPARE(run.err, QString());
         QCOMPARE(run.out, readBytes(golden + QStringLiteral(".txt")));
         // --priority 4 is SAG again; the page's name gets no extension.
-        run = runRaw(folder + "/brevath-plan", QList<QByteArray>{"--priority", "4", "--txt", folder + "/out\xE9.txt",
-                                                                "--html", folder + "/out\xE9"} + start);
+        run =
+            runRaw(folder + "/brevath-plan",
+                   QList<QByteArray>{"--priority", "4", "--txt", folder + "/out\xE9.txt", "--html", folder + "/out\xE9"}
+                       + start);
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.isEmpty());
-        QCOMPARE(ReadFileBytes(DecodeNativePath(folder + "/out\xE9.txt")).value_or("<none>"), readBytes(golden + QStringLiteral(".txt")));
-        QCOMPARE(ReadFileBytes(DecodeNativePath(folder + "/out\xE9")).value_or("<none>"), readBytes(golden + QStringLiteral(".html")));
+        QCOMPARE(ReadFileBytes(DecodeNativePath(folder + "/out\xE9.txt")).value_or("<none>"),
+                 readBytes(golden + QStringLiteral(".txt")));
+        QCOMPARE(ReadFileBytes(DecodeNativePath(folder + "/out\xE9")).value_or("<none>"),
+                 readBytes(golden + QStringLiteral(".html")));
         QVERIFY(run.err.contains(DecodeNativePath("Saved to " + folder + "/out\xE9\n")));
         run = runRaw(folder + "/brevath-plan", {"--compare", folder + "/gone\xE9", folder + "/plan\xE9"});
         QVERIFY(run.exitCode == 1 && run.err.endsWith(DecodeNativePath(folder + "/gone\xE9\n")));
         // No path is ever made from an empty folder.
         const LanguageSettings none = LanguagePaths(QString(), QStringLiteral("english"));
-        QVERIFY(SettingsFilePath(QString()).isEmpty() && none.captionFile.isEmpty() && none.catalogueFiles[0].isEmpty());
+        QVERIFY(SettingsFilePath(QString()).isEmpty() && none.captionFile.isEmpty()
+                && none.catalogueFiles[0].isEmpty());
     }
 
     void hugeCataloguesStayWithinMemory()
@@ -115,8 +122,9 @@ private slots:
         QCOMPARE(world.catalogue.entry(int(size)).name, QString());
         QCOMPARE(world.catalogue.FindByName(QString()), 1);
 
-        const PlanProcessRun run = runRaw(kPlanProgram, {"--data-dir", folder, "--language", "testland",
-                                          fixturePath(QStringLiteral("golden_plan.txt")).toUtf8()});
+        const PlanProcessRun run = runRaw(
+            kPlanProgram,
+            {"--data-dir", folder, "--language", "testland", fixturePath(QStringLiteral("golden_plan.txt")).toUtf8()});
         QCOMPARE(run.exitCode, 0);
 #ifndef __SANITIZE_ADDRESS__ // the sanitizer's shadow memory is no part of the program's
         QVERIFY2(run.peakKb * 1024 < 3 * size + (50 << 20), QByteArray::number(run.peakKb) + " kB");
@@ -131,7 +139,8 @@ private slots:
         writeBytes(path, "english\r\n");
         // As root the check runs as nobody, to whom the folder (root's, 0755) is closed.
         const bool root = ::getuid() == 0;
-        QVERIFY(::chmod(raw(path).constData(), 0666) == 0 && ::chmod(raw(dir.path()).constData(), root ? 0755 : 0555) == 0);
+        QVERIFY(::chmod(raw(path).constData(), 0666) == 0
+                && ::chmod(raw(dir.path()).constData(), root ? 0755 : 0555) == 0);
         const pid_t pid = fork();
         if (pid == 0) {
             if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
@@ -153,10 +162,11 @@ private slots:
 
     void aFullDiskUnderStandardOutputIsNamed()
     {
-        const PlanProcessRun run = runRaw(kPlanProgram, {"--data-dir", kFixtures, "--language", "testland", kFixtures + "/str20.txt"},
-                                             "/dev/full");
+        const PlanProcessRun run = runRaw(
+            kPlanProgram, {"--data-dir", kFixtures, "--language", "testland", kFixtures + "/str20.txt"}, "/dev/full");
         QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.err, fixtureWorld().captions.message(Caption::ExportFailed, QStringLiteral("/dev/stdout")) + u'\n');
+        QCOMPARE(run.err,
+                 fixtureWorld().captions.message(Caption::ExportFailed, QStringLiteral("/dev/stdout")) + u'\n');
     }
 };
 

@@ -150,7 +150,8 @@ private slots:
         if (reader == u"catalogue" || reader == u"spells") {
             const bool spells = reader == u"spells";
             Catalogue c;
-            const auto failure = LoadCatalogueFile(path, spells ? kSpellCategory : 1, spells ? 6 : 5, u"Could not read"_s, c);
+            const auto failure =
+                LoadCatalogueFile(path, spells ? kSpellCategory : 1, spells ? 6 : 5, u"Could not read"_s, c);
             got << message(failure, kReadFailed) << QString::number(c.count());
             if (c.count() > 0) {
                 QStringList requirements;
@@ -171,8 +172,7 @@ private slots:
             CaptionTable captions;
             PlanProcessRun run = plan({path});
             got << message(LoadCatalogueFile(path, 1, 5, kReadFailed.trimmed(), c), kReadFailed)
-                << message(LoadCaptionFile(path, captions), kNoCaptions)
-                << ReadLanguageWord(path).value_or(u"<none>"_s)
+                << message(LoadCaptionFile(path, captions), kNoCaptions) << ReadLanguageWord(path).value_or(u"<none>"_s)
                 << ReadChoiceFile(path, fixtureWorld().captions).message.replace(path, u"%1"_s)
                 << QString::number(run.exitCode) + u' ' + run.err.replace(path, u"%1"_s);
             want = {"fail", "fail", "<none>", "Could not read %1", "1 Could not read %1\n"};
@@ -184,13 +184,15 @@ private slots:
             for (const QByteArray &word : input.split(' '))
                 arguments << QString::fromLatin1(word).replace(u"%g"_s, golden).replace(u"%d"_s, dir.path());
             arguments.removeAll(QString());
-            const PlanProcessRun run = plan(reader == u"plan" ? QStringList{u"--str"_s, u"1"_s, path}
-                                                : arguments + (reader == u"sheet" ? QStringList{golden} : QStringList{}));
+            const PlanProcessRun run =
+                plan(reader == u"plan" ? QStringList{u"--str"_s, u"1"_s, path}
+                                       : arguments + (reader == u"sheet" ? QStringList{golden} : QStringList{}));
             if (reader == u"sheet") // a refused value has one message
                 want.insert(1, run.exitCode ? u"That number cannot be used."_s : QString());
             const QByteArray shows = EncodeWindows1252(want.value(2)), lacks = EncodeWindows1252(want.value(3));
             const QString err = run.err.trimmed().replace(path, u"%1"_s);
-            got << QString::number(run.exitCode) << (reader == u"run" && err.contains(want.value(1)) ? want.value(1) : err)
+            got << QString::number(run.exitCode)
+                << (reader == u"run" && err.contains(want.value(1)) ? want.value(1) : err)
                 << (run.out.contains(shows) ? want.value(2) : u"<not shown>"_s)
                 << (lacks.isEmpty() || !run.out.contains(lacks) ? want.value(3) : u"<shown>"_s);
             if (reader == u"plan")
@@ -230,7 +232,8 @@ private slots:
         const int n = int(MakePlan(w, rows).rows.size());
         std::optional<WritesFail> full(std::in_place, 8); // each save below writes more
         const bool whole = SaveFileAtomically(file, "longer than the limit");
-        const QString choiceMessage = SaveChoiceFile(file, rows, w.goals.kinds, w.choices, w.catalogue, w.captions).message;
+        const QString choiceMessage =
+            SaveChoiceFile(file, rows, w.goals.kinds, w.choices, w.catalogue, w.captions).message;
         const QString txtMessage = SaveTxt(file, w.results, n, w.captions).message;
         const QString htmlMessage = SaveHtml(file, w.results, n, w.captions).message;
         const bool settings = WriteLanguageWord(file, u"a word longer than the limit"_s);
@@ -240,9 +243,9 @@ private slots:
         QCOMPARE(txtMessage, u"Could not save to "_s + file);
         QCOMPARE(htmlMessage, u"Could not save to "_s + file);
         const QString html = dir.filePath(u"plan.html"_s);
-        const PlanProcessRun run = runPlanProcess(onFixtureLanguage({u"--txt"_s, file, u"--html"_s,
-                                                                     html, fixturePath(u"golden_plan.txt"_s)}),
-                                                  [] { SetFileSizeLimit(300); }); // its messages fit, no export does
+        const PlanProcessRun run =
+            runPlanProcess(onFixtureLanguage({u"--txt"_s, file, u"--html"_s, html, fixturePath(u"golden_plan.txt"_s)}),
+                           [] { SetFileSizeLimit(300); }); // its messages fit, no export does
         QCOMPARE(run.err, u"Could not save to %1\nCould not save to %2\n"_s.arg(file, html));
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(readBytes(file), old);

@@ -2,7 +2,6 @@
 // catalogue across its files (numbering, lookups by name, failures, reloads). How each file
 // is read, at its worst, is in the hostile cases.
 
-
 #include "TestWorld.h"
 #include "Catalogue.h"
 #include "CaptionTable.h"

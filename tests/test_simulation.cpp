@@ -1,7 +1,6 @@
 // The sheet's commit, the rise level by level (growth, spending passes, goals named, the
 // result table), and a goal's earliest level alone.
 
-
 #include "TestWorld.h"
 #include "GoalInsight.h"
 #include "Simulation.h"
@@ -54,8 +53,8 @@ private slots:
         SheetTexts texts = {"", "12abc", " 7", "abc", "12.5", "13.5", "-2.5", "70", "0", "0", "0", "0", "41"};
         PlanInputs inputs;
         QVERIFY(CommitSheet(texts, {}, inputs));
-        QCOMPARE((std::array<std::int32_t, 8>{inputs.SDLevel, inputs.SDStr, inputs.SDEnd, inputs.SDDex,
-                                              inputs.SDSag, inputs.SDInt, inputs.SDPV, inputs.mint}),
+        QCOMPARE((std::array<std::int32_t, 8>{inputs.SDLevel, inputs.SDStr, inputs.SDEnd, inputs.SDDex, inputs.SDSag,
+                                              inputs.SDInt, inputs.SDPV, inputs.mint}),
                  (std::array<std::int32_t, 8>{0, 12, 7, 0, 12, 14, -2, 41}));
         QCOMPARE(inputs.Priority, int(Dex));
         QVERIFY(CommitSheet(DefaultSheetTexts(), {false, true, false, true, false}, inputs));
@@ -94,9 +93,12 @@ private slots:
         const ChoiceRow str20 = entryRow(addEntry(w, u"Str 20"_s, {20, 0, 0, 0, 0, 0}));
         const ChoiceRow gated = entryRow(addEntry(w, u"Gate 10"_s, {0, 0, 0, 0, 20, 10}));
         const ChoiceRow met = entryRow(addEntry(w, u"Met"_s, {10, 0, 0, 0, 0, 0}, 7));
-        const ChoiceRow huge = entryRow(addEntry(w, u"Huge"_s, {2147483647, 2147483647, 0, 0, 0, 2147483647}, 2147483647));
-        const ChoiceRow low = entryRow(addEntry(w, u"Low"_s, {-2147483647 - 1, -2147483647 - 1, 0, 0, 0, -5}, 2147483647));
-        constexpr int P = ResultField::Points, N = ResultField::Names, X = ResultField::ExtraSum, L = ResultField::Level;
+        const ChoiceRow huge =
+            entryRow(addEntry(w, u"Huge"_s, {2147483647, 2147483647, 0, 0, 0, 2147483647}, 2147483647));
+        const ChoiceRow low =
+            entryRow(addEntry(w, u"Low"_s, {-2147483647 - 1, -2147483647 - 1, 0, 0, 0, -5}, 2147483647));
+        constexpr int P = ResultField::Points, N = ResultField::Names, X = ResultField::ExtraSum,
+                      L = ResultField::Level;
         struct Check
         {
             int row, field;
@@ -110,26 +112,51 @@ private slots:
             size_t size;
             QList<Check> checks;
         } cases[] = {
-            {"Str 20, Dex the priority", {str20}, {}, 199,
-             {{0, -1, u"1|12|12|12|12|12|70|50|||0"_s}, {1, -1, u"2|17|12|12|12|12|78|55| Str5||0"_s},
-              {2, -1, u"3|20|12|14|12|12|86|60| Str3 Dex2|Str 20|0"_s}, {198, L, u"199"_s}, {198, P, u" Dex5"_s}}},
+            {"Str 20, Dex the priority",
+             {str20},
+             {},
+             199,
+             {{0, -1, u"1|12|12|12|12|12|70|50|||0"_s},
+              {1, -1, u"2|17|12|12|12|12|78|55| Str5||0"_s},
+              {2, -1, u"3|20|12|14|12|12|86|60| Str3 Dex2|Str 20|0"_s},
+              {198, L, u"199"_s},
+              {198, P, u" Dex5"_s}}},
             // Level 8: slack (10 - 8) * 5 - 8 = 2 to the priority, three to the row; level 9: slack
             // (10 - 9) * 5 - 5 = 0, all five to the row, which waits for its level.
-            {"gated row's slack", {gated}, {.level = 7, .priority = Str}, 193,
+            {"gated row's slack",
+             {gated},
+             {.level = 7, .priority = Str},
+             193,
              {{1, P, u" Str2 Int3"_s}, {2, P, u" Int5"_s}, {2, N, u""_s}, {3, L, u"10"_s}, {3, N, u"Gate 10"_s}}},
             // Start values met one level later; Str 30 from 12 + 18 points over levels 2 to 5.
-            {"named in list order", {statRow(Str, 30), met, statRow(End, 12)}, {}, 199,
-             {{0, N, u""_s}, {1, N, u"Met, Endurance : 12"_s}, {1, X, u"7"_s}, {1, P, u" Str5"_s},
-              {4, N, u"Strength : 30"_s}, {4, X, u"0"_s}}},
+            {"named in list order",
+             {statRow(Str, 30), met, statRow(End, 12)},
+             {},
+             199,
+             {{0, N, u""_s},
+              {1, N, u"Met, Endurance : 12"_s},
+              {1, X, u"7"_s},
+              {1, P, u" Str5"_s},
+              {4, N, u"Strength : 30"_s},
+              {4, X, u"0"_s}}},
             // End 29 before spending: 1 + 7; then End 34: 2 + 7.
-            {"hit points from End before spending", {statRow(Str, 12)}, {.end = 29, .priority = End}, 199,
+            {"hit points from End before spending",
+             {statRow(Str, 12)},
+             {.end = 29, .priority = End},
+             199,
              {{1, 6, u"78"_s}, {2, 6, u"87"_s}, {1, 2, u"34"_s}}},
             // The Int target also asks End to reach 0: every point goes there, far past 32 bits;
             // hit points shrink with such an End.
-            {"extreme values", {huge, low, statRow(Int, 65535)},
-             {.str = 2147483647, .end = -2147483647 - 1, .hp = 2147483647}, 199,
-             {{1, N, u"Low"_s}, {1, X, u"2147483647"_s}, {1, P, u" End5"_s}, {198, 1, u"2147483647"_s},
-              {198, 2, QString::number(-2147483648LL + 198 * 5)}, {198, 6, u"-"_s}}},
+            {"extreme values",
+             {huge, low, statRow(Int, 65535)},
+             {.str = 2147483647, .end = -2147483647 - 1, .hp = 2147483647},
+             199,
+             {{1, N, u"Low"_s},
+              {1, X, u"2147483647"_s},
+              {1, P, u" End5"_s},
+              {198, 1, u"2147483647"_s},
+              {198, 2, QString::number(-2147483648LL + 198 * 5)},
+              {198, 6, u"-"_s}}},
             {"no goal", {}, {}, 0, {}},
             {"start at 199", {statRow(Str, 500)}, {.level = 199}, 1, {{0, P, u""_s}}}, // none on the start level
             {"start at 200", {statRow(Str, 500)}, {.level = 200}, 0, {}},
@@ -171,10 +198,10 @@ private slots:
             return EarliestLevelAlone(goal, w.catalogue, w.captions, start).value_or(-1);
         };
         const auto entry = [&](const char *name) { return entryRow(w.catalogue.FindByName(QLatin1String(name))); };
-        QCOMPARE(alone(entry("Club")), 3);          // Str 20 from 12: 5 points at level 2, 3 at level 3
+        QCOMPARE(alone(entry("Club")), 3); // Str 20 from 12: 5 points at level 2, 3 at level 3
         QCOMPARE(alone(entry("Reed Bracelet")), 2); // usable at the start: named on the next line
-        QCOMPARE(alone(entry("Blaze")), 10);        // waits for its level gate, whatever the points
-        QCOMPARE(alone(statRow(Dex, 40)), 7);       // Dex 40 from 12 at 5 a level
+        QCOMPARE(alone(entry("Blaze")), 10); // waits for its level gate, whatever the points
+        QCOMPARE(alone(statRow(Dex, 40)), 7); // Dex 40 from 12 at 5 a level
         QCOMPARE(alone(entry("Club"), 199), -1);
         QCOMPARE(alone(entryRow(far)), -1);
         QVERIFY(w.choices.rows.empty()); // the session's own list is not touched

@@ -39,14 +39,13 @@ public:
 
     int below(int n) { return int(m_random.bounded(n)); }
     bool chance(int percent) { return below(100) < percent; }
-    template <typename T, size_t N>
-    T pick(const T (&items)[N]) { return items[below(int(N))]; }
+    template<typename T, size_t N> T pick(const T (&items)[N]) { return items[below(int(N))]; }
 
     // Mostly what players type, now and then the edges of every range.
     std::int32_t value()
     {
-        static const std::int32_t edges[] = {0, -1, 32767, 32768, -32768, 65535, 65536, 99999, 1000000000,
-                                             -1000000000, 2147483647, -2147483647 - 1};
+        static const std::int32_t edges[] = {0,     -1,    32767,      32768,       -32768,     65535,
+                                             65536, 99999, 1000000000, -1000000000, 2147483647, -2147483647 - 1};
         return chance(10) ? pick(edges) : below(150);
     }
 
@@ -99,7 +98,8 @@ std::array<QString, kChoiceRows> randomWorld(Dice &dice, Workspace &w)
             rows[size_t(i)] = dice.chance(1) ? dice.number() : QString::number(dice.below(150));
         } else if (i < used && kind >= 5) {
             rows[size_t(i)] = kind < 9 && w.catalogue.count() > 0
-                ? w.catalogue.entry(1 + dice.below(w.catalogue.count())).name : dice.word();
+                ? w.catalogue.entry(1 + dice.below(w.catalogue.count())).name
+                : dice.word();
         }
     }
     return rows;
@@ -107,7 +107,8 @@ std::array<QString, kChoiceRows> randomWorld(Dice &dice, Workspace &w)
 
 SheetTexts randomSheet(Dice &dice)
 {
-    static const char *const levels[] = {"-2", "-1", "0", "1", "1", "1", "50", "150", "198", "199", "200", "2147483647"};
+    static const char *const levels[] = {"-2", "-1",  "0",   "1",   "1",   "1",
+                                         "50", "150", "198", "199", "200", "2147483647"};
     SheetTexts texts = DefaultSheetTexts();
     texts[0] = QLatin1String(dice.pick(levels));
     for (int i = 1; i < kSheetTextCount; ++i)
@@ -146,11 +147,13 @@ private slots:
             // and the numbers-only rise reaches it at that very level.
             const RowViews views(w.choices, w.catalogue, w.captions);
             const std::vector<int> naming = NamingLines(views, w.choices, run.rows);
-            const std::vector<int> levels = ReachLevels(NeedsOf(w.choices, w.catalogue), RiseStart::FromInputs(w.inputs));
+            const std::vector<int> levels =
+                ReachLevels(NeedsOf(w.choices, w.catalogue), RiseStart::FromInputs(w.inputs));
             for (size_t r = 0; r < naming.size(); ++r) {
                 QCOMPARE(naming[r] > 0, w.choices.rows[r].reached);
                 QCOMPARE(levels[r], naming[r] > 0 ? w.inputs.SDLevel + naming[r] : kNeverReached);
-                QVERIFY(naming[r] <= 0 || run.rows[size_t(naming[r])][ResultField::Names].contains(views.RowLabel(int(r))));
+                QVERIFY(naming[r] <= 0
+                        || run.rows[size_t(naming[r])][ResultField::Names].contains(views.RowLabel(int(r))));
             }
             const int n = w.choices.rows.empty() || w.inputs.SDLevel > 199 ? 0 : 200 - w.inputs.SDLevel;
             const std::optional<QByteArray> txt = TxtBytes(w.results, n, w.captions);

@@ -48,7 +48,9 @@ private slots:
             QTest::newRow(tag) << text << int(error);
         };
         add("whole", code, ShareCodeError::None);
-        add("wrapped and indented", QStringLiteral("  ") + code.left(20) + QStringLiteral("\r\n  ") + code.sliced(20) + u'\n', ShareCodeError::None);
+        add("wrapped and indented",
+            QStringLiteral("  ") + code.left(20) + QStringLiteral("\r\n  ") + code.sliced(20) + u'\n',
+            ShareCodeError::None);
         add("last character cut", code.chopped(1), ShareCodeError::Cut);
         add("cut in half", code.left(code.size() / 2), ShareCodeError::Cut);
         add("prefix alone", QStringLiteral("brevath1:"), ShareCodeError::Cut);
@@ -91,14 +93,19 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("expected"); // the file whose rows the translation gives
         QTest::addColumn<int>("translated");
-        QTest::addColumn<int>("others");  // languages that line up with the one in force
+        QTest::addColumn<int>("others"); // languages that line up with the one in force
         QTest::addColumn<QByteArray>("bow"); // a user's own data: a line added to the French bows, or
-                                             // the first English bow renamed after the first French goal
-        QTest::newRow("French mage in German") << "german" << example("french_mage") << example("german_mage") << 29 << 2 << QByteArray();
-        QTest::newRow("German bowman in English") << "english" << example("german_bowman") << example("english_bowman") << 20 << 2 << QByteArray();
-        QTest::newRow("English warrior as it is") << "english" << example("english_warrior") << example("english_warrior") << 0 << 2 << QByteArray();
-        QTest::newRow("French not lined up") << "german" << example("french_mage") << example("french_mage") << 0 << 1 << QByteArray("+Arc de plus");
-        QTest::newRow("a name at two places") << "german" << example("french_mage") << example("german_mage") << 28 << 2 << QByteArray("Robe de lin du novice");
+            // the first English bow renamed after the first French goal
+        QTest::newRow("French mage in German")
+            << "german" << example("french_mage") << example("german_mage") << 29 << 2 << QByteArray();
+        QTest::newRow("German bowman in English")
+            << "english" << example("german_bowman") << example("english_bowman") << 20 << 2 << QByteArray();
+        QTest::newRow("English warrior as it is")
+            << "english" << example("english_warrior") << example("english_warrior") << 0 << 2 << QByteArray();
+        QTest::newRow("French not lined up")
+            << "german" << example("french_mage") << example("french_mage") << 0 << 1 << QByteArray("+Arc de plus");
+        QTest::newRow("a name at two places") << "german" << example("french_mage") << example("german_mage") << 28 << 2
+                                              << QByteArray("Robe de lin du novice");
     }
     void goalsTranslate()
     {
@@ -134,7 +141,12 @@ private slots:
     {
         const Workspace world = fixtureWorld();
         GoalRows rows = FreshGoalRows(world.captions, 16);
-        const struct { QString text; int stat; bool namesNothing; } cases[] = {
+        const struct
+        {
+            QString text;
+            int stat;
+            bool namesNothing;
+        } cases[] = {
             {QStringLiteral("Club"), 0, false},
             {QStringLiteral("Clubb"), 0, true},
             {QStringLiteral("club"), 0, true},

@@ -5,8 +5,7 @@ namespace brevath {
 namespace {
 constexpr int kMaxPosition = 32767;
 
-template <typename View>
-View nextTabField(int &position, View line)
+template<typename View> View nextTabField(int &position, View line)
 {
     if (line.size() > kMaxPosition)
         throw FieldPositionOverflow{};
@@ -29,8 +28,7 @@ View nextTabField(int &position, View line)
 }
 } // namespace
 
-template <typename View>
-void BasicRecordReader<View>::consumeDelimiter()
+template<typename View> void BasicRecordReader<View>::consumeDelimiter()
 {
     if (m_pos >= m_text.size())
         return;
@@ -39,16 +37,14 @@ void BasicRecordReader<View>::consumeDelimiter()
         ++m_pos;
 }
 
-template <typename View>
-void BasicRecordReader<View>::skipToDelimiter()
+template<typename View> void BasicRecordReader<View>::skipToDelimiter()
 {
     while (m_pos < m_text.size() && !endsRecord(m_pos))
         ++m_pos;
     consumeDelimiter();
 }
 
-template <typename View>
-std::optional<View> BasicRecordReader<View>::Next()
+template<typename View> std::optional<View> BasicRecordReader<View>::Next()
 {
     if (atEnd())
         return std::nullopt;

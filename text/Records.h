@@ -16,8 +16,7 @@ namespace brevath {
 // a double quote runs to the next double quote, may hold commas and line breaks, and
 // anything after the closing quote up to the next comma or line end is dropped. An empty
 // line is an empty record. TAB is an ordinary character.
-template <typename View>
-class BasicRecordReader
+template<typename View> class BasicRecordReader
 {
 public:
     explicit BasicRecordReader(View text) : m_text(text) {}

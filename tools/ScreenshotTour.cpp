@@ -110,7 +110,8 @@ QString ScreenshotTour::otherExample() const
     // Another character of the same language, from the folder of the walk's own plan.
     const QFileInfo own(m_choiceFile);
     const QString language = m_program.Session().language.language;
-    for (const QFileInfo &example : own.dir().entryInfoList({language + QStringLiteral("_*.txt")}, QDir::Files, QDir::Name)) {
+    for (const QFileInfo &example :
+         own.dir().entryInfoList({language + QStringLiteral("_*.txt")}, QDir::Files, QDir::Name)) {
         if (example.fileName() != own.fileName())
             return example.filePath();
     }
@@ -122,9 +123,9 @@ void ScreenshotTour::clickLanguageOption()
     // The dialog shows the language in force, so that its OK keeps it.
     Language &dialog = m_program.LanguageDialog();
     const QString language = m_program.Session().language.language;
-    QRadioButton *option = language == QLatin1String("french")   ? dialog.Option2
-                           : language == QLatin1String("german") ? dialog.Option3
-                                                                 : dialog.Option1;
+    QRadioButton *option = language == QLatin1String("french") ? dialog.Option2
+        : language == QLatin1String("german")                  ? dialog.Option3
+                                                               : dialog.Option1;
     option->setChecked(true);
 }
 

@@ -17,7 +17,7 @@ public:
     QString SaveFileName(QWidget *, const QString &initialName) override { return answer(initialName); }
     QString OpenFileName(QWidget *, const QString &initialName) override { return answer(initialName); }
 
-    QStringList messages;     // every message shown, in order
+    QStringList messages; // every message shown, in order
     QStringList initialNames; // the name each file dialog opened with, one per dialog
 
 private:

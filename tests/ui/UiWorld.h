@@ -50,8 +50,7 @@ std::unique_ptr<UiWorld> startWorld(const QString &settingsWord = QStringLiteral
 void settle();
 
 // A named control of a window; the test stops at once when the window has none.
-template<class Control>
-Control *control(QWidget &window, const QString &name)
+template<class Control> Control *control(QWidget &window, const QString &name)
 {
     auto *found = window.findChild<Control *>(name);
     if (!found)

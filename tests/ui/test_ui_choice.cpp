@@ -80,7 +80,8 @@ private slots:
         QVERIFY(entryBox(*world, 80)->isVisibleTo(&world->second()));
         QCOMPARE(typeList(*world, 80)->geometry().topLeft(), QPoint(24, 32 + 14 * 26));
         scroll->setValue(65);
-        QVERIFY(!entryBox(*world, 64)->isVisibleTo(&world->second()) && !typeList(*world, 80)->isVisibleTo(&world->second()));
+        QVERIFY(!entryBox(*world, 64)->isVisibleTo(&world->second())
+                && !typeList(*world, 80)->isVisibleTo(&world->second()));
         QCOMPARE(typeList(*world, 65)->geometry().topLeft(), QPoint(24, 32));
         QCOMPARE(entryBox(*world, 79)->geometry().topLeft(), QPoint(288, 32 + 14 * 26));
 
@@ -131,8 +132,8 @@ private slots:
             return ReadGoalRows(examples + QLatin1String(name), world->captions(), fresh.typeCount).rows.texts;
         };
         const auto french = read("french_mage.txt"), english = read("english_mage.txt");
-        const int differing = int(std::inner_product(french.begin(), french.end(), english.begin(), 0, std::plus<>(),
-                                                     std::not_equal_to<>()));
+        const int differing = int(
+            std::inner_product(french.begin(), french.end(), english.begin(), 0, std::plus<>(), std::not_equal_to<>()));
         world->prompts.QueueFileAnswer(examples + QStringLiteral("french_mage.txt"));
         clickButton(world->second(), "Command4");
         QCOMPARE(world->session().goals.texts, english);

@@ -63,7 +63,7 @@ Rows rowsOf(UiWorld &world)
     Rows rows{world.session().goals, {}};
     for (int i = 0; i < kChoiceRows; ++i)
         rows.second << typeList(world, i)->currentText() + u'|' + entryBox(world, i)->currentText() + u'|'
-                           + listItems(entryBox(world, i)).join(u'|');
+                + listItems(entryBox(world, i)).join(u'|');
     return rows;
 }
 

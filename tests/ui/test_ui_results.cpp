@@ -100,10 +100,13 @@ private slots:
         third.show(); // a hidden window gets its resize events when shown
         const auto followsLayout = [&](bool chart) {
             QCOMPARE(third.Chart1->isVisible(), chart);
-            const ui::ResultsLayout l = ui::LayOutResults(ui::ToTwips(third.width()), ui::ToTwips(third.height()), chart);
-            const std::pair<QWidget *, QRect> places[] = {
-                {third.ListView1, l.ListView1}, {third.Command1, l.Command1}, {third.Command2, l.Command2},
-                {third.Command3, l.Command3},   {third.Toggle1, l.Toggle1}};
+            const ui::ResultsLayout l =
+                ui::LayOutResults(ui::ToTwips(third.width()), ui::ToTwips(third.height()), chart);
+            const std::pair<QWidget *, QRect> places[] = {{third.ListView1, l.ListView1},
+                                                          {third.Command1, l.Command1},
+                                                          {third.Command2, l.Command2},
+                                                          {third.Command3, l.Command3},
+                                                          {third.Toggle1, l.Toggle1}};
             for (const auto &[control, twips] : places)
                 QCOMPARE(control->geometry(), ui::PixelRect(twips));
             if (chart)
@@ -177,7 +180,8 @@ private slots:
             if (needed < list->viewport()->width() - others)
                 QCOMPARE(width, list->viewport()->width() - others);
             else
-                QVERIFY(width >= std::min(needed, widest) && width <= widest && list->horizontalScrollBar()->isVisible());
+                QVERIFY(width >= std::min(needed, widest) && width <= widest
+                        && list->horizontalScrollBar()->isVisible());
         }
     }
 
@@ -243,7 +247,8 @@ private slots:
             for (int c = 0; c < kListColumns; ++c)
                 QCOMPARE(shown.Field(i, c), lines[i + 1].section(u'\t', c, c));
             for (int field = 1; field <= ui::RiseChart::kDrawnFields; ++field)
-                QCOMPARE(rise->FieldSeries(field)->at(i), QPointF(shown.Field(i, 0).toInt(), shown.Field(i, field).toInt()));
+                QCOMPARE(rise->FieldSeries(field)->at(i),
+                         QPointF(shown.Field(i, 0).toInt(), shown.Field(i, field).toInt()));
         }
         const QStringList named = namedLines(shown);
         QStringList marked;
@@ -277,7 +282,8 @@ private slots:
             for (int r = -1; r < table.rowCount(); ++r) {
                 QStringList row;
                 for (int col = 0; col < ui::ComparisonModel::ColumnCount; ++col)
-                    row << (r < 0 ? table.headerData(col, Qt::Horizontal).toString() : table.index(r, col).data().toString());
+                    row << (r < 0 ? table.headerData(col, Qt::Horizontal).toString()
+                                  : table.index(r, col).data().toString());
                 rows << row.join(u'\t');
             }
             return rows;
@@ -358,7 +364,8 @@ private slots:
         };
         list->clearSelection();
         for (const int line : {4, 1})
-            list->selectionModel()->select(lines->index(line, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            list->selectionModel()->select(lines->index(line, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QCOMPARE(copied(), exportedLines[2] + "\r\n" + exportedLines[5] + "\r\n");
         list->selectAll();
         QCOMPARE(copied(), exported);

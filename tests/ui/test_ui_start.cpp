@@ -32,8 +32,7 @@ void chooseLanguage(UiWorld &world, const char *option)
     clickButton(dialog, "Command1");
 }
 
-template<class Control>
-QList<Control *> named(QWidget &window, const char *prefix)
+template<class Control> QList<Control *> named(QWidget &window, const char *prefix)
 {
     return window.findChildren<Control *>(QRegularExpression(QLatin1String("^") + QLatin1String(prefix) + "\\d+$"));
 }
@@ -172,8 +171,8 @@ private slots:
             writeBytes(world->path("hostile.txt"), file);
             world->program->LoadLanguage();
 
-            for (ui::ProgramWindow *screen :
-                 QList<ui::ProgramWindow *>{&world->first(), &world->second(), &world->third(), &world->program->Help()}) {
+            for (ui::ProgramWindow *screen : QList<ui::ProgramWindow *>{&world->first(), &world->second(),
+                                                                        &world->third(), &world->program->Help()}) {
                 QCOMPARE(screen->windowTitle(), shown.isEmpty() ? QStringLiteral(" ") : shown);
                 for (QAbstractButton *button : named<QAbstractButton>(*screen, "Command"))
                     QCOMPARE(button->text(), shown);
@@ -184,7 +183,8 @@ private slots:
                     QCOMPARE(label->textFormat(), Qt::PlainText);
                 }
             }
-            QCOMPARE(control<QTreeView>(world->third(), "ListView1")->model()->headerData(0, Qt::Horizontal).toString(), shown);
+            QCOMPARE(control<QTreeView>(world->third(), "ListView1")->model()->headerData(0, Qt::Horizontal).toString(),
+                     shown);
             QCOMPARE(world->third().Chart1->chart()->axes(Qt::Horizontal).first()->titleText(), shown.toHtmlEscaped());
 
             // A message carrying a caption is plain text too.

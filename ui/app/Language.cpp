@@ -14,8 +14,8 @@ constexpr int kLeft = 720, kWidth = 1215;
 Language::Language() : ProgramWindow(QStringLiteral("Language"))
 {
     setWindowTitle(QStringLiteral("Language"));
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
     setFixedSize(ToPixels(2640), ToPixels(3195));
 
     Option1 = MakeControl<QRadioButton>(this, QStringLiteral("Option1"), kLeft, 360, kWidth, 375);

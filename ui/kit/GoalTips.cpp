@@ -25,9 +25,9 @@ QString requirementsText(const RowViews &views, int row, const CaptionTable &cap
 
 QString aloneText(const std::optional<std::int64_t> &level, const CaptionTable &captions)
 {
-    const QString reached = level ? captions.entry(Caption::FirstListHeader).toHtmlEscaped() + u' '
-                                        + QString::number(*level)
-                                  : QStringLiteral("—");
+    const QString reached = level
+        ? captions.entry(Caption::FirstListHeader).toHtmlEscaped() + u' ' + QString::number(*level)
+        : QStringLiteral("—");
     return QStringLiteral("#1 → ") + reached;
 }
 
@@ -49,20 +49,18 @@ std::vector<QString> GoalToolTips(const Workspace &workspace, const std::vector<
         const auto key = std::make_pair(goal.entry, goal.target);
         auto alone = aloneByGoal.find(key);
         if (alone == aloneByGoal.end()) {
-            alone = aloneByGoal
-                        .emplace(key, EarliestLevelAlone(goal, workspace.catalogue, workspace.captions, start))
+            alone = aloneByGoal.emplace(key, EarliestLevelAlone(goal, workspace.catalogue, workspace.captions, start))
                         .first;
         }
         goalsByLine[size_t(naming[r])] << QStringLiteral("<b>") + views.RowLabel(int(r)).toHtmlEscaped()
-                                               + QStringLiteral("</b><br>")
-                                               + requirementsText(views, int(r), workspace.captions)
-                                               + QStringLiteral("<br>") + aloneText(alone->second, workspace.captions);
+                + QStringLiteral("</b><br>") + requirementsText(views, int(r), workspace.captions)
+                + QStringLiteral("<br>") + aloneText(alone->second, workspace.captions);
     }
     std::vector<QString> tips(lines.size());
     for (size_t i = 0; i < lines.size(); ++i) {
         if (!goalsByLine[i].isEmpty())
             tips[i] = QStringLiteral("<p style='white-space:pre'>") + goalsByLine[i].join(QStringLiteral("<br><br>"))
-                      + QStringLiteral("</p>");
+                + QStringLiteral("</p>");
     }
     return tips;
 }

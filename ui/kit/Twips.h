@@ -6,7 +6,7 @@
 namespace brevath::ui {
 
 constexpr int kTwipsPerPixel = 15;
-constexpr int kClientWidthTwips = 9585;  // 639 pixels
+constexpr int kClientWidthTwips = 9585; // 639 pixels
 constexpr int kClientHeightTwips = 7185; // 479 pixels
 
 constexpr int ToTwips(int pixels)

@@ -13,8 +13,7 @@ class RowsChange : public QUndoCommand
 public:
     RowsChange(GoalRows &rows, GoalRows before, const std::function<void()> &show)
         : m_rows(rows), m_before(std::move(before)), m_after(rows), m_show(show)
-    {
-    }
+    {}
 
     void redo() override { put(m_after); }
     void undo() override { put(m_before); }
@@ -35,10 +34,9 @@ class Typing : public QUndoCommand
 {
 public:
     Typing(GoalRows &rows, int row, int typing, QString after, const std::function<void()> &show)
-        : m_rows(rows), m_row(size_t(row)), m_typing(typing), m_before(rows.texts.at(m_row)),
-          m_after(std::move(after)), m_show(show)
-    {
-    }
+        : m_rows(rows), m_row(size_t(row)), m_typing(typing), m_before(rows.texts.at(m_row)), m_after(std::move(after)),
+          m_show(show)
+    {}
 
     int id() const override { return 1; }
     bool mergeWith(const QUndoCommand *other) override
@@ -72,8 +70,7 @@ private:
 
 ChoiceHistory::ChoiceHistory(QObject *parent, GoalRows &rows, std::function<void()> show)
     : QObject(parent), m_rows(rows), m_show(std::move(show)), m_stack(new QUndoStack(this))
-{
-}
+{}
 
 void ChoiceHistory::Reset()
 {

@@ -5,10 +5,8 @@
 namespace brevath::ui {
 
 ResultTableModel::ResultTableModel(QObject *parent)
-    : QAbstractTableModel(parent),
-      m_headers({"Lvl", "For", "End", "Dex", "Sag", "Int", "PV", "PM", "Monter", "Objets"})
-{
-}
+    : QAbstractTableModel(parent), m_headers({"Lvl", "For", "End", "Dex", "Sag", "Int", "PV", "PM", "Monter", "Objets"})
+{}
 
 void ResultTableModel::ShowRun(std::vector<ResultRow> rows, std::vector<QString> namesTips)
 {
@@ -63,7 +61,8 @@ QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, 
 
 bool ResultTableModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant &value, int role)
 {
-    if (orientation != Qt::Horizontal || (role != Qt::EditRole && role != Qt::DisplayRole) || section < 0 || section >= kListColumns)
+    if (orientation != Qt::Horizontal || (role != Qt::EditRole && role != Qt::DisplayRole) || section < 0
+        || section >= kListColumns)
         return false;
     m_headers[section] = value.toString();
     emit headerDataChanged(orientation, section, section);

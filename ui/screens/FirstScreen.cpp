@@ -108,8 +108,8 @@ void FirstScreen::makeSheet()
     auto *group = new QButtonGroup(this);
     QRadioButton **optionMembers[kStatCount] = {&Option1, &Option2, &Option3, &Option4, &Option5};
     for (int s = 0; s < kStatCount; ++s) {
-        *optionMembers[s] = MakeControl<QRadioButton>(this, NumberedName("Option", s + 1), 5400, kStatTops[s], 315,
-                                                      kRowHeight);
+        *optionMembers[s] =
+            MakeControl<QRadioButton>(this, NumberedName("Option", s + 1), 5400, kStatTops[s], 315, kRowHeight);
         group->addButton(*optionMembers[s]);
     }
 }
@@ -147,8 +147,8 @@ void FirstScreen::makeCategories()
     constexpr int kLabelWidths[2] = {1110, 1485};
     for (const CategoryPlace &p : places) {
         const int top = kStatTops[p.row];
-        *p.check = MakeControl<QCheckBox>(this, NumberedName("Check", p.checkNumber), kCheckLefts[p.column], top,
-                                          315, kRowHeight);
+        *p.check = MakeControl<QCheckBox>(this, NumberedName("Check", p.checkNumber), kCheckLefts[p.column], top, 315,
+                                          kRowHeight);
         // The last label may run over several lines, nothing stands below it; its first line
         // stays level with the box.
         const bool lastRow = p.row == kStatCount - 1;
@@ -200,8 +200,9 @@ void FirstScreen::setTabOrder()
     std::vector<QWidget *> order;
     for (QLineEdit *box : sheetBoxes())
         order.push_back(box);
-    order.insert(order.end(), {Command1, Command2, Check1, Check2, Check3, Check4, Command3, Check5, Check6, Check7,
-                               Check8, Check9, Check10});
+    order.insert(order.end(),
+                 {Command1, Command2, Check1, Check2, Check3, Check4, Command3, Check5, Check6, Check7, Check8, Check9,
+                  Check10});
     for (QRadioButton *option : options())
         order.push_back(option);
     for (size_t i = 1; i < order.size(); ++i)

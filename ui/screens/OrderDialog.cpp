@@ -108,10 +108,12 @@ void OrderDialog::startSearch()
                                             OrderObjective(Objective->currentData().toInt()), std::move(pinned));
     m_search = std::thread([this, request] {
         const OrderSuggestion suggestion = SuggestOrder(request, &m_cancel, [this](int percent) {
-            QMetaObject::invokeMethod(this, [this, percent] { Progress->setValue(percent); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, percent] { Progress->setValue(percent); }, Qt::QueuedConnection);
         });
         if (!suggestion.cancelled)
-            QMetaObject::invokeMethod(this, [this, suggestion] { showSuggestion(suggestion); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, suggestion] { showSuggestion(suggestion); }, Qt::QueuedConnection);
     });
 }
 

@@ -16,8 +16,8 @@ namespace brevath::ui {
 struct OtherPlan
 {
     std::optional<PlayedPlan> plan; // empty: refused, and message says why
-    QString name;                   // for the comparison's column title
-    QString message;                // refusal, or how many goals were translated (may be empty)
+    QString name; // for the comparison's column title
+    QString message; // refusal, or how many goals were translated (may be empty)
 };
 
 // A choice file's goals, translated from the other languages of the data folder where they

@@ -23,8 +23,7 @@ ResultsLayout LayOutResults(int clientWidth, int clientHeight, bool chartShown, 
     }
     layout.Command1 = QRect(clientWidth - kMargin - kHtmlButtonWidth, buttonTop, kHtmlButtonWidth, h);
     layout.Command2 = QRect(kMargin, buttonTop, kBackButtonWidth, h);
-    layout.Command3 =
-        QRect(clientWidth - kHtmlButtonWidth - kTextButtonWidth - 100, buttonTop, kTextButtonWidth, h);
+    layout.Command3 = QRect(clientWidth - kHtmlButtonWidth - kTextButtonWidth - 100, buttonTop, kTextButtonWidth, h);
     layout.Toggle1 = QRect(kMargin + kBackButtonWidth + kMargin, buttonTop, h, h);
     if (comparing) {
         const int room = layout.ListView1.height();

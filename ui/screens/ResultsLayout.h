@@ -8,12 +8,12 @@ namespace brevath::ui {
 struct ResultsLayout
 {
     QRect ListView1;
-    QRect Chart1;   // empty when the chart is hidden
+    QRect Chart1; // empty when the chart is hidden
     QRect Command1; // save as HTML, at the right
     QRect Command2; // back, at the left
     QRect Command3; // save as text, left of Command1
-    QRect Toggle1;  // shows or hides the chart, right of Command2
-    QRect Comparison1;      // the goals of two plans side by side; empty unless comparing
+    QRect Toggle1; // shows or hides the chart, right of Command2
+    QRect Comparison1; // the goals of two plans side by side; empty unless comparing
     QRect CloseComparison1; // closes the comparison, right of Toggle1; empty unless comparing
 };
 

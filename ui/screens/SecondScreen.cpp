@@ -48,8 +48,7 @@ QLabel *makeHeading(QWidget *parent, const char *name, const QString &caption, i
 SecondScreen::SecondScreen(Workspace &workspace, Prompts &prompts)
     : ProgramWindow(QStringLiteral("SecondScreen")), CommonDialog1(prompts, this), m_workspace(workspace),
       m_prompts(prompts), m_entryLists(this),
-      m_history(new ChoiceHistory(this, workspace.goals, [this] { showRows(); })),
-      m_completer(new EntryCompleter(this))
+      m_history(new ChoiceHistory(this, workspace.goals, [this] { showRows(); })), m_completer(new EntryCompleter(this))
 {
     m_completer->setObjectName(QStringLiteral("EntryCompleter"));
     m_completer->popup()->installEventFilter(this);
@@ -117,9 +116,8 @@ void SecondScreen::makeRow(int i)
     connect(type, &QComboBox::activated, this, [this, i](int position) {
         m_history->Do([&](GoalRows &rows) { PickType(rows, i, position, m_workspace.captions); });
     });
-    connect(entry, &QComboBox::activated, this, [this, i, entry] {
-        m_history->Do([&](GoalRows &rows) { rows.texts[size_t(i)] = entry->currentText(); });
-    });
+    connect(entry, &QComboBox::activated, this,
+            [this, i, entry] { m_history->Do([&](GoalRows &rows) { rows.texts[size_t(i)] = entry->currentText(); }); });
     connect(edit, &QLineEdit::textEdited, this, [this, entry, i](const QString &text) {
         m_history->Type(i, text);
         // Typed into an empty row, the text follows its placeholder, which is no part of the name.

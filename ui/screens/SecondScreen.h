@@ -34,7 +34,7 @@ class QScrollBar;
 namespace brevath {
 struct Workspace;
 struct ChoiceFileLoad;
-}
+} // namespace brevath
 
 namespace brevath::ui {
 
@@ -114,9 +114,9 @@ private:
     EntryLists m_entryLists;
     ChoiceHistory *m_history;
     EntryCompleter *m_completer;
-    int m_firstRowTop;  // twips
-    int m_rowHeight;    // twips
-    int m_rowGap = 75;  // twips
+    int m_firstRowTop; // twips
+    int m_rowHeight; // twips
+    int m_rowGap = 75; // twips
 };
 
 } // namespace brevath::ui

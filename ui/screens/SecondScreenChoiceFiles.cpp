@@ -18,8 +18,8 @@ void SecondScreen::Command3_Click()
     if (path.isEmpty())
         return;
     GoalRows &goals = m_workspace.goals;
-    const Outcome outcome = SaveChoiceFile(path, goals.texts, goals.kinds, m_workspace.choices,
-                                               m_workspace.catalogue, m_workspace.captions);
+    const Outcome outcome = SaveChoiceFile(path, goals.texts, goals.kinds, m_workspace.choices, m_workspace.catalogue,
+                                           m_workspace.captions);
     if (!outcome.ok)
         m_prompts.ShowMessage(this, outcome.message);
 }

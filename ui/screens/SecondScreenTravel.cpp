@@ -21,7 +21,8 @@ void SecondScreen::loadRows(const std::function<bool(GoalRows &)> &load)
     int translated = 0;
     m_history->Do([&](GoalRows &rows) {
         if (load(rows))
-            translated = TranslateGoals(rows, m_workspace.catalogue, m_workspace.OtherCatalogues(), m_workspace.captions);
+            translated =
+                TranslateGoals(rows, m_workspace.catalogue, m_workspace.OtherCatalogues(), m_workspace.captions);
     });
     if (translated > 0)
         m_prompts.ShowMessage(this, TranslatedGoalsMessage(translated));

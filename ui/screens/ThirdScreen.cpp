@@ -53,14 +53,14 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
     connect(ListView1, &ResultListView::currentLineChanged, Chart1, &RiseChart::HighlightLine);
     connect(ListView1, &ResultListView::copyRequested, this, &ThirdScreen::copyLines);
 
-    Command2 = MakeControl<QPushButton>(this, QStringLiteral("Command2"), 240, 6480, kBackButtonWidth,
-                                        kResultsButtonHeight);
+    Command2 =
+        MakeControl<QPushButton>(this, QStringLiteral("Command2"), 240, 6480, kBackButtonWidth, kResultsButtonHeight);
     Command2->setText(QStringLiteral("Page Précédente"));
-    Command3 = MakeControl<QPushButton>(this, QStringLiteral("Command3"), 4680, 6480, kTextButtonWidth,
-                                        kResultsButtonHeight);
+    Command3 =
+        MakeControl<QPushButton>(this, QStringLiteral("Command3"), 4680, 6480, kTextButtonWidth, kResultsButtonHeight);
     Command3->setText(QStringLiteral("Sauver sous format  TXT"));
-    Command1 = MakeControl<QPushButton>(this, QStringLiteral("Command1"), 7080, 6480, kHtmlButtonWidth,
-                                        kResultsButtonHeight);
+    Command1 =
+        MakeControl<QPushButton>(this, QStringLiteral("Command1"), 7080, 6480, kHtmlButtonWidth, kResultsButtonHeight);
     Command1->setText(QStringLiteral("Sauver sous format HTML"));
     connect(Command2, &QPushButton::clicked, this, &ThirdScreen::previousPageRequested);
     connect(Command3, &QPushButton::clicked, this, [this] { exportPlan(&SaveTxt); });
@@ -86,8 +86,8 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
     Comparison1->header()->setStretchLastSection(false);
     Comparison1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Comparison1->hide();
-    CloseComparison1 = MakeControl<QPushButton>(this, QStringLiteral("CloseComparison1"), 2940, 6480,
-                                                kBackButtonWidth, kResultsButtonHeight);
+    CloseComparison1 = MakeControl<QPushButton>(this, QStringLiteral("CloseComparison1"), 2940, 6480, kBackButtonWidth,
+                                                kResultsButtonHeight);
     CloseComparison1->hide();
     connect(CloseComparison1, &QPushButton::clicked, this, &ThirdScreen::closeComparison);
 
@@ -133,8 +133,7 @@ bool ThirdScreen::MakeList()
 
 void ThirdScreen::layOut()
 {
-    const ResultsLayout layout =
-        LayOutResults(ToTwips(width()), ToTwips(height()), Toggle1->isChecked(), m_comparing);
+    const ResultsLayout layout = LayOutResults(ToTwips(width()), ToTwips(height()), Toggle1->isChecked(), m_comparing);
     ListView1->setGeometry(PixelRect(layout.ListView1));
     Chart1->setGeometry(PixelRect(layout.Chart1));
     Command1->setGeometry(PixelRect(layout.Command1));

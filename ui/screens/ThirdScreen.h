@@ -17,7 +17,7 @@ class QTreeView;
 namespace brevath {
 struct Workspace;
 class CaptionTable;
-}
+} // namespace brevath
 
 namespace brevath::ui {
 

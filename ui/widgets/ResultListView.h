@@ -49,7 +49,6 @@ private:
 
 // The chosen lines (of rowCount) as the text export writes them, with the header line when
 // every line is chosen; empty when none is.
-QString LinesText(const std::vector<int> &lines, const ResultTable &table, int rowCount,
-                  const CaptionTable &captions);
+QString LinesText(const std::vector<int> &lines, const ResultTable &table, int rowCount, const CaptionTable &captions);
 
 } // namespace brevath::ui

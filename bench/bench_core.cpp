@@ -75,15 +75,14 @@ void BM_Plan81Goals(benchmark::State &state)
     // 81 goals spread over the catalogue, every ninth a statistic target.
     for (int i = 0; i < kChoiceRows; ++i) {
         if (i % 9 == 8)
-            world.choices.rows.push_back({-1, PackStatTarget(1 + i % 5, 60 + 4 * i), false});
+            world.choices.rows.push_back({-1, PackStatTarget(1 + i % 5, 60 + 4 * i)});
         else
-            world.choices.rows.push_back({1 + (i * 397) % kEntries, 0, false});
+            world.choices.rows.push_back({1 + (i * 397) % kEntries, 0});
     }
     RiseStart start;
     for (auto _ : state) {
-        std::vector<ResultRow> rows =
-            SimulateRise(world.choices, world.catalogue, world.captions, start, world.results);
-        benchmark::DoNotOptimize(rows);
+        Plan plan = SimulateRise(world.choices, world.catalogue, world.captions, start);
+        benchmark::DoNotOptimize(plan);
     }
 }
 BENCHMARK(BM_Plan81Goals)->Unit(benchmark::kMicrosecond);
@@ -162,7 +161,7 @@ struct ShippedPlan
         if (!messages.isEmpty() || count < kChoiceRows)
             qFatal("shipped catalogue: %s", qPrintable(messages.join(u'\n')));
         for (int i = 0; i < kChoiceRows; ++i)
-            world.choices.rows.push_back({1 + (i * 37) % count, 0, false});
+            world.choices.rows.push_back({1 + (i * 37) % count, 0});
     }
 };
 
@@ -177,9 +176,8 @@ void BM_PlanFull81(benchmark::State &state)
     Workspace &world = shippedPlan().world;
     const RiseStart start;
     for (auto _ : state) {
-        std::vector<ResultRow> rows =
-            SimulateRise(world.choices, world.catalogue, world.captions, start, world.results);
-        benchmark::DoNotOptimize(rows);
+        Plan plan = SimulateRise(world.choices, world.catalogue, world.captions, start);
+        benchmark::DoNotOptimize(plan);
     }
 }
 BENCHMARK(BM_PlanFull81)->Unit(benchmark::kMicrosecond);

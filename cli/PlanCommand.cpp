@@ -191,8 +191,9 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     if (travel.ownsOutput(parser))
         return travel.run(parser, workspace, choicePath, out, err);
 
-    const PlanRun run = MakePlan(workspace);
-    if (!run.ok) {
+    const std::optional<Plan> plan =
+        PlayPlan(workspace.goals, workspace.inputs, workspace.catalogue, workspace.captions);
+    if (!plan) {
         PrintLine(
             err,
             !commitFailed.isEmpty()
@@ -200,14 +201,12 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
                 : QCoreApplication::translate("Brevath", "A statistic goal of %1 is out of range.").arg(choicePath));
         return ExitFailure;
     }
-    const int rowCount = int(run.rows.size());
 
     if (!parser.isSet(txtOption) && !parser.isSet(htmlOption)) {
-        const std::optional<QByteArray> bytes = TxtBytes(workspace.results, rowCount, workspace.captions);
+        const QByteArray bytes = TxtBytes(*plan, workspace.captions);
         // A full disk shows only in the stream's error flag: fflush has nothing left to fail on.
-        if (bytes)
-            std::fwrite(bytes->constData(), 1, size_t(bytes->size()), out);
-        if (!bytes || std::fflush(out) != 0 || std::ferror(out)) {
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out);
+        if (std::fflush(out) != 0 || std::ferror(out)) {
             PrintLine(err, workspace.captions.message(Caption::ExportFailed, QStringLiteral("/dev/stdout")));
             return ExitFailure;
         }
@@ -220,9 +219,9 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
             code = ExitFailure;
     };
     if (parser.isSet(txtOption))
-        report(SaveTxt(parser.value(txtOption), workspace.results, rowCount, workspace.captions));
+        report(SaveTxt(parser.value(txtOption), *plan, workspace.captions));
     if (parser.isSet(htmlOption))
-        report(SaveHtml(parser.value(htmlOption), workspace.results, rowCount, workspace.captions));
+        report(SaveHtml(parser.value(htmlOption), *plan, workspace.captions));
     return code;
 }
 

@@ -134,7 +134,7 @@ int TravelOptions::run(const QCommandLineParser &parser, Workspace &workspace, c
                        std::FILE *out, std::FILE *err) const
 {
     const QString refused = workspace.captions.entry(Caption::CommitFailed);
-    const std::optional<PlayedPlan> plan =
+    const std::optional<Plan> plan =
         PlayPlan(workspace.goals, workspace.inputs, workspace.catalogue, workspace.captions);
     if (!plan) {
         PrintLine(err, refused);
@@ -146,8 +146,7 @@ int TravelOptions::run(const QCommandLineParser &parser, Workspace &workspace, c
         return 0;
     }
     if (!parser.isSet(m_compareOption)) {
-        const QByteArray json = PlanJson(
-            workspace.inputs, GoalReaches(plan->list, plan->rows, workspace.catalogue, workspace.captions), plan->rows);
+        const QByteArray json = PlanJson(workspace.inputs, *plan, workspace.captions);
         std::fwrite(json.constData(), 1, size_t(json.size()), out);
         return 0;
     }
@@ -159,7 +158,7 @@ int TravelOptions::run(const QCommandLineParser &parser, Workspace &workspace, c
     const std::optional<GoalRows> otherGoals = GoalsFrom(other, otherCode, workspace, err);
     if (!otherGoals)
         return 1;
-    const std::optional<PlayedPlan> otherPlan =
+    const std::optional<Plan> otherPlan =
         PlayPlan(*otherGoals, workspace.inputs, workspace.catalogue, workspace.captions);
     if (!otherPlan) {
         PrintLine(err, refused);
@@ -169,7 +168,7 @@ int TravelOptions::run(const QCommandLineParser &parser, Workspace &workspace, c
     QStringList lines{QStringList{QCoreApplication::translate("Brevath", "Goal"), first, SourceName(other),
                                   QCoreApplication::translate("Brevath", "Difference")}
                           .join(u'\t')};
-    for (const ComparedGoal &goal : ComparePlans(*plan, *otherPlan, workspace.catalogue, workspace.captions).goals)
+    for (const ComparedGoal &goal : ComparePlans(*plan, *otherPlan))
         lines << QStringList{goal.label, ComparedLevelText(goal.firstLevel), ComparedLevelText(goal.secondLevel),
                              ComparedLevelText(goal.difference())}
                      .join(u'\t');

@@ -22,7 +22,7 @@ AddRowResult AddRowChoice(const QString &text, int row, RowKinds &kinds, ChoiceL
         const int entry = catalogue.FindByName(text);
         if (entry == 0)
             return AddRowResult::Nothing;
-        list.rows.push_back({entry, 0, false});
+        list.rows.push_back({entry, 0});
         return AddRowResult::Added;
     }
 
@@ -35,7 +35,7 @@ AddRowResult AddRowChoice(const QString &text, int row, RowKinds &kinds, ChoiceL
     if (value < 0 || value > kMaxTargetValue)
         return AddRowResult::TargetOutOfRange;
     kind = *packed;
-    list.rows.push_back({-1, kind, false});
+    list.rows.push_back({-1, kind});
     return AddRowResult::Added;
 }
 

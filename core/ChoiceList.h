@@ -34,7 +34,6 @@ struct ChoiceRow
 {
     std::int32_t entry = 0; // catalogue entry number, or -1 for a statistic target
     std::int32_t target = 0; // packed statistic target, 0 for a catalogue row
-    bool reached = false; // set by the simulation
 
     bool isStatTarget() const { return target > 0; }
 };

@@ -1,7 +1,5 @@
 #include "PlanComparison.h"
 
-#include "GoalInsight.h"
-
 namespace brevath {
 
 namespace {
@@ -13,65 +11,36 @@ bool SameGoal(const ChoiceRow &a, const ChoiceRow &b)
 
 } // namespace
 
-std::optional<PlayedPlan> PlayPlan(GoalRows goals, const PlanInputs &inputs, const Catalogue &catalogue,
-                                   const CaptionTable &captions)
-{
-    PlayedPlan plan;
-    if (!BuildChoiceList(goals, plan.list, catalogue, captions))
-        return std::nullopt;
-    ResultTable scratch;
-    plan.rows = SimulateRise(plan.list, catalogue, captions, RiseStart::FromInputs(inputs), scratch);
-    return plan;
-}
-
-std::vector<ReachedGoal> GoalReaches(const ChoiceList &list, const std::vector<ResultRow> &rows,
-                                     const Catalogue &catalogue, const CaptionTable &captions)
-{
-    const RowViews views(list, catalogue, captions);
-    const std::vector<int> lines = NamingLines(views, list, rows);
-    std::vector<ReachedGoal> goals;
-    for (size_t r = 0; r < lines.size(); ++r) {
-        goals.push_back({views.RowLabel(int(r)), std::nullopt});
-        if (lines[r] >= 0)
-            goals.back().level = rows[size_t(lines[r])][ResultField::Level].toLongLong();
-    }
-    return goals;
-}
-
-std::optional<std::int64_t> ComparedGoal::difference() const
+std::optional<int> ComparedGoal::difference() const
 {
     if (!firstLevel || !secondLevel)
         return std::nullopt;
     return *secondLevel - *firstLevel;
 }
 
-PlanComparison ComparePlans(const PlayedPlan &first, const PlayedPlan &second, const Catalogue &catalogue,
-                            const CaptionTable &captions)
+std::vector<ComparedGoal> ComparePlans(const Plan &first, const Plan &second)
 {
-    const std::vector<ReachedGoal> firstGoals = GoalReaches(first.list, first.rows, catalogue, captions);
-    const std::vector<ReachedGoal> secondGoals = GoalReaches(second.list, second.rows, catalogue, captions);
-
-    PlanComparison comparison{{}, first.rows, second.rows};
+    std::vector<ComparedGoal> goals;
     std::vector<bool> paired(second.list.rows.size(), false);
     for (size_t r = 0; r < first.list.rows.size(); ++r) {
-        ComparedGoal goal{firstGoals[r].label, firstGoals[r].level, std::nullopt};
-        for (size_t s = 0; s < second.list.rows.size(); ++s) {
+        ComparedGoal goal{first.labels[r], first.reachedLevel(r), std::nullopt};
+        for (size_t s = 0; s < paired.size(); ++s) {
             if (!paired[s] && SameGoal(first.list.rows[r], second.list.rows[s])) {
                 paired[s] = true;
-                goal.secondLevel = secondGoals[s].level;
+                goal.secondLevel = second.reachedLevel(s);
                 break;
             }
         }
-        comparison.goals.push_back(goal);
+        goals.push_back(goal);
     }
-    for (size_t s = 0; s < second.list.rows.size(); ++s) {
+    for (size_t s = 0; s < paired.size(); ++s) {
         if (!paired[s])
-            comparison.goals.push_back({secondGoals[s].label, std::nullopt, secondGoals[s].level});
+            goals.push_back({second.labels[s], std::nullopt, second.reachedLevel(s)});
     }
-    return comparison;
+    return goals;
 }
 
-QString ComparedLevelText(const std::optional<std::int64_t> &level)
+QString ComparedLevelText(const std::optional<int> &level)
 {
     return level ? QString::number(*level) : QString();
 }

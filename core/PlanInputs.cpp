@@ -27,7 +27,7 @@ bool CommitSheet(const SheetTexts &texts, const std::array<bool, kStatCount> &op
         const std::optional<std::int32_t> value = ToInt32(LeadingNumber(texts[i]));
         if (!value)
             return false;
-        // A lower level would run past the 201 rows of the result table.
+        // A lower level would give a plan of more than 201 lines.
         if (fields[i] == &inputs.SDLevel && *value < kLowestStartLevel)
             return false;
         *fields[i] = *value;

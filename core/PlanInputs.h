@@ -17,7 +17,7 @@ constexpr int PriorityInForce(int priority)
     return priority >= 1 && priority <= kStatCount ? priority : kDefaultPriority;
 }
 
-constexpr int kLowestStartLevel = -1; // the result table holds levels -1 to 199
+constexpr int kLowestStartLevel = -1; // a plan holds 201 lines at most, levels -1 to 199
 
 struct PlanInputs
 {

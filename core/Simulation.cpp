@@ -71,14 +71,12 @@ RiseStart RiseStart::FromInputs(const PlanInputs &inputs)
 
 namespace {
 
-// Builds the lines of the result list as the rise is played.
-class ResultLines
+// Writes the lines of the plan as the rise is played.
+class PlanLines
 {
 public:
-    ResultLines(const RowViews &views, ChoiceList &list, const CaptionTable &captions, const RiseStart &start,
-                ResultTable &table)
-        : m_views(views), m_list(list), m_captions(captions), m_table(table), m_startLevel(start.level), m_hp(start.hp),
-          m_mp(start.mp)
+    PlanLines(const RowViews &views, const RiseStart &start, Plan &plan)
+        : m_views(views), m_plan(plan), m_hp(start.hp), m_mp(start.mp)
     {}
 
     void levelBegins(const StatValues &have, bool startLevel)
@@ -87,61 +85,33 @@ public:
             m_hp += LifeGain(have[End]);
             m_mp += ManaGain(have[Sag], have[Int]);
         }
-        m_points.clear();
-        m_names.clear();
-        m_extraSum = 0;
+        m_plan.lines.emplace_back();
     }
 
-    void spent(int stat, std::int64_t points)
-    {
-        m_points += u' ';
-        m_points += m_captions.entry(Caption::StatLabelBase + stat);
-        m_points += QString::number(points);
-    }
+    void spent(int stat, std::int64_t points) { m_plan.lines.back().spent.push_back({stat, points}); }
 
-    void reached(int row, std::int64_t)
+    void reached(int row, std::int64_t level)
     {
-        if (!m_names.isEmpty())
-            m_names += QStringLiteral(", ");
-        m_names += m_views.RowLabel(row);
-        const std::int32_t extra = m_views.RowExtra(row);
-        if (extra > 0)
-            m_extraSum += extra;
-        m_list.rows[size_t(row)].reached = true;
+        PlanLine &line = m_plan.lines.back();
+        line.reached.push_back(row);
+        line.extraSum += std::max(m_views.RowExtra(row), 0);
+        m_plan.reachedAt[size_t(row)] = int(level);
     }
 
     bool levelEnds(const StatValues &have, int)
     {
-        const std::int64_t level = have[0];
-        ResultRow row = {QString::number(level),
-                         QString::number(have[Str]),
-                         QString::number(have[End]),
-                         QString::number(have[Dex]),
-                         QString::number(have[Sag]),
-                         QString::number(have[Int]),
-                         QString::number(m_hp),
-                         QString::number(m_mp),
-                         m_points,
-                         m_names,
-                         QString::number(m_extraSum)};
-        m_table.setRow(int(level - m_startLevel), row);
-        produced.push_back(std::move(row));
+        PlanLine &line = m_plan.lines.back();
+        line.stats = have;
+        line.hp = m_hp;
+        line.mp = m_mp;
         return true;
     }
 
-    std::vector<ResultRow> produced;
-
 private:
     const RowViews &m_views;
-    ChoiceList &m_list;
-    const CaptionTable &m_captions;
-    ResultTable &m_table;
-    std::int64_t m_startLevel;
+    Plan &m_plan;
     std::int64_t m_hp;
     std::int64_t m_mp;
-    QString m_points;
-    QString m_names;
-    std::int64_t m_extraSum = 0;
 };
 
 // Only the levels at which the goals are reached.
@@ -157,15 +127,17 @@ struct LevelsOnly
 
 } // namespace
 
-std::vector<ResultRow> SimulateRise(ChoiceList &list, const Catalogue &catalogue, const CaptionTable &captions,
-                                    const RiseStart &start, ResultTable &table)
+Plan SimulateRise(ChoiceList list, const Catalogue &catalogue, const CaptionTable &captions, const RiseStart &start)
 {
-    for (ChoiceRow &row : list.rows)
-        row.reached = false;
-    const RowViews views(list, catalogue, captions);
-    ResultLines lines(views, list, captions, start, table);
+    Plan plan;
+    plan.list = std::move(list);
+    const RowViews views(plan.list, catalogue, captions);
+    for (int row = 0; row <= plan.list.last(); ++row)
+        plan.labels.push_back(views.RowLabel(row));
+    plan.reachedAt.assign(plan.list.rows.size(), kNeverReached);
+    PlanLines lines(views, start, plan);
     PlayRise(views.needs(), start, lines);
-    return std::move(lines.produced);
+    return plan;
 }
 
 std::vector<int> ReachLevels(const std::vector<GoalNeeds> &goals, const RiseStart &start)
@@ -173,6 +145,12 @@ std::vector<int> ReachLevels(const std::vector<GoalNeeds> &goals, const RiseStar
     LevelsOnly observer{std::vector<int>(goals.size(), kNeverReached)};
     PlayRise(goals, start, observer);
     return std::move(observer.levels);
+}
+
+std::optional<int> EarliestLevelAlone(const ChoiceRow &goal, const Catalogue &catalogue, const RiseStart &start)
+{
+    const int level = ReachLevels(NeedsOf(ChoiceList{{goal}}, catalogue), start).front();
+    return level == kNeverReached ? std::nullopt : std::optional<int>(level);
 }
 
 } // namespace brevath

@@ -6,11 +6,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "ChoiceList.h"
+#include "Plan.h"
 #include "PlanInputs.h"
-#include "ResultTable.h"
 
 namespace brevath {
 
@@ -19,10 +20,6 @@ class CaptionTable;
 
 constexpr int kTopLevel = 199;
 constexpr int kPointsPerLevel = 5;
-
-// Computed in 64 bits so no starting value or requirement can overflow. Index 0 is unused by
-// the statistics; the rise keeps the level there so one comparison loop covers the level gate.
-using StatValues = std::array<std::int64_t, kStatCount + 1>; // statistics indexed 1 to 5
 
 // What one goal asks for, as the rise reads it: index 0 the level gate, 1 to 5 the statistics.
 using GoalNeeds = std::array<std::int32_t, kStatCount + 1>;
@@ -63,17 +60,17 @@ struct RiseStart
     static RiseStart FromInputs(const PlanInputs &inputs);
 };
 
-// Plays the rise, sets the reached flags, writes table rows 0 to (199 - start level) and
-// returns the same rows, one per level, as the list shows them. An empty list, or a start
-// level below -1 (which the commit refuses), produces no row.
-std::vector<ResultRow> SimulateRise(ChoiceList &list, const Catalogue &catalogue, const CaptionTable &captions,
-                                    const RiseStart &start, ResultTable &table);
+// Plays the rise of these goals: one line per level from the start level to 199. An empty
+// list, or a start level below -1 (which the commit refuses), gives no line.
+Plan SimulateRise(ChoiceList list, const Catalogue &catalogue, const CaptionTable &captions, const RiseStart &start);
 
-constexpr int kNeverReached = -1;
-
-// The same rise with no text: the level at which each goal becomes usable, kNeverReached for
-// the goals it never allows. Stops as soon as every goal is reached.
+// The same rise, only the level at which each goal becomes usable (kNeverReached for the goals
+// it never allows). Stops as soon as every goal is reached.
 std::vector<int> ReachLevels(const std::vector<GoalNeeds> &goals, const RiseStart &start);
+
+// The level at which the goal would be reached were it the only one, from the same start;
+// empty when the rise ends before it.
+std::optional<int> EarliestLevelAlone(const ChoiceRow &goal, const Catalogue &catalogue, const RiseStart &start);
 
 // The rules of the rise, shared by every run above. The observer is told what happens:
 //   levelBegins(const StatValues &have, bool startLevel)  before the level's spending

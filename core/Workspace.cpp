@@ -1,7 +1,6 @@
 #include "Workspace.h"
 
 #include "GoalTranslation.h"
-#include "Simulation.h"
 
 namespace brevath {
 
@@ -9,7 +8,6 @@ QStringList Workspace::LoadCatalogue()
 {
     ClearChoiceList(choices);
     goals.kinds.fill(0);
-    results.clear();
     m_otherCatalogues.reset();
     return brevath::LoadCatalogue(language.catalogueFiles, captions.entry(Caption::ReadFailed), catalogue);
 }
@@ -38,17 +36,6 @@ std::optional<QStringList> LoadLanguageSettings(Workspace &workspace, const QStr
     if (!word)
         return std::nullopt;
     return LoadLanguageWord(workspace, programDir, *word);
-}
-
-PlanRun MakePlan(Workspace &workspace)
-{
-    PlanRun run;
-    if (!BuildChoiceList(workspace.goals, workspace.choices, workspace.catalogue, workspace.captions))
-        return run;
-    run.rows = SimulateRise(workspace.choices, workspace.catalogue, workspace.captions,
-                            RiseStart::FromInputs(workspace.inputs), workspace.results);
-    run.ok = true;
-    return run;
 }
 
 } // namespace brevath

@@ -13,7 +13,6 @@
 #include "ChoiceList.h"
 #include "GoalRows.h"
 #include "PlanInputs.h"
-#include "ResultTable.h"
 #include "CaptionTable.h"
 #include "LanguageSettings.h"
 
@@ -27,10 +26,9 @@ struct Workspace
     ChoiceList choices;
     GoalRows goals;
     ChoiceFilters filters;
-    ResultTable results;
     PlanInputs inputs;
 
-    // Reloads the catalogue from the current paths and resets the choice and result tables.
+    // Reloads the catalogue from the current paths and resets the choice tables.
     // Returns the messages of the files that could not be read.
     QStringList LoadCatalogue();
 
@@ -49,15 +47,5 @@ private:
 std::optional<QStringList> LoadLanguageSettings(Workspace &workspace, const QString &programDir);
 // The same from a given language word, for a caller that already knows it.
 QStringList LoadLanguageWord(Workspace &workspace, const QString &programDir, const QString &language);
-
-struct PlanRun
-{
-    bool ok = false; // false: a statistic value could not be packed (entry 28)
-    std::vector<ResultRow> rows; // what the result list shows, one per level
-};
-
-// What the results screen does on entry: rebuild the ChoiceList from the goal rows and
-// play the rise from the committed inputs.
-PlanRun MakePlan(Workspace &workspace);
 
 } // namespace brevath

@@ -51,11 +51,9 @@ QString headerCellEnd(int k)
 
 } // namespace
 
-std::optional<QByteArray> HtmlBytes(const ResultTable &table, int rowCount, const CaptionTable &captions)
+QByteArray HtmlBytes(const Plan &plan, const CaptionTable &captions)
 {
-    if (rowCount < 0 || rowCount > ResultTable::kRows)
-        return std::nullopt;
-    const std::vector<std::int64_t> margins = ComputeMargins(table, rowCount);
+    const std::vector<std::int64_t> margins = ComputeMargins(plan.lines);
 
     QString page = QStringLiteral("<HTML><HEAD><TITLE>") + escaped(captions.entry(Caption::HtmlTitle))
         + QStringLiteral("</TITLE></HEAD><BODY BGCOLOR=#FFFFFF text=#000000>") + kLineEnd;
@@ -65,9 +63,10 @@ std::optional<QByteArray> HtmlBytes(const ResultTable &table, int rowCount, cons
         page += QStringLiteral("<TD ALIGN=LEFT><B>") + kFont + escaped(titles[k - 1]) + headerCellEnd(k);
     page += kLineEnd;
 
-    for (int i = 0; i < rowCount; ++i) {
+    for (size_t i = 0; i < plan.lines.size(); ++i) {
         page += QStringLiteral("<TR>") + kLineEnd;
-        for (const QString &field : table.row(i)) {
+        for (int column = 0; column < kPlanColumns; ++column) {
+            const QString field = ColumnText(plan, plan.lines[i], column, captions);
             page += kDataCellStart + kFont + (field.isEmpty() ? QStringLiteral("&nbsp;") : escaped(field))
                 + kDataCellEnd + kLineEnd;
         }
@@ -78,9 +77,9 @@ std::optional<QByteArray> HtmlBytes(const ResultTable &table, int rowCount, cons
     return EncodeWindows1252(page);
 }
 
-Outcome SaveHtml(const QString &path, const ResultTable &table, int rowCount, const CaptionTable &captions)
+Outcome SaveHtml(const QString &path, const Plan &plan, const CaptionTable &captions)
 {
-    return SaveExport(path, HtmlBytes(table, rowCount, captions), captions);
+    return SaveExport(path, HtmlBytes(plan, captions), captions);
 }
 
 } // namespace brevath

@@ -2,18 +2,17 @@
 // The plan as one HTML page holding one table.
 
 #include <QByteArray>
-#include <optional>
 
-#include "ResultTable.h"
+#include "Plan.h"
 #include "Outcome.h"
 
 namespace brevath {
 
 class CaptionTable;
 
-// The page's bytes (3 + 14 x rowCount lines); empty when rowCount exceeds the table.
-std::optional<QByteArray> HtmlBytes(const ResultTable &table, int rowCount, const CaptionTable &captions);
+// The page's bytes: 3 lines and 14 for each level.
+QByteArray HtmlBytes(const Plan &plan, const CaptionTable &captions);
 
-Outcome SaveHtml(const QString &path, const ResultTable &table, int rowCount, const CaptionTable &captions);
+Outcome SaveHtml(const QString &path, const Plan &plan, const CaptionTable &captions);
 
 } // namespace brevath

@@ -10,14 +10,14 @@ namespace {
 
 constexpr const char *kStatKeys[kStatCount] = {"str", "end", "dex", "sag", "int"};
 
-QJsonValue OptionalLevel(const std::optional<std::int64_t> &level)
+QJsonValue OptionalLevel(const std::optional<int> &level)
 {
-    return level ? QJsonValue(qint64(*level)) : QJsonValue(QJsonValue::Null);
+    return level ? QJsonValue(*level) : QJsonValue(QJsonValue::Null);
 }
 
 } // namespace
 
-QByteArray PlanJson(const PlanInputs &inputs, const std::vector<ReachedGoal> &goals, const std::vector<ResultRow> &rows)
+QByteArray PlanJson(const PlanInputs &inputs, const Plan &plan, const CaptionTable &captions)
 {
     const std::array<std::int32_t, kStatCount> stats = {inputs.SDStr, inputs.SDEnd, inputs.SDDex, inputs.SDSag,
                                                         inputs.SDInt};
@@ -33,20 +33,20 @@ QByteArray PlanJson(const PlanInputs &inputs, const std::vector<ReachedGoal> &go
     sheet.insert(QStringLiteral("maxima"), maxima);
 
     QJsonArray goalArray;
-    for (const ReachedGoal &goal : goals)
-        goalArray.append(QJsonObject{{"label", goal.label}, {"level", OptionalLevel(goal.level)}});
+    for (size_t goal = 0; goal < plan.labels.size(); ++goal)
+        goalArray.append(QJsonObject{{"label", plan.labels[goal]}, {"level", OptionalLevel(plan.reachedLevel(goal))}});
 
     QJsonArray rowArray;
-    for (const ResultRow &row : rows) {
-        QJsonObject line{{"level", row[ResultField::Level].toLongLong()}};
+    for (const PlanLine &line : plan.lines) {
+        QJsonObject row{{"level", qint64(line.level())}};
         for (int s = 1; s <= kStatCount; ++s)
-            line.insert(QLatin1String(kStatKeys[s - 1]), row[size_t(s)].toLongLong());
-        line.insert(QStringLiteral("hp"), row[6].toLongLong());
-        line.insert(QStringLiteral("mp"), row[7].toLongLong());
-        line.insert(QStringLiteral("points"), row[ResultField::Points]);
-        line.insert(QStringLiteral("names"), row[ResultField::Names]);
-        line.insert(QStringLiteral("extra"), row[ResultField::ExtraSum].toLongLong());
-        rowArray.append(line);
+            row.insert(QLatin1String(kStatKeys[s - 1]), qint64(line.stats[size_t(s)]));
+        row.insert(QStringLiteral("hp"), qint64(line.hp));
+        row.insert(QStringLiteral("mp"), qint64(line.mp));
+        row.insert(QStringLiteral("points"), PointsText(line, captions));
+        row.insert(QStringLiteral("names"), NamesText(plan, line));
+        row.insert(QStringLiteral("extra"), qint64(line.extraSum));
+        rowArray.append(row);
     }
     return QJsonDocument(QJsonObject{{"sheet", sheet}, {"goals", goalArray}, {"rows", rowArray}})
         .toJson(QJsonDocument::Indented);

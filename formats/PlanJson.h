@@ -3,15 +3,14 @@
 // at (null: never), and the result rows with numbers as numbers.
 
 #include <QByteArray>
-#include <vector>
 
+#include "Plan.h"
 #include "PlanInputs.h"
-#include "PlanComparison.h"
-#include "ResultTable.h"
 
 namespace brevath {
 
-QByteArray PlanJson(const PlanInputs &inputs, const std::vector<ReachedGoal> &goals,
-                    const std::vector<ResultRow> &rows);
+class CaptionTable;
+
+QByteArray PlanJson(const PlanInputs &inputs, const Plan &plan, const CaptionTable &captions);
 
 } // namespace brevath

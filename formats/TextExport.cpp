@@ -28,16 +28,14 @@ QString printForm(std::int64_t value)
 
 } // namespace
 
-std::optional<QStringList> TxtLines(const ResultTable &table, int rowCount, const CaptionTable &captions)
+QStringList TxtLines(const Plan &plan, const CaptionTable &captions)
 {
-    if (rowCount < 0 || rowCount > ResultTable::kRows)
-        return std::nullopt;
-    const std::vector<std::int64_t> margins = ComputeMargins(table, rowCount);
+    const std::vector<std::int64_t> margins = ComputeMargins(plan.lines);
     QStringList lines = {ExportColumnTitles(captions).join(u'\t')};
-    for (int i = 0; i < rowCount; ++i) {
+    for (size_t i = 0; i < plan.lines.size(); ++i) {
         QString line;
-        for (const QString &field : table.row(i)) {
-            line += field;
+        for (int column = 0; column < kPlanColumns; ++column) {
+            line += ColumnText(plan, plan.lines[i], column, captions);
             line += u'\t';
         }
         lines << line + printForm(margins[i]);
@@ -45,25 +43,22 @@ std::optional<QStringList> TxtLines(const ResultTable &table, int rowCount, cons
     return lines;
 }
 
-std::optional<QByteArray> TxtBytes(const ResultTable &table, int rowCount, const CaptionTable &captions)
+QByteArray TxtBytes(const Plan &plan, const CaptionTable &captions)
 {
-    const std::optional<QStringList> lines = TxtLines(table, rowCount, captions);
-    if (!lines)
-        return std::nullopt;
     const QString lineEnd = QStringLiteral("\r\n");
-    return EncodeWindows1252(lines->join(lineEnd) + lineEnd);
+    return EncodeWindows1252(TxtLines(plan, captions).join(lineEnd) + lineEnd);
 }
 
-Outcome SaveExport(const QString &path, const std::optional<QByteArray> &bytes, const CaptionTable &captions)
+Outcome SaveExport(const QString &path, const QByteArray &bytes, const CaptionTable &captions)
 {
-    if (bytes && SaveFileAtomically(path, *bytes))
+    if (SaveFileAtomically(path, bytes))
         return {true, captions.message(Caption::ExportSucceeded, path)};
     return {false, captions.message(Caption::ExportFailed, path)};
 }
 
-Outcome SaveTxt(const QString &path, const ResultTable &table, int rowCount, const CaptionTable &captions)
+Outcome SaveTxt(const QString &path, const Plan &plan, const CaptionTable &captions)
 {
-    return SaveExport(path, TxtBytes(table, rowCount, captions), captions);
+    return SaveExport(path, TxtBytes(plan, captions), captions);
 }
 
 } // namespace brevath

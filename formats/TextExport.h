@@ -3,28 +3,27 @@
 
 #include <QByteArray>
 #include <QStringList>
-#include <optional>
 
-#include "ResultTable.h"
+#include "Plan.h"
 #include "Outcome.h"
 
 namespace brevath {
 
 class CaptionTable;
 
-// The header line and one line per row, without line ends; empty when rowCount exceeds the table.
-std::optional<QStringList> TxtLines(const ResultTable &table, int rowCount, const CaptionTable &captions);
+// The header line and one line per level, without line ends.
+QStringList TxtLines(const Plan &plan, const CaptionTable &captions);
 
-// The file's bytes; empty when rowCount exceeds the table.
-std::optional<QByteArray> TxtBytes(const ResultTable &table, int rowCount, const CaptionTable &captions);
+// The file's bytes.
+QByteArray TxtBytes(const Plan &plan, const CaptionTable &captions);
 
 // Writes the file atomically; the message is entry 65 or 66, a blank and the path.
-Outcome SaveTxt(const QString &path, const ResultTable &table, int rowCount, const CaptionTable &captions);
+Outcome SaveTxt(const QString &path, const Plan &plan, const CaptionTable &captions);
 
 // The twelve export column titles: entries 55 to 64, 76 and 77.
 QStringList ExportColumnTitles(const CaptionTable &captions);
 
 // Writes the bytes a writer produced and words the outcome for the player.
-Outcome SaveExport(const QString &path, const std::optional<QByteArray> &bytes, const CaptionTable &captions);
+Outcome SaveExport(const QString &path, const QByteArray &bytes, const CaptionTable &captions);
 
 } // namespace brevath

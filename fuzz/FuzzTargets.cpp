@@ -294,21 +294,18 @@ void wholePlan(QByteArrayView input)
         return;
     }
     world.goals = screenRows(load, world.captions);
-    const PlanRun run = MakePlan(world);
-    if (!run.ok)
+    const std::optional<Plan> plan = PlayPlan(world.goals, world.inputs, world.catalogue, world.captions);
+    if (!plan)
         return;
 
     const std::int32_t level = world.inputs.SDLevel;
-    const size_t expected = world.choices.rows.empty() || level > 199 ? 0 : size_t(200 - level);
-    FUZZ_CHECK(run.rows.size() == expected);
-    for (size_t i = 0; i < run.rows.size(); ++i)
-        FUZZ_CHECK(run.rows[i][0] == QString::number(level + qint64(i)));
-    const int n = int(run.rows.size());
-    const std::optional<QByteArray> txt = TxtBytes(world.results, n, world.captions);
-    const std::optional<QByteArray> html = HtmlBytes(world.results, n, world.captions);
-    FUZZ_CHECK(txt && html);
+    const size_t expected = plan->list.rows.empty() || level > 199 ? 0 : size_t(200 - level);
+    FUZZ_CHECK(plan->lines.size() == expected);
+    for (size_t i = 0; i < plan->lines.size(); ++i)
+        FUZZ_CHECK(plan->lines[i].level() == level + qint64(i));
+    FUZZ_CHECK(!TxtBytes(*plan, world.captions).isEmpty());
     // Names and captions never become markup: the only rows are the page's own.
-    FUZZ_CHECK(html->count("<TR>") == n + 1);
+    FUZZ_CHECK(HtmlBytes(*plan, world.captions).count("<TR>") == qsizetype(expected) + 1);
 }
 
 // The fixture captions over the English catalogue alone, whose categories follow load order.

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
+#include "Plan.h"
 #include "TextFile.h"
 #include "Workspace.h"
 
@@ -56,10 +57,10 @@ inline std::array<QString, kChoiceRows> rowTexts(const CaptionTable &captions, c
 }
 
 // The plan of these row texts, the kinds already in the world.
-inline PlanRun MakePlan(Workspace &world, const std::array<QString, kChoiceRows> &texts)
+inline std::optional<Plan> PlanOf(Workspace &world, const std::array<QString, kChoiceRows> &texts)
 {
     world.goals.texts = texts;
-    return brevath::MakePlan(world);
+    return PlayPlan(world.goals, world.inputs, world.catalogue, world.captions);
 }
 
 // Writes past this many bytes then fail with EFBIG, as on a full disk, also for root, who

@@ -28,7 +28,7 @@ struct RandomPlan
                  pick(1, 5)};
         for (int g = 0; g < goals; ++g) {
             if (pick(0, 5) == 0) {
-                world.choices.rows.push_back({-1, PackStatTarget(pick(1, 5), pick(0, 250)), false});
+                world.choices.rows.push_back({-1, PackStatTarget(pick(1, 5), pick(0, 250))});
                 continue;
             }
             CatalogueEntry entry;
@@ -37,7 +37,7 @@ struct RandomPlan
                 entry.requirement[size_t(k)] = pick(0, 2) == 0 ? 0 : pick(0, 160);
             entry.requirement[5] = pick(0, 2) == 0 ? pick(0, 150) : 0;
             world.catalogue.append(entry);
-            world.choices.rows.push_back({world.catalogue.count(), 0, false});
+            world.choices.rows.push_back({world.catalogue.count(), 0});
         }
     }
 

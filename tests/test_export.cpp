@@ -11,19 +11,16 @@ using namespace brevath::testing;
 
 namespace {
 
-ResultTable tableWithExtras(const QList<int> &extras)
+std::vector<std::int64_t> marginsOf(const QList<int> &extras)
 {
-    ResultTable table;
-    for (int i = 0; i < extras.size(); ++i) {
-        ResultRow row;
-        row[ResultField::ExtraSum] = QString::number(extras[i]);
-        table.setRow(i, row);
-    }
-    return table;
+    std::vector<PlanLine> lines(size_t(extras.size()));
+    for (size_t i = 0; i < lines.size(); ++i)
+        lines[i].extraSum = extras[qsizetype(i)];
+    return ComputeMargins(lines);
 }
 
 // A short plan over the fixture catalogue, with spells, a target and a name that needs escaping.
-int goldenPlan(Workspace &w)
+Plan goldenPlan(Workspace &w)
 {
     w.inputs.SDLevel = 194;
     w.inputs.SDStr = w.inputs.SDEnd = w.inputs.SDDex = w.inputs.SDSag = w.inputs.SDInt = 12;
@@ -31,9 +28,7 @@ int goldenPlan(Workspace &w)
     w.inputs.SDPM = 50;
     w.inputs.Priority = Sag;
     w.goals.kinds[1] = 65536;
-    const PlanRun run =
-        MakePlan(w, rowTexts(w.captions, {u"Spark"_s, u"14"_s, u"Épée <dorée> & \"fine\""_s, u"Blaze"_s}));
-    return int(run.rows.size());
+    return *PlanOf(w, rowTexts(w.captions, {u"Spark"_s, u"14"_s, u"Épée <dorée> & \"fine\""_s, u"Blaze"_s}));
 }
 
 QByteArray golden(const QString &name)
@@ -50,41 +45,37 @@ class ExportTest : public QObject
 private slots:
     void margins()
     {
-        QCOMPARE(ComputeMargins(tableWithExtras({0, 20, 0}), 3), (std::vector<std::int64_t>{-5, -5, 10}));
-        QVERIFY(ComputeMargins(tableWithExtras({}), 0).empty());
+        QCOMPARE(marginsOf({0, 20, 0}), (std::vector<std::int64_t>{-5, -5, 10}));
+        QVERIFY(marginsOf({}).empty());
         const QList<int> extras = {5, 0, 40, 0, 0, 3, 0, 0, 100, 0, 0, 0};
-        const std::vector<std::int64_t> margins = ComputeMargins(tableWithExtras(extras), int(extras.size()));
-        QVERIFY(std::is_sorted(margins.begin(), margins.end()));
-        QCOMPARE(margins.back(), 15 * (extras.size() - 1) - 148);
-        QCOMPARE(ComputeMargins(tableWithExtras({30000, 30000, 2147483647}), 3),
+        const std::vector<std::int64_t> many = marginsOf(extras);
+        QVERIFY(std::is_sorted(many.begin(), many.end()));
+        QCOMPARE(many.back(), 15 * (extras.size() - 1) - 148);
+        QCOMPARE(marginsOf({30000, 30000, 2147483647}),
                  (std::vector<std::int64_t>{-2147543617LL, -2147543617LL, -2147543617LL})); // past 32 bits
     }
 
     void goldenExportsAndTheirSaves()
     {
         Workspace w = fixtureWorld();
-        const int n = goldenPlan(w);
-        QCOMPARE(n, 6);
-        QCOMPARE(*TxtBytes(w.results, n, w.captions), golden(u"plan.txt"_s));
-        QCOMPARE(*HtmlBytes(w.results, n, w.captions), golden(u"plan.html"_s));
+        const Plan plan = goldenPlan(w);
+        QCOMPARE(plan.lines.size(), 6);
+        QCOMPARE(TxtBytes(plan, w.captions), golden(u"plan.txt"_s));
+        QCOMPARE(HtmlBytes(plan, w.captions), golden(u"plan.html"_s));
 
         QTemporaryDir dir;
         const QString path = dir.filePath(u"plan"_s); // no extension added
-        Outcome outcome = SaveTxt(path, w.results, n, w.captions);
+        Outcome outcome = SaveTxt(path, plan, w.captions);
         QCOMPARE(outcome.message, u"Saved to "_s + path);
         QVERIFY(outcome.ok);
         QCOMPARE(readBytes(path), golden(u"plan.txt"_s));
-        QVERIFY(SaveHtml(path, w.results, n, w.captions).ok); // replaced without a question
+        QVERIFY(SaveHtml(path, plan, w.captions).ok); // replaced without a question
         QCOMPARE(readBytes(path), golden(u"plan.html"_s));
-        outcome = SaveTxt(path, w.results, ResultTable::kRows + 1, w.captions); // beyond the table
-        QCOMPARE(outcome.message, u"Could not save to "_s + path);
-        QVERIFY(SaveTxt(path, w.results, ResultTable::kRows, w.captions).ok); // a full table
 
         // An empty list: the header alone.
-        QCOMPARE(*TxtBytes(w.results, 0, w.captions), golden(u"plan.txt"_s).split('\n').first() + '\n');
+        QCOMPARE(TxtBytes(Plan(), w.captions), golden(u"plan.txt"_s).split('\n').first() + '\n');
         const QByteArray page = golden(u"plan.html"_s);
-        QCOMPARE(*HtmlBytes(w.results, 0, w.captions),
-                 page.left(page.indexOf("<TR>\r\n")) + "</TABLE></BODY></HTML>\r\n");
+        QCOMPARE(HtmlBytes(Plan(), w.captions), page.left(page.indexOf("<TR>\r\n")) + "</TABLE></BODY></HTML>\r\n");
     }
 };
 

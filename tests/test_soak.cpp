@@ -1,13 +1,13 @@
 // Ten thousand random plans through the core in one process: random captions, catalogues,
-// goals and sheets, extreme values included. Every plan must give whole exports and name each
-// goal where NamingLines and the numbers-only rise say; memory must stay flat (and, in the sanitizer build, nothing may leak).
+// goals and sheets, extreme values included. Every plan must give whole exports and reach each
+// goal where its lines and the numbers-only rise say; memory must stay flat (and, in the sanitizer build, nothing may leak).
 
 #include <QRandomGenerator>
 #include <unistd.h>
 
 #include "TestWorld.h"
 #include "ChoiceFile.h"
-#include "GoalInsight.h"
+#include "Simulation.h"
 #include "HtmlExport.h"
 #include "TextExport.h"
 
@@ -139,34 +139,33 @@ private slots:
                 earlyResident = residentBytes();
             if (!CommitSheet(randomSheet(dice), options, w.inputs))
                 continue;
-            const PlanRun run = MakePlan(w, rows);
-            if (!run.ok)
+            const std::optional<Plan> plan = PlanOf(w, rows);
+            if (!plan)
                 continue;
             ++planned;
-            // Every reached goal, and only those, is named on the line NamingLines gives it,
-            // and the numbers-only rise reaches it at that very level.
-            const RowViews views(w.choices, w.catalogue, w.captions);
-            const std::vector<int> naming = NamingLines(views, w.choices, run.rows);
-            const std::vector<int> levels =
-                ReachLevels(NeedsOf(w.choices, w.catalogue), RiseStart::FromInputs(w.inputs));
-            for (size_t r = 0; r < naming.size(); ++r) {
-                QCOMPARE(naming[r] > 0, w.choices.rows[r].reached);
-                QCOMPARE(levels[r], naming[r] > 0 ? w.inputs.SDLevel + naming[r] : kNeverReached);
-                QVERIFY(naming[r] <= 0
-                        || run.rows[size_t(naming[r])][ResultField::Names].contains(views.RowLabel(int(r))));
+            // Each goal is reached, and named, on the first line after the starting one whose
+            // level and statistics allow it; the numbers-only rise reaches it at that level too.
+            const std::vector<GoalNeeds> needs = NeedsOf(plan->list, w.catalogue);
+            const auto second = plan->lines.begin() + std::min<qsizetype>(1, plan->lines.size());
+            for (size_t r = 0; r < needs.size(); ++r) {
+                const auto line = std::find_if(second, plan->lines.end(), [&](const PlanLine &l) {
+                    return std::equal(l.stats.begin(), l.stats.end(), needs[r].begin(), std::greater_equal<>());
+                });
+                const bool reached = line != plan->lines.end();
+                QCOMPARE(plan->reachedAt[r], reached ? int(line->level()) : kNeverReached);
+                QVERIFY(!reached || std::count(line->reached.begin(), line->reached.end(), int(r)) == 1);
             }
-            const int n = w.choices.rows.empty() || w.inputs.SDLevel > 199 ? 0 : 200 - w.inputs.SDLevel;
-            const std::optional<QByteArray> txt = TxtBytes(w.results, n, w.captions);
-            const std::optional<QByteArray> html = HtmlBytes(w.results, n, w.captions);
-            QVERIFY(txt && html);
-            QCOMPARE(html->count("<TR>"), n + 1);
-            QCOMPARE(txt->count("\r\n"), n + 1);
+            QCOMPARE(ReachLevels(needs, RiseStart::FromInputs(w.inputs)), plan->reachedAt);
+            const int n = int(plan->lines.size());
+            QCOMPARE(n, plan->list.rows.empty() || w.inputs.SDLevel > 199 ? 0 : 200 - w.inputs.SDLevel);
+            QCOMPARE(HtmlBytes(*plan, w.captions).count("<TR>"), n + 1);
+            QCOMPARE(TxtBytes(*plan, w.captions).count("\r\n"), n + 1);
             if (n > 0)
-                QCOMPARE(w.results.row(n - 1)[ResultField::Level], u"199");
+                QCOMPARE(plan->lines.back().level(), 199);
 
             // Now and then through a choice file, so the file edge soaks too.
             if (p % 100 == 0) {
-                const size_t built = w.choices.rows.size();
+                const size_t built = plan->list.rows.size();
                 QVERIFY(SaveChoiceFile(choicePath, rows, w.goals.kinds, w.choices, w.catalogue, w.captions).ok);
                 GoalRowsLoad load = ReadGoalRows(choicePath, w.captions, 16);
                 QVERIFY(load.ok);

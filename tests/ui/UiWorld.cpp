@@ -1,6 +1,11 @@
 #include "UiWorld.h"
 
+#include <QAbstractItemModelTester>
+#include <QCompleter>
 #include <QStandardPaths>
+
+#include "ComparisonModel.h"
+#include "ResultTableModel.h"
 
 namespace brevath::testing {
 
@@ -33,6 +38,12 @@ std::unique_ptr<UiWorld> startWorld(const QString &settingsWord)
     QObject::connect(world->program.get(), &ui::Program::ended, [w = world.get()] { ++w->endings; });
     world->program->Start();
     settle();
+    // The program's own models are held to Qt's rules for models whenever they change.
+    ui::ThirdScreen &third = world->third();
+    QAbstractItemModel *const models[] = {third.ListModel1, third.ComparisonModel1,
+                                          control<QCompleter>(world->second(), "EntryCompleter")->model()};
+    for (QAbstractItemModel *model : models)
+        new QAbstractItemModelTester(model, QAbstractItemModelTester::FailureReportingMode::QtTest, model);
     return world;
 }
 

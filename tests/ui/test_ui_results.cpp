@@ -46,13 +46,19 @@ QByteArray runPlanner(const QStringList &arguments)
     return planner.readAllStandardOutput();
 }
 
+// Column c of line i as the list shows it.
+QString cell(const QAbstractItemModel &lines, int i, int c)
+{
+    return lines.index(i, c).data().toString();
+}
+
 // Level and names of each line that names goals.
 QStringList namedLines(const ui::ResultTableModel &lines)
 {
     QStringList named;
     for (int i = 0; i < lines.rowCount(); ++i)
         if (lines.NamesGoals(i))
-            named << lines.Field(i, 0) + u' ' + lines.Field(i, ResultField::Names);
+            named << cell(lines, i, 0) + u' ' + cell(lines, i, PlanColumn::Names);
     return named;
 }
 
@@ -140,7 +146,7 @@ private slots:
             typeText(*world, row, rows[row]);
         clickButton(world->second(), "Command2");
         QVERIFY(world->third().isVisible() && !world->second().isVisible());
-        QCOMPARE(world->session().choices.rows.size(), size_t(2));
+        QCOMPARE(world->third().ListModel1->plan().list.rows.size(), size_t(2));
         QCOMPARE(world->third().ListModel1->rowCount(), 199);
         QCOMPARE(namedLines(*world->third().ListModel1), QStringList({"3 Club", "6 Grey Robe"}));
 
@@ -165,10 +171,12 @@ private slots:
         bold.setBold(true);
         const std::pair<int, int> cases[] = {{199, 170000}, {199, 400}, {199, 10}, {0, 0}}; // lines, names length
         for (const auto &[lineCount, namesLength] : cases) {
-            std::vector<ResultRow> rows(size_t(lineCount), ResultRow{"1", "12", "12", "12", "12", "12", "70", "50"});
+            Plan plan;
+            plan.labels = {QString(namesLength, u'W')};
+            plan.lines.resize(size_t(lineCount));
             if (lineCount > 150)
-                rows[150][ResultField::Names] = QString(namesLength, u'W');
-            world->third().ListModel1->ShowRun(rows, {});
+                plan.lines[150].reached = {0};
+            world->third().ListModel1->ShowPlan(plan, {});
             settle();
             int others = 0;
             for (int c = 0; c < kListColumns - 1; ++c)
@@ -245,10 +253,10 @@ private slots:
         QCOMPARE(rise->FieldSeries(1)->count(), shown.rowCount());
         for (int i = 0; i < shown.rowCount(); ++i) {
             for (int c = 0; c < kListColumns; ++c)
-                QCOMPARE(shown.Field(i, c), lines[i + 1].section(u'\t', c, c));
+                QCOMPARE(cell(shown, i, c), lines[i + 1].section(u'\t', c, c));
+            const PlanLine &line = shown.plan().lines[size_t(i)];
             for (int field = 1; field <= ui::RiseChart::kDrawnFields; ++field)
-                QCOMPARE(rise->FieldSeries(field)->at(i),
-                         QPointF(shown.Field(i, 0).toInt(), shown.Field(i, field).toInt()));
+                QCOMPARE(rise->FieldSeries(field)->at(i), QPointF(line.level(), ColumnNumber(line, field)));
         }
         const QStringList named = namedLines(shown);
         QStringList marked;
@@ -329,7 +337,7 @@ private slots:
         const QAbstractItemModel *lines = list->model();
         QMap<QString, QString> tips;
         for (int i = 0; i < lines->rowCount(); ++i) {
-            const QModelIndex names = lines->index(i, ResultField::Names);
+            const QModelIndex names = lines->index(i, PlanColumn::Names);
             const bool goals = !names.data().toString().isEmpty();
             QCOMPARE(lines->index(i, 0).data(Qt::FontRole).value<QFont>().bold(), goals);
             QCOMPARE(names.data(Qt::FontRole).value<QFont>().bold(), goals);
@@ -356,7 +364,7 @@ private slots:
         list->setCurrentIndex({});
         QVERIFY(rise->Highlight()->points().isEmpty());
 
-        const QString exported = DecodeWindows1252(*TxtBytes(world->session().results, 199, c));
+        const QString exported = DecodeWindows1252(TxtBytes(world->third().ListModel1->plan(), c));
         const QStringList exportedLines = exported.split("\r\n");
         const auto copied = [&] {
             QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);

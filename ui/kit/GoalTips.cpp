@@ -3,7 +3,7 @@
 #include <map>
 #include <optional>
 
-#include "GoalInsight.h"
+#include "Simulation.h"
 #include "Workspace.h"
 
 namespace brevath::ui {
@@ -23,7 +23,7 @@ QString requirementsText(const RowViews &views, int row, const CaptionTable &cap
     return parts.isEmpty() ? QStringLiteral("—") : parts.join(QStringLiteral(" · ")).toHtmlEscaped();
 }
 
-QString aloneText(const std::optional<std::int64_t> &level, const CaptionTable &captions)
+QString aloneText(const std::optional<int> &level, const CaptionTable &captions)
 {
     const QString reached = level
         ? captions.entry(Caption::FirstListHeader).toHtmlEscaped() + u' ' + QString::number(*level)
@@ -33,34 +33,28 @@ QString aloneText(const std::optional<std::int64_t> &level, const CaptionTable &
 
 } // namespace
 
-std::vector<QString> GoalToolTips(const Workspace &workspace, const std::vector<ResultRow> &lines)
+std::vector<QString> GoalToolTips(const Workspace &workspace, const Plan &plan)
 {
-    const ChoiceList &list = workspace.choices;
-    const RowViews views(list, workspace.catalogue, workspace.captions);
-    const std::vector<int> naming = NamingLines(views, list, lines);
+    const RowViews views(plan.list, workspace.catalogue, workspace.captions);
     const RiseStart start = RiseStart::FromInputs(workspace.inputs);
-    std::map<std::pair<std::int32_t, std::int32_t>, std::optional<std::int64_t>> aloneByGoal;
+    std::map<std::pair<std::int32_t, std::int32_t>, std::optional<int>> aloneByGoal;
 
-    std::vector<QStringList> goalsByLine(lines.size());
-    for (size_t r = 0; r < naming.size(); ++r) {
-        if (naming[r] < 0)
-            continue;
-        const ChoiceRow &goal = list.rows[r];
-        const auto key = std::make_pair(goal.entry, goal.target);
-        auto alone = aloneByGoal.find(key);
-        if (alone == aloneByGoal.end()) {
-            alone = aloneByGoal.emplace(key, EarliestLevelAlone(goal, workspace.catalogue, workspace.captions, start))
-                        .first;
+    std::vector<QString> tips;
+    for (const PlanLine &line : plan.lines) {
+        QStringList goals;
+        for (const int r : line.reached) {
+            const ChoiceRow &goal = plan.list.rows[size_t(r)];
+            const auto key = std::make_pair(goal.entry, goal.target);
+            auto alone = aloneByGoal.find(key);
+            if (alone == aloneByGoal.end())
+                alone = aloneByGoal.emplace(key, EarliestLevelAlone(goal, workspace.catalogue, start)).first;
+            goals << QStringLiteral("<b>") + plan.labels[size_t(r)].toHtmlEscaped() + QStringLiteral("</b><br>")
+                    + requirementsText(views, r, workspace.captions) + QStringLiteral("<br>")
+                    + aloneText(alone->second, workspace.captions);
         }
-        goalsByLine[size_t(naming[r])] << QStringLiteral("<b>") + views.RowLabel(int(r)).toHtmlEscaped()
-                + QStringLiteral("</b><br>") + requirementsText(views, int(r), workspace.captions)
-                + QStringLiteral("<br>") + aloneText(alone->second, workspace.captions);
-    }
-    std::vector<QString> tips(lines.size());
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (!goalsByLine[i].isEmpty())
-            tips[i] = QStringLiteral("<p style='white-space:pre'>") + goalsByLine[i].join(QStringLiteral("<br><br>"))
-                + QStringLiteral("</p>");
+        tips.push_back(goals.isEmpty() ? QString()
+                                       : QStringLiteral("<p style='white-space:pre'>")
+                               + goals.join(QStringLiteral("<br><br>")) + QStringLiteral("</p>"));
     }
     return tips;
 }

@@ -4,7 +4,7 @@
 #include <QString>
 #include <vector>
 
-#include "ResultTable.h"
+#include "Plan.h"
 
 namespace brevath {
 struct Workspace;
@@ -12,10 +12,10 @@ struct Workspace;
 
 namespace brevath::ui {
 
-// For each line of the plan the session has just run: for every goal named there, its
+// For each line of a plan of the session's sheet: for every goal named there, its
 // requirements (statistic labels, entries 68 to 72; the level gate with entry 41) and the
 // level it would be usable at were it first in the list, from a rise with that goal alone.
 // Goals sharing a line come in list order. Empty for the lines that name no goal.
-std::vector<QString> GoalToolTips(const Workspace &workspace, const std::vector<ResultRow> &lines);
+std::vector<QString> GoalToolTips(const Workspace &workspace, const Plan &plan);
 
 } // namespace brevath::ui

@@ -4,22 +4,23 @@
 
 namespace brevath::ui {
 
-ResultTableModel::ResultTableModel(QObject *parent)
-    : QAbstractTableModel(parent), m_headers({"Lvl", "For", "End", "Dex", "Sag", "Int", "PV", "PM", "Monter", "Objets"})
+ResultTableModel::ResultTableModel(const CaptionTable &captions, QObject *parent)
+    : QAbstractTableModel(parent), m_captions(captions),
+      m_headers({"Lvl", "For", "End", "Dex", "Sag", "Int", "PV", "PM", "Monter", "Objets"})
 {}
 
-void ResultTableModel::ShowRun(std::vector<ResultRow> rows, std::vector<QString> namesTips)
+void ResultTableModel::ShowPlan(Plan plan, std::vector<QString> namesTips)
 {
     beginResetModel();
-    m_rows = std::move(rows);
+    m_plan = std::move(plan);
     m_tips = std::move(namesTips);
-    m_tips.resize(m_rows.size());
+    m_tips.resize(m_plan.lines.size());
     endResetModel();
 }
 
 int ResultTableModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : int(m_plan.lines.size());
 }
 
 int ResultTableModel::columnCount(const QModelIndex &parent) const
@@ -34,7 +35,7 @@ QVariant ResultTableModel::data(const QModelIndex &index, int role) const
     const int line = index.row();
     switch (role) {
     case Qt::DisplayRole:
-        return Field(line, index.column());
+        return ColumnText(m_plan, m_plan.lines[size_t(line)], index.column(), m_captions);
     case Qt::FontRole:
         if (NamesGoals(line)) {
             // Only the weight: the view's own font fills in the rest.
@@ -44,7 +45,7 @@ QVariant ResultTableModel::data(const QModelIndex &index, int role) const
         }
         return {};
     case Qt::ToolTipRole:
-        if (index.column() == ResultField::Names && !m_tips[size_t(line)].isEmpty())
+        if (index.column() == PlanColumn::Names && !m_tips[size_t(line)].isEmpty())
             return m_tips[size_t(line)];
         return {};
     default:

@@ -1,12 +1,16 @@
 #pragma once
-// The lines of the latest run as a table for the result list and the chart: fields 0 to 9
-// in ten columns, goal lines in bold with their names cell explained by a tip.
+// The plan the results screen shows, as a table for the result list and the chart: columns
+// 0 to 9 of every line, goal lines in bold with their names cell explained by a tip.
 
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <vector>
 
-#include "ResultTable.h"
+#include "Plan.h"
+
+namespace brevath {
+class CaptionTable;
+}
 
 namespace brevath::ui {
 
@@ -15,14 +19,13 @@ class ResultTableModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    explicit ResultTableModel(QObject *parent);
+    // The points column speaks these captions' statistic labels.
+    ResultTableModel(const CaptionTable &captions, QObject *parent);
 
-    // Replaces the lines; namesTips holds the names cell's tip of each line (empty: none).
-    void ShowRun(std::vector<ResultRow> rows, std::vector<QString> namesTips);
-    // Field f of line i, as the list shows it.
-    const QString &Field(int line, int field) const { return m_rows[size_t(line)][size_t(field)]; }
-    const std::vector<ResultRow> &Rows() const { return m_rows; }
-    bool NamesGoals(int line) const { return !Field(line, ResultField::Names).isEmpty(); }
+    // Replaces the plan; namesTips holds the names cell's tip of each line (empty: none).
+    void ShowPlan(Plan plan, std::vector<QString> namesTips);
+    const Plan &plan() const { return m_plan; }
+    bool NamesGoals(int line) const { return !m_plan.lines[size_t(line)].reached.empty(); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -32,7 +35,8 @@ public:
                        int role = Qt::EditRole) override;
 
 private:
-    std::vector<ResultRow> m_rows;
+    const CaptionTable &m_captions;
+    Plan m_plan;
     std::vector<QString> m_tips;
     QStringList m_headers;
 };

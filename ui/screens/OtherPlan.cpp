@@ -18,7 +18,7 @@ OtherPlan Refused(const QString &message)
 
 OtherPlan Played(const GoalRows &goals, const PlanInputs &inputs, const Workspace &workspace, const QString &name)
 {
-    std::optional<PlayedPlan> plan = PlayPlan(goals, inputs, workspace.catalogue, workspace.captions);
+    std::optional<Plan> plan = PlayPlan(goals, inputs, workspace.catalogue, workspace.captions);
     if (!plan)
         return Refused(workspace.captions.entry(Caption::CommitFailed));
     return {std::move(plan), name, QString()};

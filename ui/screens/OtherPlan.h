@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "PlanComparison.h"
+#include "Plan.h"
 
 namespace brevath {
 struct Workspace;
@@ -15,7 +15,7 @@ namespace brevath::ui {
 
 struct OtherPlan
 {
-    std::optional<PlayedPlan> plan; // empty: refused, and message says why
+    std::optional<Plan> plan; // empty: refused, and message says why
     QString name; // for the comparison's column title
     QString message; // refusal, or how many goals were translated (may be empty)
 };

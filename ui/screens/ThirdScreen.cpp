@@ -44,7 +44,7 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
 {
     setWindowTitle(QStringLiteral("Résultats"));
 
-    ListModel1 = new ResultTableModel(this);
+    ListModel1 = new ResultTableModel(m_workspace.captions, this);
     ListView1 = MakeControl<ResultListView>(this, QStringLiteral("ListView1"), 120, 120, 9255, 6135);
     ListView1->setModel(ListModel1);
     Chart1 = MakeControl<RiseChart>(this, QStringLiteral("Chart1"), 120, 6255, 9255, 0);
@@ -123,11 +123,12 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
 bool ThirdScreen::MakeList()
 {
     closeComparison(); // it compared the plan this run replaces
-    const PlanRun run = MakePlan(m_workspace);
-    if (!run.ok)
+    std::optional<Plan> plan =
+        PlayPlan(m_workspace.goals, m_workspace.inputs, m_workspace.catalogue, m_workspace.captions);
+    if (!plan)
         return false;
-    std::vector<QString> tips = GoalToolTips(m_workspace, run.rows);
-    ListModel1->ShowRun(run.rows, std::move(tips)); // the list sizes its last column on the new lines
+    std::vector<QString> tips = GoalToolTips(m_workspace, *plan);
+    ListModel1->ShowPlan(std::move(*plan), std::move(tips)); // the list sizes its last column on the new lines
     return true;
 }
 
@@ -181,10 +182,8 @@ void ThirdScreen::compareWith(const OtherPlan &other)
         m_prompts.ShowMessage(this, other.message);
         return;
     }
-    const PlayedPlan shown{m_workspace.choices, ListModel1->Rows()};
-    ComparisonModel1->ShowComparison(
-        ComparePlans(shown, *other.plan, m_workspace.catalogue, m_workspace.captions).goals, other.name);
-    Chart1->ShowSecondPlan(other.plan->rows);
+    ComparisonModel1->ShowComparison(ComparePlans(ListModel1->plan(), *other.plan), other.name);
+    Chart1->ShowSecondPlan(other.plan->lines);
     m_comparing = true;
     Comparison1->show();
     CloseComparison1->show();
@@ -210,13 +209,12 @@ void ThirdScreen::closeComparison()
 void ThirdScreen::copyShareCode()
 {
     QGuiApplication::clipboard()->setText(EncodeShareCode(
-        SharedPlanOf(m_workspace.inputs, m_workspace.filters.states, m_workspace.choices, m_workspace.catalogue)));
+        SharedPlanOf(m_workspace.inputs, m_workspace.filters.states, ListModel1->plan().list, m_workspace.catalogue)));
 }
 
 void ThirdScreen::copyLines()
 {
-    const QString text =
-        LinesText(ListView1->SelectedLines(), m_workspace.results, ListModel1->rowCount(), m_workspace.captions);
+    const QString text = LinesText(ListView1->SelectedLines(), ListModel1->plan(), m_workspace.captions);
     if (!text.isEmpty())
         QGuiApplication::clipboard()->setText(text);
 }
@@ -226,7 +224,7 @@ void ThirdScreen::exportPlan(ExportWriter save)
     const QString path = CommonDialog1.ShowSave();
     if (path.isEmpty())
         return;
-    const Outcome outcome = save(path, m_workspace.results, ListModel1->rowCount(), m_workspace.captions);
+    const Outcome outcome = save(path, ListModel1->plan(), m_workspace.captions);
     m_prompts.ShowMessage(this, outcome.message);
 }
 

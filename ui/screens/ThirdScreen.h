@@ -3,8 +3,7 @@
 
 #include <array>
 
-#include "ChoiceList.h"
-#include "ResultTable.h"
+#include "Plan.h"
 #include "Outcome.h"
 #include "CommonDialog.h"
 #include "ProgramWindow.h"
@@ -39,7 +38,8 @@ public:
     // the list left as it was, when a statistic target cannot be packed.
     bool MakeList();
 
-    // The list and, when Toggle1 is down, the chart under it: two views of one model.
+    // The list and, when Toggle1 is down, the chart under it: two views of one model, which
+    // holds the plan.
     ResultTableModel *ListModel1;
     ResultListView *ListView1;
     RiseChart *Chart1;
@@ -70,7 +70,7 @@ private:
     void compareWith(const OtherPlan &other);
     void closeComparison();
     void copyShareCode();
-    using ExportWriter = Outcome (*)(const QString &, const ResultTable &, int, const CaptionTable &);
+    using ExportWriter = Outcome (*)(const QString &, const Plan &, const CaptionTable &);
     // Both export buttons: ask for a path, write, and tell the outcome.
     void exportPlan(ExportWriter save);
 

@@ -122,16 +122,16 @@ void ResultListView::currentChanged(const QModelIndex &current, const QModelInde
     emit currentLineChanged(current.isValid() ? current.row() : -1);
 }
 
-QString LinesText(const std::vector<int> &lines, const ResultTable &table, int rowCount, const CaptionTable &captions)
+QString LinesText(const std::vector<int> &lines, const Plan &plan, const CaptionTable &captions)
 {
-    const std::optional<QStringList> texts = TxtLines(table, rowCount, captions);
-    if (!texts || lines.empty())
+    if (lines.empty())
         return QString();
+    const QStringList texts = TxtLines(plan, captions);
     QStringList chosen;
-    if (int(lines.size()) == rowCount)
-        chosen << texts->first();
+    if (lines.size() == plan.lines.size())
+        chosen << texts.first();
     for (const int line : lines)
-        chosen << texts->at(line + 1);
+        chosen << texts.at(line + 1);
     const QString lineEnd = QStringLiteral("\r\n");
     return chosen.join(lineEnd) + lineEnd;
 }

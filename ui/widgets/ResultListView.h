@@ -5,7 +5,7 @@
 #include <QTreeView>
 #include <vector>
 
-#include "ResultTable.h"
+#include "Plan.h"
 
 namespace brevath {
 class CaptionTable;
@@ -47,8 +47,8 @@ private:
     int m_namesWidth = -1; // measured once per content and font: long texts are slow to measure
 };
 
-// The chosen lines (of rowCount) as the text export writes them, with the header line when
+// The chosen lines of the plan as the text export writes them, with the header line when
 // every line is chosen; empty when none is.
-QString LinesText(const std::vector<int> &lines, const ResultTable &table, int rowCount, const CaptionTable &captions);
+QString LinesText(const std::vector<int> &lines, const Plan &plan, const CaptionTable &captions);
 
 } // namespace brevath::ui

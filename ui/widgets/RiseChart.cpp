@@ -19,7 +19,7 @@ namespace brevath::ui {
 
 namespace {
 
-constexpr int kHitPointsField = 6;
+constexpr int kHitPointsField = PlanColumn::HitPoints;
 constexpr int kGoalsHeader = 50;
 // Str, End, Dex, Sag, Int, then hit and mana points, dashed on their own axis.
 const QColor kFieldColours[RiseChart::kDrawnFields] = {QColor(0xc0392b), QColor(0x27ae60), QColor(0x2471a3),
@@ -134,19 +134,19 @@ void RiseChart::SetModel(const ResultTableModel *model)
 
 void RiseChart::showRows()
 {
-    const std::vector<ResultRow> &rows = m_model->Rows();
+    const std::vector<PlanLine> &lines = m_model->plan().lines;
     double statLow = 0, statHigh = 1, pointHigh = 1;
-    double levelStart = rows.empty() ? 0 : rows.front()[ResultField::Level].toDouble();
-    double levelEnd = rows.empty() ? 1 : rows.back()[ResultField::Level].toDouble();
+    double levelStart = lines.empty() ? 0 : double(lines.front().level());
+    double levelEnd = lines.empty() ? 1 : double(lines.back().level());
     // Draws one plan's lines; the highest statistic of each line in highest.
-    const auto draw = [&](const std::vector<ResultRow> &plan, const std::array<QLineSeries *, kDrawnFields> &series,
+    const auto draw = [&](const std::vector<PlanLine> &plan, const std::array<QLineSeries *, kDrawnFields> &series,
                           std::vector<double> &highest) {
         std::array<QList<QPointF>, kDrawnFields> points;
-        for (const ResultRow &row : plan) {
-            const double level = row[ResultField::Level].toDouble();
+        for (const PlanLine &line : plan) {
+            const double level = double(line.level());
             double highestStat = 0;
             for (int field = 1; field <= kDrawnFields; ++field) {
-                const double value = row[size_t(field)].toDouble();
+                const double value = double(ColumnNumber(line, field));
                 points[size_t(field - 1)].append(QPointF(level, value));
                 if (field < kHitPointsField) {
                     highestStat = field == 1 ? value : std::max(highestStat, value);
@@ -159,25 +159,25 @@ void RiseChart::showRows()
             highest.push_back(highestStat);
         }
         if (!plan.empty()) {
-            levelStart = std::min(levelStart, plan.front()[ResultField::Level].toDouble());
-            levelEnd = std::max(levelEnd, plan.back()[ResultField::Level].toDouble());
+            levelStart = std::min(levelStart, double(plan.front().level()));
+            levelEnd = std::max(levelEnd, double(plan.back().level()));
         }
         for (int field = 1; field <= kDrawnFields; ++field)
             series[size_t(field - 1)]->replace(points[size_t(field - 1)]);
     };
     std::vector<double> highest, unused;
-    draw(rows, m_fields, highest);
-    draw(m_secondRows, m_secondFields, unused);
+    draw(lines, m_fields, highest);
+    draw(m_secondLines, m_secondFields, unused);
 
     // A marker sits on the highest statistic of its level, where it cannot hide a line's end.
     QList<QPointF> goals;
-    for (int line = 0; line < int(rows.size()); ++line) {
-        if (m_model->NamesGoals(line))
-            goals.append(QPointF(rows[size_t(line)][ResultField::Level].toDouble(), highest[size_t(line)]));
+    for (size_t line = 0; line < lines.size(); ++line) {
+        if (!lines[line].reached.empty())
+            goals.append(QPointF(double(lines[line].level()), highest[line]));
     }
     m_goals->replace(goals);
 
-    m_firstLevel = rows.empty() ? 0 : rows.front()[ResultField::Level].toLongLong();
+    m_firstLevel = lines.empty() ? 0 : lines.front().level();
     levelEnd = std::max(levelEnd, levelStart + 1);
     m_levelAxis->setRange(levelStart, levelEnd);
     m_levelAxis->setTickInterval(roundStep(levelEnd - levelStart));
@@ -188,9 +188,9 @@ void RiseChart::showRows()
     HighlightLine(-1);
 }
 
-void RiseChart::ShowSecondPlan(std::vector<ResultRow> rows)
+void RiseChart::ShowSecondPlan(std::vector<PlanLine> lines)
 {
-    m_secondRows = std::move(rows);
+    m_secondLines = std::move(lines);
     showRows();
 }
 
@@ -234,7 +234,8 @@ void RiseChart::HighlightLine(int line)
 QString RiseChart::GoalsAt(double level) const
 {
     const int line = lineAt(level);
-    return line >= 0 ? m_model->Field(line, ResultField::Names) : QString();
+    const Plan &plan = m_model->plan();
+    return line >= 0 ? NamesText(plan, plan.lines[size_t(line)]) : QString();
 }
 
 int RiseChart::lineAt(double level) const

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ResultTable.h"
+#include "Plan.h"
 
 class QLineSeries;
 class QScatterSeries;
@@ -28,7 +28,7 @@ class RiseChart : public QChartView
 public:
     explicit RiseChart(QWidget *parent);
 
-    // Fields 1 to 7 of every line: Str to Int, hit points, mana points.
+    // Columns 1 to 7 of every line: Str to Int, hit points, mana points.
     static constexpr int kDrawnFields = 7;
 
     // Draws the lines of this model, again whenever it changes.
@@ -37,8 +37,8 @@ public:
     void ApplyCaptions(const CaptionTable &captions);
     // A small picture of a rising line, for the button that shows the chart.
     static QIcon Icon();
-    // Another plan's rise over this one, dashed in the same colours; no rows take it away.
-    void ShowSecondPlan(std::vector<ResultRow> rows);
+    // Another plan's rise over this one, dashed in the same colours; no lines take it away.
+    void ShowSecondPlan(std::vector<PlanLine> lines);
     // A vertical mark at the level of this line of the plan; -1 takes it away.
     void HighlightLine(int line);
 
@@ -60,7 +60,7 @@ private:
     int lineAt(double level) const;
 
     std::array<QLineSeries *, kDrawnFields> m_fields{}, m_secondFields{};
-    std::vector<ResultRow> m_secondRows;
+    std::vector<PlanLine> m_secondLines;
     QScatterSeries *m_goals;
     QLineSeries *m_highlight;
     QValueAxis *m_levelAxis, *m_statAxis, *m_pointAxis;

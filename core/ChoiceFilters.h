@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Catalogue.h"
+#include "GoalRows.h"
 #include "PlanInputs.h"
 
 namespace brevath {
@@ -52,11 +53,5 @@ struct TypeItem
 
 // Entry 75, one item per ticked category, then the five statistics (entries 78 to 82).
 std::vector<TypeItem> TypeListItems(const CaptionTable &captions, const CategoryStates &ticked);
-
-// The statistic of the item at position (from 0) in a type list of itemCount items.
-constexpr int StatOfTypePosition(int position, int itemCount)
-{
-    return position - itemCount + 6;
-}
 
 } // namespace brevath

@@ -13,12 +13,14 @@ bool SameGoal(const ChoiceRow &a, const ChoiceRow &b)
 
 } // namespace
 
-std::optional<PlayedPlan> PlayPlan(GoalRows goals, const PlanInputs &inputs, const Catalogue &catalogue,
+std::optional<PlayedPlan> PlayPlan(const GoalRows &goals, const PlanInputs &inputs, const Catalogue &catalogue,
                                    const CaptionTable &captions)
 {
-    PlayedPlan plan;
-    if (!BuildChoiceList(goals, plan.list, catalogue, captions))
+    std::optional<ChoiceList> list = BuildChoiceList(goals, catalogue, captions);
+    if (!list)
         return std::nullopt;
+    PlayedPlan plan;
+    plan.list = std::move(*list);
     ResultTable scratch;
     plan.rows = SimulateRise(plan.list, catalogue, captions, RiseStart::FromInputs(inputs), scratch);
     return plan;

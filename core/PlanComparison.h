@@ -21,7 +21,7 @@ struct PlayedPlan
 };
 
 // Empty when a statistic value cannot be packed (entry 28).
-std::optional<PlayedPlan> PlayPlan(GoalRows goals, const PlanInputs &inputs, const Catalogue &catalogue,
+std::optional<PlayedPlan> PlayPlan(const GoalRows &goals, const PlanInputs &inputs, const Catalogue &catalogue,
                                    const CaptionTable &captions);
 
 // Every goal of a played list, labelled as the result list names it, with the level at which

@@ -43,8 +43,10 @@ std::optional<QStringList> LoadLanguageSettings(Workspace &workspace, const QStr
 PlanRun MakePlan(Workspace &workspace)
 {
     PlanRun run;
-    if (!BuildChoiceList(workspace.goals, workspace.choices, workspace.catalogue, workspace.captions))
+    std::optional<ChoiceList> list = BuildChoiceList(workspace.goals, workspace.catalogue, workspace.captions);
+    if (!list)
         return run;
+    workspace.choices = std::move(*list);
     run.rows = SimulateRise(workspace.choices, workspace.catalogue, workspace.captions,
                             RiseStart::FromInputs(workspace.inputs), workspace.results);
     run.ok = true;

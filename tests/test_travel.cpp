@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "ChoiceFile.h"
 #include "GoalTranslation.h"
 #include "ShareCode.h"
 #include "TestWorld.h"
@@ -81,9 +82,7 @@ private slots:
         QVERIFY(read.plan == samplePlan());
         // The sheet's texts commit to the very numbers the code carries.
         PlanInputs inputs;
-        std::array<bool, kStatCount> options{};
-        options[size_t(read.plan.priority - 1)] = true;
-        QVERIFY(CommitSheet(SheetTextsOf(read.plan), options, inputs));
+        QVERIFY(CommitSheet(SheetTextsOf(read.plan), read.plan.priority, inputs));
         QVERIFY(SharedPlanOf(inputs, read.plan.shown, {}, Catalogue()).sheet == read.plan.sheet);
     }
 

@@ -7,6 +7,7 @@
 #include <numeric>
 
 #include "UiWorld.h"
+#include "ChoiceFile.h"
 #include "GoalTranslation.h"
 
 using namespace brevath;

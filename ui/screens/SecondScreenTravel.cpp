@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 
-#include "ChoiceFile.h"
 #include "GoalTranslation.h"
 #include "OrderDialog.h"
 #include "Prompts.h"
@@ -44,12 +43,12 @@ void SecondScreen::markRow(int i)
 
 void SecondScreen::copyCode()
 {
-    GoalRows rows = m_workspace.goals;
-    ChoiceList list;
-    if (!BuildChoiceList(rows, list, m_workspace.catalogue, m_workspace.captions))
+    const std::optional<ChoiceList> list =
+        BuildChoiceList(m_workspace.goals, m_workspace.catalogue, m_workspace.captions);
+    if (!list)
         return m_prompts.ShowMessage(this, clipboardMessage(Caption::ChoiceSaveFailed));
     QGuiApplication::clipboard()->setText(
-        EncodeShareCode(SharedPlanOf(m_workspace.inputs, m_workspace.filters.states, list, m_workspace.catalogue)));
+        EncodeShareCode(SharedPlanOf(m_workspace.inputs, m_workspace.filters.states, *list, m_workspace.catalogue)));
 }
 
 // Only the goals: the sheet is the start screen's, whose next build would discard these rows.

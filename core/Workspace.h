@@ -30,7 +30,7 @@ struct Workspace
     ResultTable results;
     PlanInputs inputs;
 
-    // Reloads the catalogue from the current paths and resets the choice and result tables.
+    // Reloads the catalogue from the current paths and resets the ChoiceList and the results.
     // Returns the messages of the files that could not be read.
     QStringList LoadCatalogue();
 

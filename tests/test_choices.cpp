@@ -141,7 +141,9 @@ private slots:
     {
         const Workspace w = fixtureWorld();
         const CaptionTable &c = w.captions;
-        GoalRows start = FreshGoalRows(c, 8); // every ticked category, two of them, five statistics
+        CategoryStates ticked{};
+        ticked[0] = ticked[2] = true; // bows and weapons
+        GoalRows start = FreshGoalRows(c, 8); // every ticked category, the two of them, five statistics
         ChooseType(start, 0, 1);
         start.texts[0] = QStringLiteral("Long Bow");
         ChooseType(start, 1, 4); // End
@@ -185,6 +187,14 @@ private slots:
              true,
              {{80, 0, 0, PlaceholderText(c, 79)}}},
             {"list", paste("3\t25\r\n0\tClub\r\n"), true, {{0, 5, 3 * 65536, "25"}, {1, 4, 0, "Club"}}},
+            {"list, its types following the goals",
+             [&](GoalRows &r) {
+                 const bool pasted = paste("0\tClub\r\n0\tGrey Robe\r\n0\tLong Bow\r\n")(r);
+                 FollowGoalTypes(r, w.catalogue, c, ticked); // robes are not ticked: no type lists them
+                 return pasted;
+             },
+             true,
+             {{0, 2, 0, "Club"}, {1, 0, 0, "Grey Robe"}, {2, 0, 0, "Long Bow"}}},
             {"name", paste("Club"), false, {}},
             {"list failing part way", paste("0\tClub\r\n6\t3\r\n"), false, {}},
             {"load failing part way",
@@ -216,6 +226,19 @@ private slots:
             QCOMPARE(shifted.types[k], start.types[k - 1]);
             QCOMPARE(shifted.kinds[k], start.kinds[k - 1]);
         }
+
+        // A new build keeps every row: a statistic and a category still ticked at their new
+        // places, a category no longer ticked giving way to the first type.
+        GoalRows built = start;
+        ChooseType(built, 2, 2);
+        built.texts[2] = QStringLiteral("Club");
+        CategoryStates weapons{};
+        weapons[2] = true;
+        GoalRows expected = FreshGoalRows(c, 7);
+        expected.texts = built.texts;
+        ChooseType(expected, 1, 3);
+        ChooseType(expected, 2, 1);
+        QVERIFY(RowsForTicks(built, ticked, weapons) == expected);
     }
 };
 

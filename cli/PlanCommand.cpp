@@ -165,17 +165,16 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
         if (parser.isSet(sheetOptions[i]))
             texts[i] = parser.value(sheetOptions[i]);
     }
-    std::array<bool, kStatCount> options{};
-    options[(travel.code() && !parser.isSet(priorityOption) ? travel.code()->priority : priority) - 1] = true;
+    const int chosenPriority = travel.code() && !parser.isSet(priorityOption) ? travel.code()->priority : priority;
     const QString commitFailed = workspace.captions.entry(Caption::CommitFailed);
-    if (!CommitSheet(texts, options, workspace.inputs)) {
+    if (!CommitSheet(texts, chosenPriority, workspace.inputs)) {
         // Without entry 28 the player still learns which value was refused.
         QString refused = commitFailed;
         for (size_t i = 0; i < sheetOptions.size() && refused.isEmpty(); ++i) {
             SheetTexts alone = DefaultSheetTexts();
             alone[i] = texts[i];
             PlanInputs scratch;
-            if (!CommitSheet(alone, options, scratch))
+            if (!CommitSheet(alone, chosenPriority, scratch))
                 refused = QCoreApplication::translate("Brevath", "Refused value: --%1 %2")
                               .arg(QLatin1String(kSheetOptions[i].name), texts[i]);
         }

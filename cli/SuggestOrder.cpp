@@ -43,10 +43,10 @@ int PrintSuggestedOrder(Workspace &workspace, OrderObjective objective, const st
 
     const OrderSuggestion suggestion = SuggestOrder(request, nullptr, {});
     GoalRows rows = Reordered(workspace.goals, RowOrder(goals.rows, suggestion.order));
-    ChoiceList list;
-    if (!BuildChoiceList(rows, list, workspace.catalogue, workspace.captions))
+    const std::optional<ChoiceList> list = BuildChoiceList(rows, workspace.catalogue, workspace.captions);
+    if (!list)
         return ExitFailure; // the same rows packed a moment ago
-    const QByteArray bytes = ChoiceFileBytes(list, workspace.catalogue);
+    const QByteArray bytes = ChoiceFileBytes(*list, workspace.catalogue);
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out);
 
     if (objective == OrderObjective::Sum)

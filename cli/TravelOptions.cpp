@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include "ChoiceFile.h"
 #include "ChoiceFilters.h"
 #include "GoalTranslation.h"
 #include "PlanCommand.h"

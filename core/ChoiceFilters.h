@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Catalogue.h"
+#include "GoalRows.h"
 #include "PlanInputs.h"
 
 namespace brevath {
@@ -53,10 +54,20 @@ struct TypeItem
 // Entry 75, one item per ticked category, then the five statistics (entries 78 to 82).
 std::vector<TypeItem> TypeListItems(const CaptionTable &captions, const CategoryStates &ticked);
 
-// The statistic of the item at position (from 0) in a type list of itemCount items.
-constexpr int StatOfTypePosition(int position, int itemCount)
-{
-    return position - itemCount + 6;
-}
+// The rows of a build under `built` as a build under `ticked` shows them: every text kept,
+// each statistic and each category still ticked keeping its type at its new position, a
+// category no longer ticked giving way to the first type. Kinds follow the types.
+GoalRows RowsForTicks(const GoalRows &rows, const CategoryStates &built, const CategoryStates &ticked);
+
+// Types that follow the goals, after a load or a paste: a catalogue row naming an entry of a
+// ticked category that its type does not list takes that category's type; a catalogue row
+// left with a statistic's type takes the first. Kinds are left as they are.
+void FollowGoalTypes(GoalRows &rows, const Catalogue &catalogue, const CaptionTable &captions,
+                     const CategoryStates &ticked);
+
+// A catalogue row naming an entry whose category is outside the mask: the plan counts it,
+// but the screen's lists no longer offer it.
+bool RowOutsideCategories(const GoalRows &rows, int row, const Catalogue &catalogue, const CaptionTable &captions,
+                          std::int32_t mask);
 
 } // namespace brevath

@@ -1,11 +1,19 @@
 #include "GoalRows.h"
 
 #include "CaptionTable.h"
-#include "ChoiceFile.h"
-#include "ChoiceFilters.h"
-#include "PlanInputs.h"
 
 namespace brevath {
+
+QString PlaceholderText(const CaptionTable &captions, int row)
+{
+    return captions.entry(Caption::PlaceholderWord) + u' ' + QString::number(row + 1);
+}
+
+bool IsEmptyRowText(const QString &text, const CaptionTable &captions)
+{
+    // A null text does not "begin with" an empty entry 33, yet it is as empty as a placeholder.
+    return text.isEmpty() || text.startsWith(captions.entry(Caption::PlaceholderWord));
+}
 
 GoalRows FreshGoalRows(const CaptionTable &captions, int typeCount)
 {
@@ -42,40 +50,6 @@ void ShiftDown(GoalRows &rows, int row)
         rows.texts[size_t(k + 1)] = rows.texts[size_t(k)];
         ChooseType(rows, k + 1, rows.types[size_t(k)]);
     }
-}
-
-void ApplyChoiceLoad(GoalRows &rows, const ChoiceFileLoad &load)
-{
-    for (size_t i = 0; i < load.rows.size() && i < size_t(kChoiceRows); ++i) {
-        const LoadedChoiceRow &loaded = load.rows[i];
-        if (loaded.typeFromEnd >= 0)
-            rows.types[i] = loaded.typeFromEnd + rows.typeCount - 6;
-        rows.texts[i] = loaded.text;
-        rows.kinds[i] = loaded.kind;
-    }
-}
-
-bool PasteGoalList(GoalRows &rows, const QString &text, const CaptionTable &captions)
-{
-    if (!text.contains(u'\t'))
-        return false;
-    const ChoiceFileLoad load = ParseChoiceText(text, captions);
-    if (load.ok)
-        ApplyChoiceLoad(rows, load);
-    return load.ok;
-}
-
-bool BuildChoiceList(GoalRows &rows, ChoiceList &list, const Catalogue &catalogue, const CaptionTable &captions)
-{
-    return BuildChoiceList(rows.texts, rows.kinds, list, catalogue, captions);
-}
-
-GoalRowsLoad ReadGoalRows(const QString &path, const CaptionTable &captions, int typeCount)
-{
-    const ChoiceFileLoad load = ReadChoiceFile(path, captions);
-    GoalRowsLoad result{load.ok, FreshGoalRows(captions, typeCount), load.message};
-    ApplyChoiceLoad(result.rows, load);
-    return result;
 }
 
 } // namespace brevath

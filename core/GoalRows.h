@@ -1,21 +1,41 @@
 #pragma once
 // The choice screen's 81 rows as the plan holds them: for each row the position of its type
 // list, its kind and its text. The screen shows these; undo, the clipboard, choice files,
-// brevath-plan and the tests all act on this one value.
+// brevath-plan and the tests all act on this one value. Everything else about goals is
+// built on it.
 
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <optional>
 
-#include "ChoiceList.h"
-#include "Outcome.h"
+#include "PlanInputs.h"
 
 namespace brevath {
 
-class Catalogue;
 class CaptionTable;
-struct ChoiceFileLoad;
+
+constexpr int kChoiceRows = 81; // screen rows 0 to 80
+constexpr int kLastChoiceRow = kChoiceRows - 1;
+constexpr std::int32_t kStatTargetScale = 65536;
+constexpr std::int32_t kMaxTargetValue = 65535;
+
+// A wish that statistic s reach value v, packed as s * 65536 + v.
+constexpr std::int32_t PackStatTarget(int stat, std::int32_t value)
+{
+    return stat * kStatTargetScale + value;
+}
+constexpr int TargetStat(std::int32_t packed)
+{
+    return packed / kStatTargetScale;
+}
+constexpr std::int32_t TargetValue(std::int32_t packed)
+{
+    return packed % kStatTargetScale;
+}
+
+// Per row: s * 65536 for a row of statistic s, else a catalogue row (0, or the negative
+// number a choice file gave). The value of a statistic row is its text.
+using RowKinds = std::array<std::int32_t, kChoiceRows>;
 
 struct GoalRows
 {
@@ -26,6 +46,17 @@ struct GoalRows
 
     bool operator==(const GoalRows &) const = default;
 };
+
+// The statistic of the item at position (from 0) in a type list of itemCount items.
+constexpr int StatOfTypePosition(int position, int itemCount)
+{
+    return position - itemCount + 6;
+}
+
+// The text an empty screen row shows: entry 33, a blank, the row number counted from 1.
+QString PlaceholderText(const CaptionTable &captions, int row);
+// A row that holds no goal: its text is empty or begins with the placeholder word.
+bool IsEmptyRowText(const QString &text, const CaptionTable &captions);
 
 // Rows as a build leaves them: every text its placeholder, the first type, kind 0.
 GoalRows FreshGoalRows(const CaptionTable &captions, int typeCount);
@@ -42,29 +73,5 @@ void PickType(GoalRows &rows, int row, int position, const CaptionTable &caption
 // taking the type and text of the row above it and that type's bare kind; the row keeps
 // its own. Nothing happens for the last row.
 void ShiftDown(GoalRows &rows, int row);
-
-// A choice file or pasted text over the rows: each row it sets takes its text and kind, and
-// a statistic line its statistic's type; rows past its end show their placeholder and keep
-// their type. On a failed read the rows before the failing line are set all the same.
-void ApplyChoiceLoad(GoalRows &rows, const ChoiceFileLoad &load);
-
-// Text pasted as a goal list. Only a list read whole is taken: text without a TAB is a name
-// or nothing at all, and a list that fails part way must not leave half of it behind.
-// False leaves the rows untouched.
-bool PasteGoalList(GoalRows &rows, const QString &text, const CaptionTable &captions);
-
-// The ChoiceList of the rows, packing statistic targets into their kinds as the screen does.
-// False at the first statistic row whose value cannot be packed.
-bool BuildChoiceList(GoalRows &rows, ChoiceList &list, const Catalogue &catalogue, const CaptionTable &captions);
-
-// A choice file read into fresh rows of a build with typeCount types: what brevath-plan,
-// the fuzzers and the tests load.
-struct GoalRowsLoad
-{
-    bool ok = false;
-    GoalRows rows;
-    QString message;
-};
-GoalRowsLoad ReadGoalRows(const QString &path, const CaptionTable &captions, int typeCount);
 
 } // namespace brevath

@@ -304,9 +304,8 @@ OrderSuggestion SuggestOrder(const OrderRequest &request, const std::atomic<bool
 RowGoals GoalsOfRows(const GoalRows &rows, const Catalogue &catalogue, const CaptionTable &captions)
 {
     RowGoals goals;
-    RowKinds kinds = rows.kinds;
     for (int i = 0; i < kChoiceRows; ++i) {
-        switch (AddRowChoice(rows.texts[size_t(i)], i, kinds, goals.list, catalogue, captions)) {
+        switch (AddRowChoice(rows, i, goals.list, catalogue, captions)) {
         case AddRowResult::Added:
             goals.rows.push_back(i);
             break;

@@ -48,13 +48,13 @@ QString ColumnText(const Plan &plan, const PlanLine &line, int column, const Cap
     return QString::number(ColumnNumber(line, column));
 }
 
-std::optional<Plan> PlayPlan(GoalRows goals, const PlanInputs &inputs, const Catalogue &catalogue,
+std::optional<Plan> PlayPlan(const GoalRows &goals, const PlanInputs &inputs, const Catalogue &catalogue,
                              const CaptionTable &captions)
 {
-    ChoiceList list;
-    if (!BuildChoiceList(goals, list, catalogue, captions))
+    std::optional<ChoiceList> list = BuildChoiceList(goals, catalogue, captions);
+    if (!list)
         return std::nullopt;
-    return SimulateRise(std::move(list), catalogue, captions, RiseStart::FromInputs(inputs));
+    return SimulateRise(std::move(*list), catalogue, captions, RiseStart::FromInputs(inputs));
 }
 
 } // namespace brevath

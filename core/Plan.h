@@ -78,7 +78,7 @@ QString ColumnText(const Plan &plan, const PlanLine &line, int column, const Cap
 
 // The goals of the filled rows played on the sheet, from its starting level. Empty when a
 // statistic target cannot be packed (entry 28). The rows themselves are left as they are.
-std::optional<Plan> PlayPlan(GoalRows goals, const PlanInputs &inputs, const Catalogue &catalogue,
+std::optional<Plan> PlayPlan(const GoalRows &goals, const PlanInputs &inputs, const Catalogue &catalogue,
                              const CaptionTable &captions);
 
 } // namespace brevath

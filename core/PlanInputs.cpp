@@ -17,7 +17,7 @@ QString PresetStatText(int preset)
     return preset == 1 ? QStringLiteral("25") : QStringLiteral("30");
 }
 
-bool CommitSheet(const SheetTexts &texts, const std::array<bool, kStatCount> &options, PlanInputs &inputs)
+bool CommitSheet(const SheetTexts &texts, int priority, PlanInputs &inputs)
 {
     std::int32_t *const fields[kSheetTextCount] = {
         &inputs.SDLevel, &inputs.SDStr, &inputs.SDEnd, &inputs.SDDex, &inputs.SDSag, &inputs.SDInt, &inputs.SDPV,
@@ -32,13 +32,7 @@ bool CommitSheet(const SheetTexts &texts, const std::array<bool, kStatCount> &op
             return false;
         *fields[i] = *value;
     }
-    inputs.Priority = kDefaultPriority;
-    for (int s = 0; s < kStatCount; ++s) {
-        if (options[s]) {
-            inputs.Priority = s + 1;
-            break;
-        }
-    }
+    inputs.Priority = PriorityInForce(priority);
     return true;
 }
 

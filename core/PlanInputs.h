@@ -51,7 +51,8 @@ QString PresetStatText(int preset);
 
 // Commits the boxes in order, each field stored before the next box is read; a box whose
 // number is outside the 32-bit range, or a starting level below -1, stops the commit there
-// (the caller shows entry 28). Priority is the first selected option, else Dex.
-bool CommitSheet(const SheetTexts &texts, const std::array<bool, kStatCount> &options, PlanInputs &inputs);
+// (the caller shows entry 28). The priority is the one in force (PriorityInForce): a
+// statistic 1 to 5, or none (0) for Dex.
+bool CommitSheet(const SheetTexts &texts, int priority, PlanInputs &inputs);
 
 } // namespace brevath

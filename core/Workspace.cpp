@@ -6,8 +6,8 @@ namespace brevath {
 
 QStringList Workspace::LoadCatalogue()
 {
+    // The goal rows stay: the choice screen's next build decides what becomes of them.
     ClearChoiceList(choices);
-    goals.kinds.fill(0);
     m_otherCatalogues.reset();
     return brevath::LoadCatalogue(language.catalogueFiles, captions.entry(Caption::ReadFailed), catalogue);
 }

@@ -28,7 +28,7 @@ struct Workspace
     ChoiceFilters filters;
     PlanInputs inputs;
 
-    // Reloads the catalogue from the current paths and resets the choice tables.
+    // Reloads the catalogue from the current paths and resets the choice list; the goal rows stay.
     // Returns the messages of the files that could not be read.
     QStringList LoadCatalogue();
 

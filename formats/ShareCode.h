@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "ChoiceFilters.h"
+#include "ChoiceList.h"
 #include "GoalRows.h"
 #include "GoalTranslation.h"
 #include "PlanInputs.h"

@@ -216,20 +216,19 @@ void choiceFile(QByteArrayView input)
         FUZZ_CHECK(load.rows.size() < size_t(kChoiceRows));
         return;
     }
-    GoalRows rows = screenRows(load, world.captions);
-    ChoiceList list;
-    if (!BuildChoiceList(rows, list, world.catalogue, world.captions))
+    const GoalRows rows = screenRows(load, world.captions);
+    const std::optional<ChoiceList> list = BuildChoiceList(rows, world.catalogue, world.captions);
+    if (!list)
         return;
-    FUZZ_CHECK(list.rows.size() <= size_t(kChoiceRows));
+    FUZZ_CHECK(list->rows.size() <= size_t(kChoiceRows));
 
     // What is saved loads back as the same goals.
-    const QByteArray saved = ChoiceFileBytes(list, world.catalogue);
-    GoalRows again = screenRows(ParseChoiceText(DecodeWindows1252(saved), world.captions), world.captions);
-    ChoiceList reloaded;
-    FUZZ_CHECK(BuildChoiceList(again, reloaded, world.catalogue, world.captions));
-    FUZZ_CHECK(reloaded.rows.size() == list.rows.size());
-    for (size_t c = 0; c < list.rows.size(); ++c)
-        FUZZ_CHECK(reloaded.rows[c].entry == list.rows[c].entry && reloaded.rows[c].target == list.rows[c].target);
+    const QByteArray saved = ChoiceFileBytes(*list, world.catalogue);
+    const GoalRows again = screenRows(ParseChoiceText(DecodeWindows1252(saved), world.captions), world.captions);
+    const std::optional<ChoiceList> reloaded = BuildChoiceList(again, world.catalogue, world.captions);
+    FUZZ_CHECK(reloaded && reloaded->rows.size() == list->rows.size());
+    for (size_t c = 0; c < list->rows.size(); ++c)
+        FUZZ_CHECK(reloaded->rows[c].entry == list->rows[c].entry && reloaded->rows[c].target == list->rows[c].target);
 }
 
 std::vector<std::optional<QByteArrayView>> planSections(QByteArrayView input)
@@ -275,16 +274,13 @@ void wholePlan(QByteArrayView input)
     world.LoadCatalogue();
 
     SheetTexts texts = DefaultSheetTexts();
-    std::array<bool, kStatCount> options{};
+    int priority = 0;
     const QStringList sheet = DecodeWindows1252(sections[0].value_or(QByteArrayView())).split(u'\t');
     for (qsizetype i = 0; i < sheet.size() && i < kSheetTextCount; ++i)
         texts[size_t(i)] = sheet[i];
-    if (sheet.size() > kSheetTextCount) {
-        const int priority = sheet[kSheetTextCount].toInt();
-        if (priority >= 1 && priority <= kStatCount)
-            options[size_t(priority - 1)] = true;
-    }
-    if (!CommitSheet(texts, options, world.inputs))
+    if (sheet.size() > kSheetTextCount)
+        priority = sheet[kSheetTextCount].toInt();
+    if (!CommitSheet(texts, priority, world.inputs))
         return;
     FUZZ_CHECK(world.inputs.SDLevel >= kLowestStartLevel);
 
@@ -340,9 +336,9 @@ void shareCodeText(const QString &text)
         FUZZ_CHECK(rows == before);
         return;
     }
-    ChoiceList list;
-    FUZZ_CHECK(BuildChoiceList(rows, list, world.catalogue, world.captions));
-    FUZZ_CHECK(SharedPlanOf(PlanInputs{}, read.plan.shown, list, world.catalogue).goals == read.plan.goals);
+    const std::optional<ChoiceList> list = BuildChoiceList(rows, world.catalogue, world.captions);
+    FUZZ_CHECK(list);
+    FUZZ_CHECK(SharedPlanOf(PlanInputs{}, read.plan.shown, *list, world.catalogue).goals == read.plan.goals);
 }
 
 void shareCode(QByteArrayView input)

@@ -27,21 +27,20 @@ private slots:
     void filledRowsBecomeListRowsInOrder()
     {
         Workspace w = fixtureWorld();
-        auto rows = rowTexts(w.captions,
-                             {u"Club"_s, PlaceholderText(w.captions, 1), u"40"_s, u"Goal typed by hand"_s,
-                              u"No such thing"_s, u"club"_s});
+        w.goals.texts = rowTexts(w.captions,
+                                 {u"Club"_s, PlaceholderText(w.captions, 1), u"40"_s, u"Goal typed by hand"_s,
+                                  u"No such thing"_s, u"club"_s});
         w.goals.kinds[2] = 2 * 65536;
-        for (int build = 0; build < 2; ++build) { // a second build packs from the statistic, not the old value
-            QVERIFY(BuildChoiceList(rows, w.goals.kinds, w.choices, w.catalogue, w.captions));
-            QCOMPARE(w.choices.last(), 1);
-            QCOMPARE(w.choices.rows[0].entry, w.catalogue.FindByName(u"Club"_s));
-            QCOMPARE(w.choices.rows[0].target, 0);
-            QCOMPARE(w.choices.rows[1].entry, -1);
-            QCOMPARE(w.choices.rows[1].target, 2 * 65536 + 40);
-        }
+        const GoalRows rows = w.goals;
+        const std::optional<ChoiceList> list = BuildChoiceList(w.goals, w.catalogue, w.captions);
+        QVERIFY(list && w.goals == rows); // the target is packed into the list, never into the rows
+        QCOMPARE(list->last(), 1);
+        QCOMPARE(list->rows[0].entry, w.catalogue.FindByName(u"Club"_s));
+        QCOMPARE(list->rows[0].target, 0);
+        QCOMPARE(list->rows[1].entry, -1);
+        QCOMPARE(list->rows[1].target, 2 * 65536 + 40);
         w.captions.setEntry(Caption::PlaceholderWord, QString()); // every text then starts with it
-        QVERIFY(BuildChoiceList(rows, w.goals.kinds, w.choices, w.catalogue, w.captions));
-        QCOMPARE(w.choices.last(), -1);
+        QCOMPARE(BuildChoiceList(w.goals, w.catalogue, w.captions)->last(), -1);
     }
 
     void statisticValuesRoundAndRefuseWhatCannotBePacked()
@@ -49,31 +48,31 @@ private slots:
         Workspace w = fixtureWorld();
         const auto add = [&](const char *text) {
             w.goals.kinds[0] = 1 * 65536;
-            ClearChoiceList(w.choices);
-            const AddRowResult result =
-                AddRowChoice(QLatin1String(text), 0, w.goals.kinds, w.choices, w.catalogue, w.captions);
-            return result == AddRowResult::Added ? w.choices.rows[0].target - 65536 : -1;
+            w.goals.texts[0] = QLatin1String(text);
+            ChoiceList list;
+            const AddRowResult result = AddRowChoice(w.goals, 0, list, w.catalogue, w.captions);
+            return result == AddRowResult::Added ? list.rows[0].target - 65536 : -1;
         };
         QCOMPARE(add("40.5"), 40);
         QCOMPARE(add("41.5"), 42);
         QCOMPARE(add("word"), 0); // a statistic row always yields a target
         QCOMPARE(add("65535"), 65535);
-        for (const char *bad : {"70000", "65535.5", "-1", "99999999999", "1e309", ""}) { // "": an empty row
+        for (const char *bad : {"70000", "65535.5", "-1", "99999999999", "1e309", ""}) // "": an empty row
             QCOMPARE(add(bad), -1);
-            QCOMPARE(w.goals.kinds[0], 65536);
-        }
         // An empty catalogue row names nothing, not a nameless entry.
         w.catalogue.append(CatalogueEntry{});
         w.goals.kinds[0] = 0;
-        QCOMPARE(AddRowChoice(QString(), 0, w.goals.kinds, w.choices, w.catalogue, w.captions), AddRowResult::Nothing);
+        w.goals.texts[0] = QString();
+        ChoiceList list;
+        QCOMPARE(AddRowChoice(w.goals, 0, list, w.catalogue, w.captions), AddRowResult::Nothing);
 
         // A refused row fails the save, which then writes nothing.
         QTemporaryDir dir;
         const QString path = dir.filePath(u"kept.txt"_s);
         writeBytes(path, "0\tClub\r\n");
         w.goals.kinds = {0, 65536};
-        const Outcome outcome = SaveChoiceFile(path, rowTexts(w.captions, {u"Club"_s, u"70000"_s}), w.goals.kinds,
-                                               w.choices, w.catalogue, w.captions);
+        w.goals.texts = rowTexts(w.captions, {u"Club"_s, u"70000"_s});
+        const Outcome outcome = SaveChoiceFile(path, w.goals, w.catalogue, w.captions);
         QCOMPARE(outcome.message, u"Could not save "_s + path);
         QCOMPARE(readBytes(path), QByteArray("0\tClub\r\n"));
     }
@@ -110,10 +109,10 @@ private slots:
         CatalogueEntry odd;
         odd.name = u"Bow, of the North"_s;
         w.catalogue.append(odd);
-        auto rows = rowTexts(w.captions, {u"Club"_s, u"30"_s, PlaceholderText(w.captions, 2), odd.name, u"40.5"_s});
+        w.goals.texts = rowTexts(w.captions, {u"Club"_s, u"30"_s, PlaceholderText(w.captions, 2), odd.name, u"40.5"_s});
         w.goals.kinds[1] = 65536;
         w.goals.kinds[4] = 3 * 65536;
-        QVERIFY(SaveChoiceFile(path, rows, w.goals.kinds, w.choices, w.catalogue, w.captions).ok);
+        QVERIFY(SaveChoiceFile(path, w.goals, w.catalogue, w.captions).ok);
         QCOMPARE(readBytes(path), QByteArray("0\tClub\r\n1\t30\r\n\"0\tBow, of the North\"\r\n3\t40\r\n"));
 
         const ChoiceFileLoad load = ReadChoiceFile(path, w.captions);
@@ -122,16 +121,13 @@ private slots:
         QCOMPARE(described(load, 5),
                  (QStringList{"0 -1 Club", "65536 1 30", "0 -1 Bow, of the North", "196608 3 40", "0 -1 Goal 5"}));
 
-        // The text a copy puts on the clipboard is the file's, and touches neither the kinds nor the list.
-        rows[1] = u"30.4"_s;
-        const RowKinds kinds = w.goals.kinds;
-        QCOMPARE(EncodeWindows1252(*ChoiceFileText(rows, w.goals.kinds, w.catalogue, w.captions)), readBytes(path));
-        rows[1] = u"70000"_s;
-        QCOMPARE(ChoiceFileText(rows, w.goals.kinds, w.catalogue, w.captions), std::nullopt);
-        QCOMPARE(w.goals.kinds, kinds);
-        QCOMPARE(w.choices.last(), 3);
+        // The text a copy puts on the clipboard is the file's.
+        w.goals.texts[1] = u"30.4"_s;
+        QCOMPARE(EncodeWindows1252(*ChoiceFileText(w.goals, w.catalogue, w.captions)), readBytes(path));
+        w.goals.texts[1] = u"70000"_s;
+        QCOMPARE(ChoiceFileText(w.goals, w.catalogue, w.captions), std::nullopt);
 
-        QVERIFY(SaveChoiceFile(path, rowTexts(w.captions, {}), w.goals.kinds, w.choices, w.catalogue, w.captions).ok);
+        QVERIFY(SaveChoiceFile(path, FreshGoalRows(w.captions, 16), w.catalogue, w.captions).ok);
         QCOMPARE(readBytes(path), QByteArray());
 
         // 2.5 x 65536 still names End; 0.5 is the item before the statistics, a catalogue row, and so is -1.
@@ -145,7 +141,9 @@ private slots:
     {
         const Workspace w = fixtureWorld();
         const CaptionTable &c = w.captions;
-        GoalRows start = FreshGoalRows(c, 8); // every ticked category, two of them, five statistics
+        CategoryStates ticked{};
+        ticked[0] = ticked[2] = true; // bows and weapons
+        GoalRows start = FreshGoalRows(c, 8); // every ticked category, the two of them, five statistics
         ChooseType(start, 0, 1);
         start.texts[0] = QStringLiteral("Long Bow");
         ChooseType(start, 1, 4); // End
@@ -189,6 +187,14 @@ private slots:
              true,
              {{80, 0, 0, PlaceholderText(c, 79)}}},
             {"list", paste("3\t25\r\n0\tClub\r\n"), true, {{0, 5, 3 * 65536, "25"}, {1, 4, 0, "Club"}}},
+            {"list, its types following the goals",
+             [&](GoalRows &r) {
+                 const bool pasted = paste("0\tClub\r\n0\tGrey Robe\r\n0\tLong Bow\r\n")(r);
+                 FollowGoalTypes(r, w.catalogue, c, ticked); // robes are not ticked: no type lists them
+                 return pasted;
+             },
+             true,
+             {{0, 2, 0, "Club"}, {1, 0, 0, "Grey Robe"}, {2, 0, 0, "Long Bow"}}},
             {"name", paste("Club"), false, {}},
             {"list failing part way", paste("0\tClub\r\n6\t3\r\n"), false, {}},
             {"load failing part way",
@@ -220,6 +226,16 @@ private slots:
             QCOMPARE(shifted.types[k], start.types[k - 1]);
             QCOMPARE(shifted.kinds[k], start.kinds[k - 1]);
         }
+
+        // A new build keeps every row: a statistic at its new place, a category no longer
+        // ticked giving way to the first type.
+        CategoryStates weapons{};
+        weapons[2] = true;
+        GoalRows expected = start;
+        expected.typeCount = 7;
+        ChooseType(expected, 0, 0);
+        ChooseType(expected, 1, 3);
+        QVERIFY(RowsForTicks(start, ticked, weapons) == expected);
     }
 };
 

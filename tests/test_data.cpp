@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 
 #include "TestWorld.h"
+#include "ChoiceFile.h"
 #include "Records.h"
 
 using namespace brevath;
@@ -52,7 +53,7 @@ private slots:
                 const int goals = int(std::count_if(load.rows.texts.begin(), load.rows.texts.end(),
                                                     [&](const QString &t) { return !t.startsWith(placeholder); }));
                 QVERIFY2(goals >= 10 && goals <= 30, qPrintable(example));
-                QVERIFY(CommitSheet(DefaultSheetTexts(), {}, world.inputs));
+                QVERIFY(CommitSheet(DefaultSheetTexts(), 0, world.inputs));
                 const std::optional<Plan> plan = PlayPlan(load.rows, world.inputs, world.catalogue, world.captions);
                 QVERIFY(plan);
                 QCOMPARE(plan->list.last() + 1, goals); // every name found

@@ -232,8 +232,7 @@ private slots:
         const Plan plan = *PlanOf(w, rows);
         std::optional<WritesFail> full(std::in_place, 8); // each save below writes more
         const bool whole = SaveFileAtomically(file, "longer than the limit");
-        const QString choiceMessage =
-            SaveChoiceFile(file, rows, w.goals.kinds, w.choices, w.catalogue, w.captions).message;
+        const QString choiceMessage = SaveChoiceFile(file, w.goals, w.catalogue, w.captions).message;
         const QString txtMessage = SaveTxt(file, plan, w.captions).message;
         const QString htmlMessage = SaveHtml(file, plan, w.captions).message;
         const bool settings = WriteLanguageWord(file, u"a word longer than the limit"_s);

@@ -43,19 +43,19 @@ class SimulationTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Each box commits its leading number, halves to even; the first option ticked is the
-    // priority, Dex with none. A failing box ends the commit: boxes before it are stored, it and
+    // Each box commits its leading number, halves to even; the priority is the one given, Dex
+    // for none. A failing box ends the commit: boxes before it are stored, it and
     // those after it untouched.
     void sheetCommit()
     {
         SheetTexts texts = {"", "12abc", " 7", "abc", "12.5", "13.5", "-2.5", "70", "0", "0", "0", "0", "41"};
         PlanInputs inputs;
-        QVERIFY(CommitSheet(texts, {}, inputs));
+        QVERIFY(CommitSheet(texts, 0, inputs));
         QCOMPARE((std::array<std::int32_t, 8>{inputs.SDLevel, inputs.SDStr, inputs.SDEnd, inputs.SDDex, inputs.SDSag,
                                               inputs.SDInt, inputs.SDPV, inputs.mint}),
                  (std::array<std::int32_t, 8>{0, 12, 7, 0, 12, 14, -2, 41}));
         QCOMPARE(inputs.Priority, int(Dex));
-        QVERIFY(CommitSheet(DefaultSheetTexts(), {false, true, false, true, false}, inputs));
+        QVERIFY(CommitSheet(DefaultSheetTexts(), End, inputs));
         QCOMPARE(inputs.Priority, int(End));
         QCOMPARE(PresetStatText(1) + PresetStatText(2), u"2530");
 
@@ -64,15 +64,15 @@ private slots:
         texts = DefaultSheetTexts();
         texts[2] = u"30"_s;
         texts[6] = u"99999999999"_s;
-        QVERIFY(!CommitSheet(texts, {true, false, false, false, false}, inputs));
+        QVERIFY(!CommitSheet(texts, Str, inputs));
         QCOMPARE(inputs.SDEnd, 30);
         QCOMPARE(inputs.SDPV, 555);
         QCOMPARE(inputs.Priority, 5);
         texts = DefaultSheetTexts();
         texts[0] = u"-1.5"_s; // rounds to -2, and a plan starts at level -1 at the lowest
-        QVERIFY(!CommitSheet(texts, {}, inputs));
+        QVERIFY(!CommitSheet(texts, 0, inputs));
         texts[0] = u"-1"_s;
-        QVERIFY(CommitSheet(texts, {}, inputs));
+        QVERIFY(CommitSheet(texts, 0, inputs));
     }
 
     void growthFunctions() // halves go to the even neighbour

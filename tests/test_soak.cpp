@@ -133,11 +133,11 @@ private slots:
         for (int p = 0; p < kPlans; ++p) {
             Workspace w;
             const std::array<QString, kChoiceRows> rows = randomWorld(dice, w);
-            std::array<bool, kStatCount> options{};
-            options[size_t(dice.below(kStatCount))] = dice.chance(80);
+            const int stat = 1 + dice.below(kStatCount);
+            const int priority = dice.chance(80) ? stat : 0;
             if (p == kPlans / 10)
                 earlyResident = residentBytes();
-            if (!CommitSheet(randomSheet(dice), options, w.inputs))
+            if (!CommitSheet(randomSheet(dice), priority, w.inputs))
                 continue;
             const std::optional<Plan> plan = PlanOf(w, rows);
             if (!plan)
@@ -166,11 +166,12 @@ private slots:
             // Now and then through a choice file, so the file edge soaks too.
             if (p % 100 == 0) {
                 const size_t built = plan->list.rows.size();
-                QVERIFY(SaveChoiceFile(choicePath, rows, w.goals.kinds, w.choices, w.catalogue, w.captions).ok);
+                QVERIFY(SaveChoiceFile(choicePath, w.goals, w.catalogue, w.captions).ok);
                 GoalRowsLoad load = ReadGoalRows(choicePath, w.captions, 16);
                 QVERIFY(load.ok);
-                QVERIFY(BuildChoiceList(load.rows, w.choices, w.catalogue, w.captions));
-                QCOMPARE(w.choices.rows.size(), built);
+                const std::optional<ChoiceList> reloaded = BuildChoiceList(load.rows, w.catalogue, w.captions);
+                QVERIFY(reloaded);
+                QCOMPARE(reloaded->rows.size(), built);
             }
         }
         const qint64 lateResident = residentBytes();

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "ChoiceFile.h"
 #include "GoalTranslation.h"
 #include "ShareCode.h"
 #include "TestWorld.h"
@@ -81,9 +82,7 @@ private slots:
         QVERIFY(read.plan == samplePlan());
         // The sheet's texts commit to the very numbers the code carries.
         PlanInputs inputs;
-        std::array<bool, kStatCount> options{};
-        options[size_t(read.plan.priority - 1)] = true;
-        QVERIFY(CommitSheet(SheetTextsOf(read.plan), options, inputs));
+        QVERIFY(CommitSheet(SheetTextsOf(read.plan), read.plan.priority, inputs));
         QVERIFY(SharedPlanOf(inputs, read.plan.shown, {}, Catalogue()).sheet == read.plan.sheet);
     }
 
@@ -137,6 +136,8 @@ private slots:
         QVERIFY(load.rows == wanted);
     }
 
+    // Rows the screen marks: naming nothing (the plan skips them), or an entry of a category
+    // that is not ticked (here only bows are).
     void rowsThatNameNothing()
     {
         const Workspace world = fixtureWorld();
@@ -145,20 +146,24 @@ private slots:
         {
             QString text;
             int stat;
-            bool namesNothing;
+            bool namesNothing, outside;
         } cases[] = {
-            {QStringLiteral("Club"), 0, false},
-            {QStringLiteral("Clubb"), 0, true},
-            {QStringLiteral("club"), 0, true},
-            {QString(), 0, false},
-            {world.captions.entry(Caption::NoEntryItem), 0, false},
-            {PlaceholderText(world.captions, 3), 0, false},
-            {QStringLiteral("Clubb"), Dex, false}, // a statistic row reads its number
+            {QStringLiteral("Club"), 0, false, true},
+            {QStringLiteral("Long Bow"), 0, false, false},
+            {QStringLiteral("Clubb"), 0, true, false},
+            {QStringLiteral("club"), 0, true, false},
+            {QString(), 0, false, false},
+            {world.captions.entry(Caption::NoEntryItem), 0, false, false},
+            {PlaceholderText(world.captions, 3), 0, false, false},
+            {QStringLiteral("Clubb"), Dex, false, false}, // a statistic row reads its number
+            {QStringLiteral("Club"), Dex, false, false},
         };
         for (const auto &c : cases) {
             rows.texts[0] = c.text;
             ChooseType(rows, 0, c.stat ? 10 + c.stat : 0);
             QVERIFY2(RowNamesNothing(rows, 0, world.catalogue, world.captions) == c.namesNothing, qPrintable(c.text));
+            QVERIFY2(RowOutsideCategories(rows, 0, world.catalogue, world.captions, 1) == c.outside,
+                     qPrintable(c.text));
         }
     }
 };

@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QTimer>
+#include <QUndoStack>
 
 #include "UiWorld.h"
 #include "OrderDialog.h"
@@ -67,11 +68,10 @@ Rows rowsOf(UiWorld &world)
     return rows;
 }
 
-// Back to the start screen and on again: the rows are built afresh.
-void rebuild(UiWorld &world)
+// Every step undone: the rows of the first build.
+void undoAll(UiWorld &world)
 {
-    clickButton(world.second(), "Command1");
-    openChoiceScreen(world);
+    world.second().findChild<QUndoStack *>()->setIndex(0);
 }
 
 } // namespace
@@ -84,7 +84,6 @@ private slots:
     void suggestionsMatchAnywhereAndTypingIsUndoneByTheStep()
     {
         auto world = choiceWorld();
-        const Rows empty = rowsOf(*world);
         // Typed after the placeholder of an empty row, only what was typed is looked for.
         QTest::keyClicks(edit(*world, 0), "epee");
         QCOMPARE(suggestions(*world), QStringList{kAccented});
@@ -104,7 +103,7 @@ private slots:
         QCOMPARE(world->session().goals.texts[3], "clu");
 
         // Typing underway, its suggestions open, is one step; a typing ended and one begun
-        // again in the same row are two; a rebuild forgets every step.
+        // again in the same row are two; back and forth keeps the rows and their steps.
         const Rows typed = rowsOf(*world);
         QTest::keyClicks(edit(*world, 4), "Spa");
         QVERIFY(completer(*world)->popup()->isVisible());
@@ -114,9 +113,12 @@ private slots:
         trigger(*world, "UndoAction");
         QCOMPARE(rowsOf(*world), typed);
         chooseType(*world, 1, 79);
-        rebuild(*world);
+        const Rows chosen = rowsOf(*world);
+        clickButton(world->second(), "Command1");
+        openChoiceScreen(*world);
+        QCOMPARE(rowsOf(*world), chosen);
         trigger(*world, "UndoAction");
-        QCOMPARE(rowsOf(*world), empty);
+        QCOMPARE(rowsOf(*world), typed);
     }
 
     void undoAndRedoRestoreEveryStepExactly()
@@ -204,9 +206,9 @@ private slots:
         QCOMPARE(world->session().goals.texts[4], "Short Bow");
         QCOMPARE(world->session().goals.texts[0], "Club");
 
-        // Pasted into a fresh build, the list gives the rows a load of the file gives; Ctrl+V
+        // Pasted into fresh rows, the list gives the rows a load of the file gives; Ctrl+V
         // away from any text box is no paste of it.
-        rebuild(*world);
+        undoAll(*world);
         const Rows fresh = rowsOf(*world);
         world->prompts.QueueFileAnswer(path);
         clickButton(world->second(), "Command4");
@@ -214,7 +216,7 @@ private slots:
         const Rows fromFile = rowsOf(*world);
         QCOMPARE(QList<QString>(fromFile.first.texts.begin(), fromFile.first.texts.begin() + 4),
                  QStringList({"Club", "30", kAccented, "Long Bow"}));
-        rebuild(*world);
+        undoAll(*world);
         clipboard->setText(copied);
         QTest::keyClick(typeList(*world, 0), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(rowsOf(*world), fresh);
@@ -224,7 +226,7 @@ private slots:
 
         // The share code gives the same rows. What is no goal list or a refused code changes
         // nothing and says so: the code's own fault, or that the clipboard holds no list.
-        rebuild(*world);
+        undoAll(*world);
         clipboard->setText(code);
         trigger(*world, "PasteAction");
         QCOMPARE(rowsOf(*world), fromFile);
@@ -252,6 +254,12 @@ private slots:
             QCOMPARE(world->prompts.messages.last(), world->captions().entry(38) + " (clipboard)");
             QCOMPARE(clipboard->text(), "kept");
         }
+
+        // Pasted over a statistic's row, a goal takes its own category's type and list.
+        clipboard->setText("0\tClub\r\n0\tGrey Robe\r\n");
+        trigger(*world, "PasteAction");
+        QCOMPARE(typeList(*world, 1)->currentText(), world->captions().entry(15));
+        QCOMPARE(listItems(entryBox(*world, 1)), QStringList({world->captions().entry(67), "Grey Robe"}));
     }
 };
 

@@ -79,7 +79,7 @@ void Program::Start()
 
 void Program::openChoiceScreen()
 {
-    if (!CommitSheet(m_first->SheetBoxTexts(), m_first->PriorityOptions(), m_workspace.inputs)) {
+    if (!CommitSheet(m_first->SheetBoxTexts(), m_first->SelectedPriority(), m_workspace.inputs)) {
         showMessage(m_workspace.captions.entry(Caption::CommitFailed));
         return;
     }

@@ -18,6 +18,12 @@ public:
     void redo() override { put(m_after); }
     void undo() override { put(m_before); }
 
+    void Map(const std::function<void(GoalRows &)> &map)
+    {
+        map(m_before);
+        map(m_after);
+    }
+
 private:
     void put(const GoalRows &rows)
     {
@@ -75,6 +81,19 @@ ChoiceHistory::ChoiceHistory(QObject *parent, GoalRows &rows, std::function<void
 void ChoiceHistory::Reset()
 {
     m_stack->clear();
+}
+
+void ChoiceHistory::Rebase(const std::function<void(GoalRows &)> &map)
+{
+    EndTyping();
+    for (int i = 0; i < m_stack->count(); ++i) {
+        // The stack lends its steps read-only; this is the one place that changes them, all
+        // of them alike. A typing holds only a text, which the map keeps.
+        if (auto *change = dynamic_cast<RowsChange *>(const_cast<QUndoCommand *>(m_stack->command(i))))
+            change->Map(map);
+    }
+    map(m_rows);
+    m_show();
 }
 
 void ChoiceHistory::Do(const std::function<void(GoalRows &)> &action)

@@ -26,6 +26,9 @@ public:
 
     // Forgets every step: the rows as they are now are where history starts.
     void Reset();
+    // The rows and every state a step leads to, mapped alike (to a new build's type lists),
+    // so that undo and redo still lead where they did. The map keeps the texts.
+    void Rebase(const std::function<void(GoalRows &)> &map);
     // One action of the player, however many rows it changes: one step, if it changes any.
     void Do(const std::function<void(GoalRows &)> &action);
     // Text typed into a row: typing on in the same row adds to the same step, until the

@@ -234,13 +234,14 @@ SheetTexts FirstScreen::SheetBoxTexts() const
     return texts;
 }
 
-std::array<bool, kStatCount> FirstScreen::PriorityOptions() const
+int FirstScreen::SelectedPriority() const
 {
-    std::array<bool, kStatCount> selected{};
     const auto buttons = options();
-    for (size_t i = 0; i < buttons.size(); ++i)
-        selected[i] = buttons[i]->isChecked();
-    return selected;
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        if (buttons[i]->isChecked())
+            return int(i) + 1;
+    }
+    return 0;
 }
 
 CategoryStates FirstScreen::CategoryBoxes() const

@@ -25,9 +25,10 @@ class FirstScreen : public ProgramWindow
 public:
     FirstScreen();
 
-    // The thirteen boxes in commit order, the five priority options, the ten category boxes.
+    // The thirteen boxes in commit order; the first priority option selected (1 to 5, 0 for
+    // none); the ten category boxes.
     SheetTexts SheetBoxTexts() const;
-    std::array<bool, kStatCount> PriorityOptions() const;
+    int SelectedPriority() const;
     CategoryStates CategoryBoxes() const;
 
     // The wait notice and the progress bar, shown while the choice screen is being built.

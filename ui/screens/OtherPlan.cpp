@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include "ChoiceFile.h"
 #include "GoalTranslation.h"
 #include "ShareCode.h"
 #include "Workspace.h"
@@ -55,10 +56,8 @@ OtherPlan OtherPlanFromCode(const QString &code, const Workspace &workspace)
     if (const Outcome applied = ApplySharedGoals(goals, read.plan, workspace.catalogue, workspace.captions);
         !applied.ok)
         return Refused(applied.message);
-    std::array<bool, kStatCount> priority{};
-    priority[size_t(read.plan.priority - 1)] = true;
     PlanInputs inputs;
-    if (!CommitSheet(SheetTextsOf(read.plan), priority, inputs))
+    if (!CommitSheet(SheetTextsOf(read.plan), read.plan.priority, inputs))
         return Refused(workspace.captions.entry(Caption::CommitFailed));
     return Played(goals, inputs, workspace, QCoreApplication::translate("Brevath", "share code"));
 }

@@ -180,14 +180,22 @@ void SecondScreen::MakeCombos(const CategoryStates &ticked, QProgressBar *progre
     if (progress)
         progress->setValue(0);
 
+    const CategoryStates built = m_workspace.filters.states;
     m_workspace.filters = ReadChoiceFilters(ticked, m_workspace.inputs);
     m_entryLists.Rebuild(m_workspace.catalogue, captions, m_workspace.filters, progress);
-    m_workspace.goals = FreshGoalRows(captions, int(types.size()));
-    showRows();
+    // What was typed stays, and so does its history, onto the new type lists; rows written in
+    // another language start afresh.
+    if (m_rowsLanguage == m_workspace.language.language) {
+        m_history->Rebase([&](GoalRows &rows) { rows = RowsForTicks(rows, built, ticked); });
+    } else {
+        m_workspace.goals = FreshGoalRows(captions, int(types.size()));
+        m_history->Reset();
+        showRows();
+        m_rowsLanguage = m_workspace.language.language;
+    }
 
     VScroll1->setValue(0);
     PlaceRows(0);
-    m_history->Reset();
 }
 
 void SecondScreen::showRows()

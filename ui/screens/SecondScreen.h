@@ -52,7 +52,10 @@ public:
     static constexpr int lNMax = kLastChoiceRow;
     static constexpr int kVisibleRows = 15;
 
-    // Builds or rebuilds all rows: placeholder texts, the first type, kind 0, fresh lists.
+    // Builds or rebuilds all rows: fresh type and entry lists. The rows keep what they hold,
+    // their types moved to the new lists (a category no longer ticked gives way to the first
+    // type); the first build, and the first after a change of language, gives every row its
+    // placeholder, the first type and kind 0.
     void MakeCombos(const CategoryStates &ticked, QProgressBar *progress);
     // Shows rows first to first + 14 in the visible slots.
     void PlaceRows(int first);
@@ -117,6 +120,7 @@ private:
     int m_firstRowTop; // twips
     int m_rowHeight; // twips
     int m_rowGap = 75; // twips
+    std::optional<QString> m_rowsLanguage; // the language the rows were built in
 };
 
 } // namespace brevath::ui

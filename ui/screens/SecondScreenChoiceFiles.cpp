@@ -17,9 +17,7 @@ void SecondScreen::Command3_Click()
     const QString path = CommonDialog1.ShowSave();
     if (path.isEmpty())
         return;
-    GoalRows &goals = m_workspace.goals;
-    const Outcome outcome = SaveChoiceFile(path, goals.texts, goals.kinds, m_workspace.choices, m_workspace.catalogue,
-                                           m_workspace.captions);
+    const Outcome outcome = SaveChoiceFile(path, m_workspace.goals, m_workspace.catalogue, m_workspace.captions);
     if (!outcome.ok)
         m_prompts.ShowMessage(this, outcome.message);
 }
@@ -50,9 +48,7 @@ QString SecondScreen::clipboardMessage(int captionEntry) const
 
 void SecondScreen::copyRows()
 {
-    const GoalRows &goals = m_workspace.goals;
-    const std::optional<QString> text =
-        ChoiceFileText(goals.texts, goals.kinds, m_workspace.catalogue, m_workspace.captions);
+    const std::optional<QString> text = ChoiceFileText(m_workspace.goals, m_workspace.catalogue, m_workspace.captions);
     if (!text)
         return m_prompts.ShowMessage(this, clipboardMessage(Caption::ChoiceSaveFailed));
     QGuiApplication::clipboard()->setText(*text);

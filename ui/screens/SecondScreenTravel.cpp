@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 
-#include "ChoiceFile.h"
 #include "GoalTranslation.h"
 #include "OrderDialog.h"
 #include "Prompts.h"
@@ -20,9 +19,10 @@ void SecondScreen::loadRows(const std::function<bool(GoalRows &)> &load)
 {
     int translated = 0;
     m_history->Do([&](GoalRows &rows) {
-        if (load(rows))
-            translated =
-                TranslateGoals(rows, m_workspace.catalogue, m_workspace.OtherCatalogues(), m_workspace.captions);
+        if (!load(rows))
+            return;
+        translated = TranslateGoals(rows, m_workspace.catalogue, m_workspace.OtherCatalogues(), m_workspace.captions);
+        FollowGoalTypes(rows, m_workspace.catalogue, m_workspace.captions, m_workspace.filters.states);
     });
     if (translated > 0)
         m_prompts.ShowMessage(this, TranslatedGoalsMessage(translated));
@@ -31,28 +31,32 @@ void SecondScreen::loadRows(const std::function<bool(GoalRows &)> &load)
 void SecondScreen::markRow(int i)
 {
     QComboBox *entry = Choix1[size_t(i)];
-    const bool namesNothing = RowNamesNothing(m_workspace.goals, i, m_workspace.catalogue, m_workspace.captions);
-    if (entry->property("namesNothing").toBool() == namesNothing)
+    const GoalRows &goals = m_workspace.goals;
+    QString mark;
+    if (RowNamesNothing(goals, i, m_workspace.catalogue, m_workspace.captions))
+        mark = tr("No entry of this name: the plan will skip this goal.");
+    else if (RowOutsideCategories(goals, i, m_workspace.catalogue, m_workspace.captions, m_workspace.filters.mask))
+        mark = tr("This entry's category is not ticked on the start screen; the plan still counts it.");
+    if (entry->toolTip() == mark)
         return;
-    entry->setProperty("namesNothing", namesNothing);
     QPalette palette; // nothing set: the box looks as every other does
-    if (namesNothing)
+    if (!mark.isEmpty())
         palette.setColor(QPalette::Text, QColor(0x9a, 0x10, 0x10));
     entry->lineEdit()->setPalette(palette);
-    entry->setToolTip(namesNothing ? tr("No entry of this name: the plan will skip this goal.") : QString());
+    entry->setToolTip(mark);
 }
 
 void SecondScreen::copyCode()
 {
-    GoalRows rows = m_workspace.goals;
-    ChoiceList list;
-    if (!BuildChoiceList(rows, list, m_workspace.catalogue, m_workspace.captions))
+    const std::optional<ChoiceList> list =
+        BuildChoiceList(m_workspace.goals, m_workspace.catalogue, m_workspace.captions);
+    if (!list)
         return m_prompts.ShowMessage(this, clipboardMessage(Caption::ChoiceSaveFailed));
     QGuiApplication::clipboard()->setText(
-        EncodeShareCode(SharedPlanOf(m_workspace.inputs, m_workspace.filters.states, list, m_workspace.catalogue)));
+        EncodeShareCode(SharedPlanOf(m_workspace.inputs, m_workspace.filters.states, *list, m_workspace.catalogue)));
 }
 
-// Only the goals: the sheet is the start screen's, whose next build would discard these rows.
+// Only the goals: the sheet is the start screen's.
 void SecondScreen::pasteCode(const QString &text)
 {
     const ShareCodeRead read = DecodeShareCode(text);
@@ -61,6 +65,8 @@ void SecondScreen::pasteCode(const QString &text)
     Outcome applied;
     m_history->Do([&](GoalRows &rows) {
         applied = ApplySharedGoals(rows, read.plan, m_workspace.catalogue, m_workspace.captions);
+        if (applied.ok)
+            FollowGoalTypes(rows, m_workspace.catalogue, m_workspace.captions, m_workspace.filters.states);
     });
     if (!applied.ok)
         m_prompts.ShowMessage(this, applied.message);

@@ -39,25 +39,21 @@ QByteArray ChoiceFileBytes(const ChoiceList &list, const Catalogue &catalogue)
     return EncodeWindows1252(ChoiceFileText(list, catalogue));
 }
 
-std::optional<QString> ChoiceFileText(const std::array<QString, kChoiceRows> &texts, const RowKinds &kinds,
-                                      const Catalogue &catalogue, const CaptionTable &captions)
+std::optional<QString> ChoiceFileText(const GoalRows &rows, const Catalogue &catalogue, const CaptionTable &captions)
 {
-    RowKinds packed = kinds;
-    ChoiceList list;
-    if (!BuildChoiceList(texts, packed, list, catalogue, captions))
+    const std::optional<ChoiceList> list = BuildChoiceList(rows, catalogue, captions);
+    if (!list)
         return std::nullopt;
-    return ChoiceFileText(list, catalogue);
+    return ChoiceFileText(*list, catalogue);
 }
 
-Outcome SaveChoiceFile(const QString &path, const std::array<QString, kChoiceRows> &texts, RowKinds &kinds,
-                       ChoiceList &list, const Catalogue &catalogue, const CaptionTable &captions)
+Outcome SaveChoiceFile(const QString &path, const GoalRows &rows, const Catalogue &catalogue,
+                       const CaptionTable &captions)
 {
-    const QString failure = captions.message(Caption::ChoiceSaveFailed, path);
-    if (!BuildChoiceList(texts, kinds, list, catalogue, captions))
-        return {false, failure};
-    if (!SaveFileAtomically(path, ChoiceFileBytes(list, catalogue)))
-        return {false, failure};
-    return {true, QString()};
+    const std::optional<ChoiceList> list = BuildChoiceList(rows, catalogue, captions);
+    if (!list || !SaveFileAtomically(path, ChoiceFileBytes(*list, catalogue)))
+        return Outcome::Failure(captions.message(Caption::ChoiceSaveFailed, path));
+    return Outcome::Success();
 }
 
 ChoiceFileLoad ParseChoiceText(const QString &text, const CaptionTable &captions)
@@ -107,6 +103,35 @@ ChoiceFileLoad ReadChoiceFile(const QString &path, const CaptionTable &captions)
     if (!load.ok)
         load.message = captions.message(Caption::ReadFailed, path);
     return load;
+}
+
+void ApplyChoiceLoad(GoalRows &rows, const ChoiceFileLoad &load)
+{
+    for (size_t i = 0; i < load.rows.size() && i < size_t(kChoiceRows); ++i) {
+        const LoadedChoiceRow &loaded = load.rows[i];
+        if (loaded.typeFromEnd >= 0)
+            rows.types[i] = loaded.typeFromEnd + rows.typeCount - 6;
+        rows.texts[i] = loaded.text;
+        rows.kinds[i] = loaded.kind;
+    }
+}
+
+bool PasteGoalList(GoalRows &rows, const QString &text, const CaptionTable &captions)
+{
+    if (!text.contains(u'\t'))
+        return false;
+    const ChoiceFileLoad load = ParseChoiceText(text, captions);
+    if (load.ok)
+        ApplyChoiceLoad(rows, load);
+    return load.ok;
+}
+
+GoalRowsLoad ReadGoalRows(const QString &path, const CaptionTable &captions, int typeCount)
+{
+    const ChoiceFileLoad load = ReadChoiceFile(path, captions);
+    GoalRowsLoad result{load.ok, FreshGoalRows(captions, typeCount), load.message};
+    ApplyChoiceLoad(result.rows, load);
+    return result;
 }
 
 } // namespace brevath

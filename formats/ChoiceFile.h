@@ -1,5 +1,6 @@
 #pragma once
-// Choice files: one line per ChoiceList row, "0" TAB name or statistic TAB value.
+// Choice files: one line per ChoiceList row, "0" TAB name or statistic TAB value. The goal
+// list on the clipboard is the same text.
 
 #include <QByteArray>
 #include <QString>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "ChoiceList.h"
+#include "GoalRows.h"
 #include "Outcome.h"
 
 namespace brevath {
@@ -20,15 +22,13 @@ class CaptionTable;
 QString ChoiceFileText(const ChoiceList &list, const Catalogue &catalogue);
 QByteArray ChoiceFileBytes(const ChoiceList &list, const Catalogue &catalogue);
 
-// The text a save of these rows would write, leaving the rows' kinds and the session's list
-// untouched; empty when a statistic value cannot be packed.
-std::optional<QString> ChoiceFileText(const std::array<QString, kChoiceRows> &texts, const RowKinds &kinds,
-                                      const Catalogue &catalogue, const CaptionTable &captions);
+// The text a save of these rows writes; empty when a statistic value cannot be packed.
+std::optional<QString> ChoiceFileText(const GoalRows &rows, const Catalogue &catalogue, const CaptionTable &captions);
 
-// Rebuilds the list from the rows and writes it atomically. A statistic value that cannot
-// be packed writes nothing. The message on failure is entry 38, a blank and the path.
-Outcome SaveChoiceFile(const QString &path, const std::array<QString, kChoiceRows> &texts, RowKinds &kinds,
-                       ChoiceList &list, const Catalogue &catalogue, const CaptionTable &captions);
+// Writes the list of the rows atomically. A statistic value that cannot be packed writes
+// nothing. The message on failure is entry 38, a blank and the path.
+Outcome SaveChoiceFile(const QString &path, const GoalRows &rows, const Catalogue &catalogue,
+                       const CaptionTable &captions);
 
 // One screen row as a choice file sets it.
 struct LoadedChoiceRow
@@ -54,5 +54,25 @@ struct ChoiceFileLoad
 // A line naming a statistic above 5, an unreadable file or an unreadable number fails.
 ChoiceFileLoad ReadChoiceFile(const QString &path, const CaptionTable &captions);
 ChoiceFileLoad ParseChoiceText(const QString &text, const CaptionTable &captions);
+
+// A choice file or pasted text over the rows: each row it sets takes its text and kind, and
+// a statistic line its statistic's type; rows past its end show their placeholder and keep
+// their type. On a failed read the rows before the failing line are set all the same.
+void ApplyChoiceLoad(GoalRows &rows, const ChoiceFileLoad &load);
+
+// Text pasted as a goal list. Only a list read whole is taken: text without a TAB is a name
+// or nothing at all, and a list that fails part way must not leave half of it behind.
+// False leaves the rows untouched.
+bool PasteGoalList(GoalRows &rows, const QString &text, const CaptionTable &captions);
+
+// A choice file read into fresh rows of a build with typeCount types: what brevath-plan,
+// the fuzzers and the tests load.
+struct GoalRowsLoad
+{
+    bool ok = false;
+    GoalRows rows;
+    QString message;
+};
+GoalRowsLoad ReadGoalRows(const QString &path, const CaptionTable &captions, int typeCount);
 
 } // namespace brevath

@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(world.catalogue.entry(9).Requirement(6), 6);
         QCOMPARE(world.catalogue.entry(9).extra, 7);
         QCOMPARE(world.choices.last(), -1);
-        QCOMPARE(world.goals.kinds[4], 0);
+        QCOMPARE(world.goals.kinds[4], 3 * 65536); // the goal rows stay, for the next build
     }
 };
 

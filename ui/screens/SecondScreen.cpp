@@ -131,6 +131,7 @@ void SecondScreen::makeRow(int i)
     });
     TypeObjet.push_back(type);
     Choix1.push_back(entry);
+    makeLevel(i);
 }
 
 void SecondScreen::makeDown(int slot)
@@ -212,6 +213,7 @@ void SecondScreen::showRows()
             entry->setEditText(goals.texts[i]);
         markRow(int(i));
     }
+    ShowLevels();
 }
 
 void SecondScreen::PlaceRows(int first)

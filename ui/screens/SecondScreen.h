@@ -20,6 +20,7 @@
 #include "ChoiceHistory.h"
 #include "CommonDialog.h"
 #include "EntryLists.h"
+#include "PlanFile.h"
 #include "ProgramWindow.h"
 
 class QAction;
@@ -59,10 +60,16 @@ public:
     void MakeCombos(const CategoryStates &ticked, QProgressBar *progress);
     // Shows rows first to first + 14 in the visible slots.
     void PlaceRows(int first);
+    // A plan's goals over the rows, as one step of the history.
+    void OpenPlanGoals(const PlanFile &plan);
+    // The level at which each row's goal is reached under the committed sheet, at the right
+    // end of its entry box: worked out again whenever the rows change.
+    void ShowLevels();
 
     std::vector<QComboBox *> TypeObjet;
     std::vector<QComboBox *> Choix1;
     std::vector<QPushButton *> Down;
+    std::vector<QLabel *> Level1; // inside each entry box, at its right end
     QScrollBar *VScroll1;
     QLabel *Label1, *Label2;
     QPushButton *Command1, *Command2, *Command3, *Command4;
@@ -85,6 +92,7 @@ protected:
 private:
     void makeRow(int i);
     void makeDown(int slot);
+    void makeLevel(int i);
     void fillTypeList(int i, const std::vector<TypeItem> &types);
     int slotTop(int slot) const;
     // The rows as the workspace holds them, onto the boxes.

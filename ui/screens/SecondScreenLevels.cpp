@@ -1,0 +1,90 @@
+// The level each goal row is reached at, shown as the player types, and a plan's goals put
+// into the rows.
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include "Controls.h"
+#include "GoalTranslation.h"
+#include "Prompts.h"
+#include "RowLevels.h"
+#include "SecondScreen.h"
+#include "Workspace.h"
+
+namespace brevath::ui {
+
+namespace {
+
+QString LevelText(int level)
+{
+    if (level == kNoGoal)
+        return {};
+    return level == kNeverReached ? QStringLiteral("—") : QString::number(level);
+}
+
+} // namespace
+
+void SecondScreen::makeLevel(int i)
+{
+    QLineEdit *edit = Choix1[size_t(i)]->lineEdit();
+    auto *level = new QLabel(edit);
+    level->setObjectName(ElementName("Level1", i));
+    level->setAttribute(Qt::WA_TransparentForMouseEvents); // the box's tip tells the same
+    QFont font = level->font();
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    level->setFont(font);
+    // Dark on the box's light ground, whatever the screen's own text colour.
+    QPalette palette = level->palette();
+    palette.setColor(QPalette::WindowText, QColor(0x50, 0x50, 0x50));
+    level->setPalette(palette);
+    // The name never runs under the level: the box keeps the level's room free.
+    const int width = level->fontMetrics().horizontalAdvance(QStringLiteral("199")) + 4;
+    level->setFixedWidth(width);
+    level->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edit->setTextMargins(0, 0, width, 0);
+    auto *layout = new QHBoxLayout(edit);
+    layout->setContentsMargins(0, 0, 2, 0);
+    layout->addStretch();
+    layout->addWidget(level);
+    Level1.push_back(level);
+}
+
+void SecondScreen::ShowLevels()
+{
+    const RowLevelArray levels =
+        RowLevels(m_workspace.goals, m_workspace.catalogue, m_workspace.captions, m_workspace.inputs);
+    for (size_t i = 0; i < Level1.size(); ++i) {
+        const int level = levels[i];
+        const QString text = LevelText(level);
+        if (Level1[i]->text() != text)
+            Level1[i]->setText(text);
+        // A row that names nothing keeps the tip that says so.
+        QComboBox *entry = Choix1[i];
+        if (entry->property("namesNothing").toBool())
+            continue;
+        const QString tip = level == kNoGoal        ? QString()
+            : level == kNeverReached ? tr("Never reached: the rise ends at level 199 first.")
+                                     : tr("Reached at level %1.").arg(level);
+        if (entry->toolTip() != tip) {
+            entry->setToolTip(tip);
+            entry->setAccessibleDescription(tip);
+        }
+    }
+}
+
+void SecondScreen::OpenPlanGoals(const PlanFile &plan)
+{
+    m_history->EndTyping();
+    int translated = 0;
+    m_history->Do([&](GoalRows &rows) { translated = ApplyPlanGoals(rows, plan, m_workspace); });
+    // The sheet may have changed where the rows did not.
+    ShowLevels();
+    VScroll1->setValue(0);
+    if (translated > 0)
+        m_prompts.ShowMessage(this, TranslatedGoalsMessage(translated));
+}
+
+} // namespace brevath::ui

@@ -7,6 +7,7 @@
 #include <QTableView>
 
 #include "ComparisonModel.h"
+#include "EntryCompleter.h"
 #include "LibraryModel.h"
 #include "LibraryWindow.h"
 #include "ResultTableModel.h"
@@ -141,6 +142,10 @@ private slots:
         clickButton(world->third(), "Command2");
         world->second().UndoAction->trigger();
         QCOMPARE(levelShown(*world, 4), QString());
+        // A suggestion for the row tells the level it would be reached at there.
+        const auto *completer = world->second().findChild<ui::EntryCompleter *>(u"EntryCompleter"_s);
+        typeText(*world, 4, u"Spa"_s);
+        QCOMPARE(completer->HintFor(u"Spark"_s), reached.last());
     }
 };
 

@@ -59,7 +59,7 @@ QVariant LibraryModel::display(const LibraryPlan &plan, int column) const
     case LevelSum:
         return numbers && plan.goals > 0 ? QVariant(plan.score.sum) : QVariant();
     default:
-        return QLocale::system().toString(plan.modified, QLocale::ShortFormat);
+        return plan.modified.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     }
 }
 

@@ -57,6 +57,8 @@ LibraryWindow::LibraryWindow(Workspace &workspace, Prompts &prompts, std::functi
     PlanList1->verticalHeader()->hide();
     PlanList1->horizontalHeader()->setSectionResizeMode(LibraryModel::Notes, QHeaderView::Stretch);
     PlanList1->setColumnWidth(LibraryModel::Name, 200);
+    const int date = PlanList1->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00")) + 16;
+    PlanList1->setColumnWidth(LibraryModel::Date, date);
 
     connect(Search1, &QLineEdit::textChanged, this, [this](const QString &text) {
         Found1->setFilterFixedString(SearchKey(text));

@@ -52,6 +52,7 @@ SecondScreen::SecondScreen(Workspace &workspace, Prompts &prompts)
 {
     m_completer->setObjectName(QStringLiteral("EntryCompleter"));
     m_completer->popup()->installEventFilter(this);
+    m_completer->SetHint([this](QComboBox *box, const QString &name) { return candidateLevel(box, name); });
     connect(m_completer, &EntryCompleter::taken, this, [this](QComboBox *box) {
         const auto row = std::find(Choix1.begin(), Choix1.end(), box) - Choix1.begin();
         m_history->Type(int(row), box->currentText());

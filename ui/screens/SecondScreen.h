@@ -7,6 +7,7 @@
 // two boxes, whose own models already hold their lists (an entry list is shared by every row
 // of its type), for 81 fixed rows that a plain loop shows as well.
 
+#include <QHash>
 #include <QStringList>
 #include <array>
 #include <functional>
@@ -93,6 +94,8 @@ private:
     void makeRow(int i);
     void makeDown(int slot);
     void makeLevel(int i);
+    // The level a suggestion would be reached at in the row of the box.
+    QString candidateLevel(QComboBox *box, const QString &name);
     void fillTypeList(int i, const std::vector<TypeItem> &types);
     int slotTop(int slot) const;
     // The rows as the workspace holds them, onto the boxes.
@@ -129,6 +132,9 @@ private:
     int m_rowHeight; // twips
     int m_rowGap = 75; // twips
     std::optional<QString> m_rowsLanguage; // the language the rows were built in
+    // By name, for the rows as they stand and the row of m_candidateRow.
+    QHash<QString, QString> m_candidateLevels;
+    size_t m_candidateRow = 0;
 };
 
 } // namespace brevath::ui

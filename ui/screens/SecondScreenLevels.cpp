@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "Controls.h"
 #include "GoalTranslation.h"
@@ -54,6 +55,7 @@ void SecondScreen::makeLevel(int i)
 
 void SecondScreen::ShowLevels()
 {
+    m_candidateLevels.clear();
     const RowLevelArray levels =
         RowLevels(m_workspace.goals, m_workspace.catalogue, m_workspace.captions, m_workspace.inputs);
     for (size_t i = 0; i < Level1.size(); ++i) {
@@ -73,6 +75,25 @@ void SecondScreen::ShowLevels()
             entry->setAccessibleDescription(tip);
         }
     }
+}
+
+QString SecondScreen::candidateLevel(QComboBox *box, const QString &name)
+{
+    const auto row = size_t(std::find(Choix1.begin(), Choix1.end(), box) - Choix1.begin());
+    if (row >= Choix1.size())
+        return {};
+    if (m_candidateRow != row)
+        m_candidateLevels.clear();
+    m_candidateRow = row;
+    const auto cached = m_candidateLevels.constFind(name);
+    if (cached != m_candidateLevels.cend())
+        return *cached;
+    GoalRows rows = m_workspace.goals;
+    rows.texts[row] = name;
+    const QString level = LevelText(
+        RowLevels(rows, m_workspace.catalogue, m_workspace.captions, m_workspace.inputs)[row]);
+    m_candidateLevels.insert(name, level);
+    return level;
 }
 
 void SecondScreen::OpenPlanGoals(const PlanFile &plan)

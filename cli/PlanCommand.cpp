@@ -112,8 +112,8 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
         return ExitSuccess;
     }
     const int priority = parser.isSet(priorityOption) ? parsePriority(parser.value(priorityOption)) : kDefaultPriority;
-    const bool positionalsRight = parser.positionalArguments().size()
-        == (planFiles.listsLibrary(parser) ? 0 : travel.positionalsWanted(parser));
+    const bool positionalsRight =
+        parser.positionalArguments().size() == (planFiles.listsLibrary(parser) ? 0 : travel.positionalsWanted(parser));
     const std::optional<QString> travelProblem =
         travel.usageProblem(parser, parser.isSet(txtOption) || parser.isSet(htmlOption));
     if (!positionalsRight || priority == 0 || travelProblem) {

@@ -26,10 +26,13 @@ QString OneField(QString text)
 QString LibraryLine(const LibraryPlan &line)
 {
     const auto number = [&](qint64 value) { return line.played ? QString::number(value) : QString(); };
-    return QStringList{OneField(line.plan.name), OneField(line.plan.notes), number(line.startLevel),
+    return QStringList{OneField(line.plan.name),
+                       OneField(line.plan.notes),
+                       number(line.startLevel),
                        number(line.goals),
                        line.allReached ? QString::number(line.score.finish) : QString(),
-                       number(line.score.sum), line.modified.toString(Qt::ISODate)}
+                       number(line.score.sum),
+                       line.modified.toString(Qt::ISODate)}
         .join(u'\t');
 }
 
@@ -82,8 +85,7 @@ bool PlanFileOptions::readPlan(const QString &path, Workspace &workspace, std::F
     return m_plan->ok;
 }
 
-void PlanFileOptions::overrideSheet(SheetTexts &texts, std::array<bool, kStatCount> &options,
-                                    bool priorityGiven) const
+void PlanFileOptions::overrideSheet(SheetTexts &texts, std::array<bool, kStatCount> &options, bool priorityGiven) const
 {
     if (!m_plan)
         return;

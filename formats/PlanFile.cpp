@@ -185,8 +185,12 @@ QByteArray PlanFileBytes(const PlanFile &plan)
         else
             goals.append(QJsonObject{{"stat", StatKey(goal.stat).toString()}, {"value", goal.value}});
     }
-    const QJsonObject root{{kVersionKey, kPlanFileVersion}, {"name", plan.name},           {"notes", plan.notes},
-                           {"language", plan.language},     {"sheet", sheet},              {"categories", categories},
+    const QJsonObject root{{kVersionKey, kPlanFileVersion},
+                           {"name", plan.name},
+                           {"notes", plan.notes},
+                           {"language", plan.language},
+                           {"sheet", sheet},
+                           {"categories", categories},
                            {"goals", goals}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
@@ -230,8 +234,7 @@ PlanFileRead ParsePlanFile(QByteArrayView bytes, const QString &source)
     if (!version.isDouble() || number < 1 || std::floor(number) != number)
         return Damaged(source, QLatin1String(kVersionKey));
     if (number > kPlanFileVersion)
-        return Refused(
-            Translated("%1 comes from a newer version of Brevath and cannot be read here.").arg(source));
+        return Refused(Translated("%1 comes from a newer version of Brevath and cannot be read here.").arg(source));
 
     FieldReader in;
     PlanFile plan;

@@ -35,7 +35,9 @@ QString BaseNameOf(const QString &path)
 
 QDateTime ModifiedTime(const QString &path)
 {
-    struct stat status{};
+    struct stat status
+    {
+    };
     if (::stat(EncodeNativePath(path).constData(), &status) != 0)
         return {};
     return QDateTime::fromMSecsSinceEpoch(qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1'000'000);
@@ -63,7 +65,9 @@ bool MakeFolders(const QString &path)
         if (end < 0)
             break;
     }
-    struct stat status{};
+    struct stat status
+    {
+    };
     return ::stat(bytes.constData(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
@@ -97,7 +101,9 @@ QString PlanFileNameFor(const QString &name)
 
 bool PathExists(const QString &path)
 {
-    struct stat status{};
+    struct stat status
+    {
+    };
     return ::lstat(EncodeNativePath(path).constData(), &status) == 0;
 }
 
@@ -119,7 +125,9 @@ QStringList PlanFilesIn(const QString &folder)
         return paths;
     while (const dirent *entry = ::readdir(dir)) {
         const QString path = folder + u'/' + DecodeNativePath(entry->d_name);
-        struct stat status{};
+        struct stat status
+        {
+        };
         if (path.endsWith(QLatin1String(kPlanFileSuffix)) && ::stat(EncodeNativePath(path).constData(), &status) == 0
             && S_ISREG(status.st_mode))
             paths << path;

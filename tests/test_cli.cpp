@@ -114,8 +114,8 @@ private slots:
         QTemporaryDir dir;
         const QString saved = dir.filePath(u"mage.brevath"_s);
         const QStringList sheet{u"--level=3"_s, u"--str=20"_s, u"--priority=int"_s};
-        const PlanProcessRun written = plan(sheet + QStringList{u"--language=french"_s, u"--format=plan"_s,
-                                                                example("french_mage")});
+        const PlanProcessRun written =
+            plan(sheet + QStringList{u"--language=french"_s, u"--format=plan"_s, example("french_mage")});
         QCOMPARE(written.exitCode, 0);
         writeBytes(saved, written.out);
         const auto german = [](const QStringList &arguments) {

@@ -95,7 +95,8 @@ struct PlanFolder
             plan.language = world.language.language;
             plan.categories = allCategories();
             for (int g = 0; g < 40; ++g)
-                plan.goals.push_back({0, 0, world.catalogue.entry(1 + (p * 7 + g * 37) % world.catalogue.count()).name});
+                plan.goals.push_back(
+                    {0, 0, world.catalogue.entry(1 + (p * 7 + g * 37) % world.catalogue.count()).name});
             plan.goals.push_back({Str, 20 + p % 50, QString()});
             SavePlanFile(dir.filePath(PlanFileNameFor(plan.name)), plan);
         }
@@ -112,7 +113,8 @@ void BM_OpenLibrary1000(benchmark::State &state)
         state.PauseTiming();
         Workspace world = english; // no other language read yet
         state.ResumeTiming();
-        LibraryWindow window(world, prompts, [&] { return folder.dir.path(); }, [] { return std::nullopt; });
+        LibraryWindow window(
+            world, prompts, [&] { return folder.dir.path(); }, [] { return std::nullopt; });
         window.Refresh();
         lines = window.Found1->rowCount();
     }

@@ -41,13 +41,12 @@ bool QtPrompts::Confirm(QWidget *parent, const QString &question)
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<QString> QtPrompts::AskText(QWidget *parent, const QString &label, const QString &initial,
-                                          bool multiLine)
+std::optional<QString> QtPrompts::AskText(QWidget *parent, const QString &label, const QString &initial, bool multiLine)
 {
     bool ok = false;
-    const QString text =
-        multiLine ? QInputDialog::getMultiLineText(parent, kProgramTitle, label, initial, &ok)
-                  : QInputDialog::getText(parent, kProgramTitle, label, QLineEdit::Normal, initial, &ok);
+    const QString text = multiLine
+        ? QInputDialog::getMultiLineText(parent, kProgramTitle, label, initial, &ok)
+        : QInputDialog::getText(parent, kProgramTitle, label, QLineEdit::Normal, initial, &ok);
     return ok ? std::optional<QString>(text) : std::nullopt;
 }
 

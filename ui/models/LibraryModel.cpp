@@ -112,9 +112,9 @@ QVariant LibraryModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static constexpr const char *titles[ColumnCount] = {
-        QT_TRANSLATE_NOOP("Brevath", "Name"),          QT_TRANSLATE_NOOP("Brevath", "Notes"),
-        QT_TRANSLATE_NOOP("Brevath", "Start"),         QT_TRANSLATE_NOOP("Brevath", "Goals"),
-        QT_TRANSLATE_NOOP("Brevath", "Last goal at"),  QT_TRANSLATE_NOOP("Brevath", "Sum of levels"),
+        QT_TRANSLATE_NOOP("Brevath", "Name"),         QT_TRANSLATE_NOOP("Brevath", "Notes"),
+        QT_TRANSLATE_NOOP("Brevath", "Start"),        QT_TRANSLATE_NOOP("Brevath", "Goals"),
+        QT_TRANSLATE_NOOP("Brevath", "Last goal at"), QT_TRANSLATE_NOOP("Brevath", "Sum of levels"),
         QT_TRANSLATE_NOOP("Brevath", "Date")};
     return section >= 0 && section < ColumnCount ? QCoreApplication::translate("Brevath", titles[section]) : QVariant();
 }

@@ -27,8 +27,8 @@ OtherPlan Played(const GoalRows &goals, const PlanInputs &inputs, const Workspac
 
 // Goals that still name nothing refuse a plan: a comparison that silently skips one would mislead.
 // unknownMessage: what to say, with %n goals naming nothing.
-OtherPlan PlayedIfWhole(const GoalRows &rows, const PlanInputs &inputs, const Workspace &workspace,
-                        const QString &name, int translated, const char *unknownMessage)
+OtherPlan PlayedIfWhole(const GoalRows &rows, const PlanInputs &inputs, const Workspace &workspace, const QString &name,
+                        int translated, const char *unknownMessage)
 {
     int unknown = 0;
     for (int row = 0; row < kChoiceRows; ++row)
@@ -51,9 +51,9 @@ OtherPlan OtherPlanFromFile(const QString &path, Workspace &workspace)
     const int translated =
         TranslateGoals(load.rows, workspace.catalogue, workspace.OtherCatalogues(), workspace.captions);
     return PlayedIfWhole(load.rows, workspace.inputs, workspace, QFileInfo(path).fileName(), translated,
-                         QT_TRANSLATE_NOOP("Brevath",
-                                           "This choice file names %n goal(s) that the catalogue in force does "
-                                           "not hold."));
+                         QT_TRANSLATE_N_NOOP("Brevath",
+                                             "This choice file names %n goal(s) that the catalogue in force does "
+                                             "not hold."));
 }
 
 OtherPlan OtherPlanFromPlanFile(const PlanFile &plan, Workspace &workspace)
@@ -66,7 +66,7 @@ OtherPlan OtherPlanFromPlanFile(const PlanFile &plan, Workspace &workspace)
     const int translated = ApplyPlanGoals(rows, plan, workspace);
     return PlayedIfWhole(
         rows, inputs, workspace, plan.name, translated,
-        QT_TRANSLATE_NOOP("Brevath", "This plan names %n goal(s) that the catalogue in force does not hold."));
+        QT_TRANSLATE_N_NOOP("Brevath", "This plan names %n goal(s) that the catalogue in force does not hold."));
 }
 
 OtherPlan OtherPlanFromCode(const QString &code, const Workspace &workspace)

@@ -67,9 +67,9 @@ void SecondScreen::ShowLevels()
         QComboBox *entry = Choix1[i];
         if (entry->property("namesNothing").toBool())
             continue;
-        const QString tip = level == kNoGoal        ? QString()
-            : level == kNeverReached ? tr("Never reached: the rise ends at level 199 first.")
-                                     : tr("Reached at level %1.").arg(level);
+        const QString tip = level == kNoGoal ? QString()
+            : level == kNeverReached         ? tr("Never reached: the rise ends at level 199 first.")
+                                             : tr("Reached at level %1.").arg(level);
         if (entry->toolTip() != tip) {
             entry->setToolTip(tip);
             entry->setAccessibleDescription(tip);
@@ -90,8 +90,8 @@ QString SecondScreen::candidateLevel(QComboBox *box, const QString &name)
         return *cached;
     GoalRows rows = m_workspace.goals;
     rows.texts[row] = name;
-    const QString level = LevelText(
-        RowLevels(rows, m_workspace.catalogue, m_workspace.captions, m_workspace.inputs)[row]);
+    const QString level =
+        LevelText(RowLevels(rows, m_workspace.catalogue, m_workspace.captions, m_workspace.inputs)[row]);
     m_candidateLevels.insert(name, level);
     return level;
 }

@@ -10,6 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include "LibraryWindow.h"
+#include "OffscreenBenchmarks.h"
 #include "PlanLibrary.h"
 #include "ScriptedPrompts.h"
 #include "SecondScreen.h"
@@ -131,13 +132,5 @@ BENCHMARK(BM_OpenLibrary1000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv);
 }

@@ -201,7 +201,7 @@ std::vector<int> LibraryWindow::selectedLines() const
 const LibraryPlan *LibraryWindow::selectedPlan() const
 {
     const std::vector<int> lines = selectedLines();
-    if (lines.size() != 1 || !Plans1->Plan(lines[0]).ok)
+    if (ShowBin1->isChecked() || lines.size() != 1 || !Plans1->Plan(lines[0]).ok)
         return nullptr;
     return &Plans1->Plan(lines[0]);
 }
@@ -210,7 +210,7 @@ void LibraryWindow::enableButtons()
 {
     const std::vector<int> lines = selectedLines();
     const bool bin = ShowBin1->isChecked();
-    const bool one = !bin && selectedPlan();
+    const bool one = selectedPlan();
     for (QPushButton *b : {OpenPlan1, RenamePlan1, EditNotes1, DuplicatePlan1, ExportFile1, ExportCode1})
         b->setEnabled(one);
     for (QPushButton *b : {SavePlan1, ImportFile1, ImportCode1})
@@ -229,7 +229,7 @@ void LibraryWindow::tell(const QString &message)
 
 void LibraryWindow::openPlan()
 {
-    if (const LibraryPlan *line = selectedPlan(); line && !ShowBin1->isChecked())
+    if (const LibraryPlan *line = selectedPlan())
         emit openRequested(line->path, line->plan);
 }
 
@@ -264,14 +264,19 @@ QString LibraryWindow::store(PlanFile plan, const QString &keepPath)
     if (!mayReplace(path, keepPath))
         return {};
     MakeFolders(m_folder()); // the first plan makes the library; without it the save tells why it failed
+    return write(path, plan) ? path : QString();
+}
+
+bool LibraryWindow::write(QString path, const PlanFile &plan)
+{
     if (const Outcome saved = SavePlanFile(path, plan); !saved.ok) {
         tell(saved.message);
-        return {};
+        return false;
     }
     ShowBin1->setChecked(false);
     Refresh();
     SelectPath(path);
-    return path;
+    return true;
 }
 
 bool LibraryWindow::mayReplace(const QString &path, const QString &keepPath)
@@ -286,7 +291,7 @@ bool LibraryWindow::mayReplace(const QString &path, const QString &keepPath)
 void LibraryWindow::renamePlan()
 {
     const LibraryPlan *line = selectedPlan();
-    if (!line || ShowBin1->isChecked())
+    if (!line)
         return;
     const QString oldPath = line->path;
     const std::optional<QString> name = m_prompts.AskText(this, tr("New name of the plan:"), line->plan.name, false);
@@ -295,12 +300,9 @@ void LibraryWindow::renamePlan()
     PlanFile plan = line->plan;
     plan.name = name->trimmed();
     const QString path = m_folder() + u'/' + PlanFileNameFor(plan.name);
-    if (!mayReplace(path, oldPath))
+    if (!mayReplace(path, oldPath) || !write(path, plan) || path == oldPath)
         return;
-    if (const Outcome saved = SavePlanFile(path, plan); !saved.ok)
-        return tell(saved.message);
-    if (path != oldPath)
-        RemoveFile(oldPath);
+    RemoveFile(oldPath);
     if (m_currentPath == oldPath)
         m_currentPath = path;
     Refresh();
@@ -310,32 +312,24 @@ void LibraryWindow::renamePlan()
 void LibraryWindow::editNotes()
 {
     const LibraryPlan *line = selectedPlan();
-    if (!line || ShowBin1->isChecked())
+    if (!line)
         return;
     const std::optional<QString> notes = m_prompts.AskText(this, tr("Notes:"), line->plan.notes, true);
     if (!notes || *notes == line->plan.notes)
         return;
     PlanFile plan = line->plan;
     plan.notes = *notes;
-    const QString path = line->path;
-    if (const Outcome saved = SavePlanFile(path, plan); !saved.ok)
-        return tell(saved.message);
-    Refresh();
-    SelectPath(path);
+    write(line->path, plan);
 }
 
 void LibraryWindow::duplicatePlan()
 {
     const LibraryPlan *line = selectedPlan();
-    if (!line || ShowBin1->isChecked())
+    if (!line)
         return;
     PlanFile plan = line->plan;
     plan.name = FreePlanName(m_folder(), plan.name);
-    const QString path = m_folder() + u'/' + PlanFileNameFor(plan.name);
-    if (const Outcome saved = SavePlanFile(path, plan); !saved.ok)
-        return tell(saved.message);
-    Refresh();
-    SelectPath(path);
+    write(m_folder() + u'/' + PlanFileNameFor(plan.name), plan);
 }
 
 void LibraryWindow::deletePlans()

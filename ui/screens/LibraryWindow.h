@@ -65,7 +65,7 @@ private:
     void enableButtons();
     // The plans selected, in the order the list shows them.
     std::vector<int> selectedLines() const;
-    // The one plan selected, if it could be read.
+    // The one plan selected, if it could be read and is not in the bin.
     const LibraryPlan *selectedPlan() const;
     void closeWindow();
     void tell(const QString &message);
@@ -87,6 +87,8 @@ private:
     // without asking. The path written, or empty.
     QString store(PlanFile plan, const QString &keepPath);
     bool mayReplace(const QString &path, const QString &keepPath);
+    // Writes the plan and shows it selected; false, the player told why, when it cannot be written.
+    bool write(QString path, const PlanFile &plan);
     // The plan's goals as rows in the language in force.
     GoalRows rowsOf(const PlanFile &plan);
 

@@ -33,7 +33,6 @@ void SecondScreen::makeLevel(int i)
     QLineEdit *edit = Choix1[size_t(i)]->lineEdit();
     auto *level = new QLabel(edit);
     level->setObjectName(ElementName("Level1", i));
-    level->setAttribute(Qt::WA_TransparentForMouseEvents); // the box's tip tells the same
     QFont font = level->font();
     font.setPointSizeF(font.pointSizeF() * 0.85);
     level->setFont(font);
@@ -63,16 +62,14 @@ void SecondScreen::ShowLevels()
         const QString text = LevelText(level);
         if (Level1[i]->text() != text)
             Level1[i]->setText(text);
-        // A row that names nothing keeps the tip that says so.
-        QComboBox *entry = Choix1[i];
-        if (entry->property("namesNothing").toBool())
-            continue;
+        // The level's own tip: the box's tip is for a row that names nothing. A click on the
+        // level falls through to the box.
         const QString tip = level == kNoGoal ? QString()
             : level == kNeverReached         ? tr("Never reached: the rise ends at level 199 first.")
                                              : tr("Reached at level %1.").arg(level);
-        if (entry->toolTip() != tip) {
-            entry->setToolTip(tip);
-            entry->setAccessibleDescription(tip);
+        if (Level1[i]->toolTip() != tip) {
+            Level1[i]->setToolTip(tip);
+            Choix1[i]->setAccessibleDescription(tip);
         }
     }
 }

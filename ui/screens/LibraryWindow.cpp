@@ -140,6 +140,8 @@ void LibraryWindow::retranslate()
 {
     setWindowTitle(tr("My plans"));
     Search1->setPlaceholderText(tr("Search the names and notes (Ctrl+F)"));
+    Search1->setAccessibleName(Search1->placeholderText());
+    PlanList1->setAccessibleName(windowTitle());
     ShowBin1->setText(tr("Show the bin"));
     OpenPlan1->setText(tr("Open"));
     SavePlan1->setText(tr("Save the current plan…"));

@@ -85,18 +85,18 @@ bool PlanFileOptions::readPlan(const QString &path, Workspace &workspace, std::F
     return m_plan->ok;
 }
 
-void PlanFileOptions::overrideSheet(SheetTexts &texts, std::array<bool, kStatCount> &options, bool priorityGiven) const
+void PlanFileOptions::overrideSheet(SheetTexts &texts, int &priority, bool priorityGiven) const
 {
     if (!m_plan)
         return;
     texts = m_plan->plan.sheet;
     if (!priorityGiven)
-        options = m_plan->plan.priority;
+        priority = m_plan->plan.priority;
 }
 
-int PlanFileOptions::printPlanFile(Workspace &workspace, const SheetTexts &texts,
-                                   const std::array<bool, kStatCount> &options, const CategoryStates &categories,
-                                   const QString &name, std::FILE *out, std::FILE *err) const
+int PlanFileOptions::printPlanFile(Workspace &workspace, const SheetTexts &texts, int priority,
+                                   const CategoryStates &categories, const QString &name, std::FILE *out,
+                                   std::FILE *err) const
 {
     const std::optional<std::vector<PlanGoal>> goals =
         PlanGoalsOf(workspace.goals, workspace.catalogue, workspace.captions);
@@ -109,7 +109,7 @@ int PlanFileOptions::printPlanFile(Workspace &workspace, const SheetTexts &texts
     plan.notes = m_plan ? m_plan->plan.notes : QString();
     plan.language = workspace.language.language;
     plan.sheet = texts;
-    plan.priority = options;
+    plan.priority = priority;
     plan.categories = m_plan ? m_plan->plan.categories : categories;
     plan.goals = *goals;
     const QByteArray bytes = PlanFileBytes(plan);

@@ -29,11 +29,11 @@ public:
     const std::optional<PlanFileLoad> &plan() const { return m_plan; }
 
     // The sheet and priority the plan file carries, under the options given on the command line.
-    void overrideSheet(SheetTexts &texts, std::array<bool, kStatCount> &options, bool priorityGiven) const;
+    void overrideSheet(SheetTexts &texts, int &priority, bool priorityGiven) const;
 
     // --format plan: the plan in force, its goal rows in the workspace, as a plan file on out.
-    int printPlanFile(Workspace &workspace, const SheetTexts &texts, const std::array<bool, kStatCount> &options,
-                      const CategoryStates &categories, const QString &name, std::FILE *out, std::FILE *err) const;
+    int printPlanFile(Workspace &workspace, const SheetTexts &texts, int priority, const CategoryStates &categories,
+                      const QString &name, std::FILE *out, std::FILE *err) const;
 
 private:
     QCommandLineOption m_libraryOption;

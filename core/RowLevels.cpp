@@ -7,13 +7,12 @@ RowLevelArray RowLevels(const GoalRows &rows, const Catalogue &catalogue, const 
 {
     RowLevelArray levels;
     levels.fill(kNoGoal);
-    RowKinds kinds = rows.kinds;
     ChoiceList list;
     list.rows.reserve(kChoiceRows);
     std::array<int, kChoiceRows> goalRow{};
     for (int i = 0; i < kChoiceRows; ++i) {
         // A value out of range stops the results screen; the other rows still tell their levels.
-        if (AddRowChoice(rows.texts[size_t(i)], i, kinds, list, catalogue, captions) == AddRowResult::Added)
+        if (AddRowChoice(rows, i, list, catalogue, captions) == AddRowResult::Added)
             goalRow[size_t(list.last())] = i;
     }
     const std::vector<int> reached = ReachLevels(NeedsOf(list, catalogue), RiseStart::FromInputs(inputs));

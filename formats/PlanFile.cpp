@@ -99,9 +99,8 @@ void ReadSheet(FieldReader &in, const QJsonObject &root, PlanFile &plan)
     for (int s = 1; s <= kStatCount; ++s)
         in.text(maxima, kSheetKeys[s], plan.sheet[size_t(kMaximaFirst + s - 1)], QStringLiteral("sheet.maxima."));
     const QJsonValue priority = sheet.value(QLatin1String("priority"));
-    if (const int s = FieldReader::stat(priority))
-        plan.priority[size_t(s - 1)] = true;
-    else if (!priority.isNull() && !priority.isUndefined())
+    plan.priority = FieldReader::stat(priority);
+    if (plan.priority == 0 && !priority.isNull() && !priority.isUndefined())
         in.wrong(QStringLiteral("sheet.priority"));
 }
 
@@ -166,12 +165,9 @@ QByteArray PlanFileBytes(const PlanFile &plan)
     for (int s = 1; s <= kStatCount; ++s)
         maxima.insert(StatKey(s), plan.sheet[size_t(kMaximaFirst + s - 1)]);
     sheet.insert(QStringLiteral("maxima"), maxima);
-    QJsonValue priority(QJsonValue::Null);
-    for (int s = 1; s <= kStatCount && priority.isNull(); ++s) {
-        if (plan.priority[size_t(s - 1)])
-            priority = StatKey(s).toString();
-    }
-    sheet.insert(QStringLiteral("priority"), priority);
+    const bool chosen = plan.priority >= 1 && plan.priority <= kStatCount;
+    sheet.insert(QStringLiteral("priority"),
+                 chosen ? QJsonValue(StatKey(plan.priority).toString()) : QJsonValue(QJsonValue::Null));
 
     QJsonArray categories;
     for (int k = 1; k <= kCategoryCount; ++k) {
@@ -264,19 +260,18 @@ std::optional<std::vector<PlanGoal>> PlanGoalsOf(const GoalRows &rows, const Cat
                                                  const CaptionTable &captions)
 {
     std::vector<PlanGoal> goals;
-    RowKinds kinds = rows.kinds;
     ChoiceList list;
     for (int i = 0; i < kChoiceRows; ++i) {
         const QString &text = rows.texts[size_t(i)];
         if (IsEmptyRowText(text, captions))
             continue;
-        if (kinds[size_t(i)] < 1) {
+        if (rows.kinds[size_t(i)] < 1) {
             // A name the catalogue lacks stays: the player may mean an entry of another language.
             if (text != captions.entry(Caption::NoEntryItem))
                 goals.push_back({0, 0, text});
             continue;
         }
-        if (AddRowChoice(text, i, kinds, list, catalogue, captions) == AddRowResult::TargetOutOfRange)
+        if (AddRowChoice(rows, i, list, catalogue, captions) == AddRowResult::TargetOutOfRange)
             return std::nullopt;
         const std::int32_t target = list.rows.back().target;
         goals.push_back({TargetStat(target), TargetValue(target), QString()});
@@ -284,9 +279,9 @@ std::optional<std::vector<PlanGoal>> PlanGoalsOf(const GoalRows &rows, const Cat
     return goals;
 }
 
-int ApplyPlanGoals(GoalRows &rows, const PlanFile &plan, Workspace &workspace)
+void PutPlanGoals(GoalRows &rows, const PlanFile &plan, const CaptionTable &captions)
 {
-    rows = FreshGoalRows(workspace.captions, rows.typeCount);
+    rows = FreshGoalRows(captions, rows.typeCount);
     ChoiceFileLoad load;
     for (const PlanGoal &goal : plan.goals) {
         if (goal.stat == 0)
@@ -295,6 +290,11 @@ int ApplyPlanGoals(GoalRows &rows, const PlanFile &plan, Workspace &workspace)
             load.rows.push_back({PackStatTarget(goal.stat, 0), goal.stat, QString::number(goal.value)});
     }
     ApplyChoiceLoad(rows, load);
+}
+
+int ApplyPlanGoals(GoalRows &rows, const PlanFile &plan, Workspace &workspace)
+{
+    PutPlanGoals(rows, plan, workspace.captions);
     // The other languages are read only for a plan that needs them.
     for (int row = 0; row < kChoiceRows; ++row) {
         if (RowNamesNothing(rows, row, workspace.catalogue, workspace.captions))

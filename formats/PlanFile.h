@@ -48,7 +48,7 @@ struct PlanFile
     QString notes;
     QString language; // the word of the language the entries are named in
     SheetTexts sheet = DefaultSheetTexts();
-    std::array<bool, kStatCount> priority{}; // the option selected; none when all are false
+    int priority = 0; // the option selected, 1 to 5; 0 when none is
     CategoryStates categories{};
     std::vector<PlanGoal> goals;
 
@@ -84,8 +84,10 @@ PlanFileRead ReadPlanFile(const QString &path, const QString &readFailed);
 std::optional<std::vector<PlanGoal>> PlanGoalsOf(const GoalRows &rows, const Catalogue &catalogue,
                                                  const CaptionTable &captions);
 
-// The plan's goals over fresh rows of a build with the plan's categories, translated from
-// another language where they name nothing in force. Returns how many were translated.
+// The plan's goals over fresh rows of the rows' type count, as the file names them.
+void PutPlanGoals(GoalRows &rows, const PlanFile &plan, const CaptionTable &captions);
+// The same, translated from another language where they name nothing in force. Returns how
+// many were translated.
 int ApplyPlanGoals(GoalRows &rows, const PlanFile &plan, Workspace &workspace);
 
 // A plan file as a source of a plan: what it carries and its goals as rows.

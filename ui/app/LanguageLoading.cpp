@@ -30,7 +30,6 @@ void Program::LoadLanguage()
     ApplyHelpScreenCaptions(*m_help, m_workspace.captions);
     ApplySecondScreenCaptions(*m_second, m_workspace.captions);
     ApplyThirdScreenCaptions(*m_third, m_workspace.captions);
-    m_choicesCurrent = false;
     for (const QString &message : m_workspace.LoadCatalogue())
         showMessage(message);
 }

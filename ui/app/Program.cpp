@@ -105,7 +105,6 @@ void Program::openChoiceScreen()
     placeAt(*m_second, *m_first);
     m_first->ShowWaitNotice();
     m_second->MakeCombos(m_first->CategoryBoxes(), m_first->ProgressBar1);
-    m_choicesCurrent = true;
     m_second->show();
     m_first->hide();
 }
@@ -135,7 +134,7 @@ PlanFile Program::sheetInForce() const
     PlanFile plan;
     plan.language = m_workspace.language.language;
     plan.sheet = m_first->SheetBoxTexts();
-    plan.priority = m_first->PriorityOptions();
+    plan.priority = m_first->SelectedPriority();
     plan.categories = m_first->CategoryBoxes();
     return plan;
 }
@@ -149,14 +148,9 @@ bool Program::OpenPlan(const PlanFile &plan)
     }
     m_first->ShowSheet(plan.sheet, plan.priority, plan.categories);
     m_workspace.inputs = inputs;
-    // Rows of lists that still fit keep their history, so the opening is one step to undo.
-    const ChoiceFilters filters = ReadChoiceFilters(plan.categories, inputs);
+    // The rows keep their history across the build, so the opening is one step to undo.
     placeAt(*m_second, *m_first);
-    if (!m_choicesCurrent || filters.states != m_workspace.filters.states
-        || filters.maxima != m_workspace.filters.maxima) {
-        m_second->MakeCombos(plan.categories, nullptr);
-        m_choicesCurrent = true;
-    }
+    m_second->MakeCombos(plan.categories, nullptr);
     m_second->OpenPlanGoals(plan);
     for (QWidget *window : {static_cast<QWidget *>(m_first.get()), static_cast<QWidget *>(m_third.get()),
                             static_cast<QWidget *>(m_help.get())})

@@ -80,8 +80,6 @@ private:
     std::unique_ptr<HelpScreen> m_help;
     std::unique_ptr<Language> m_language;
     std::unique_ptr<LibraryWindow> m_library;
-    // The choice screen was built since the language was last loaded: its lists are current.
-    bool m_choicesCurrent = false;
     bool m_ending = false;
 };
 

@@ -265,8 +265,7 @@ CategoryStates FirstScreen::CategoryBoxes() const
     return ticked;
 }
 
-void FirstScreen::ShowSheet(const SheetTexts &texts, const std::array<bool, kStatCount> &priority,
-                            const CategoryStates &ticked)
+void FirstScreen::ShowSheet(const SheetTexts &texts, int priority, const CategoryStates &ticked)
 {
     const auto boxes = sheetBoxes();
     for (size_t i = 0; i < boxes.size(); ++i)
@@ -276,7 +275,7 @@ void FirstScreen::ShowSheet(const SheetTexts &texts, const std::array<bool, kSta
     group->setExclusive(false);
     const auto buttons = options();
     for (size_t i = 0; i < buttons.size(); ++i)
-        buttons[i]->setChecked(priority[i]);
+        buttons[i]->setChecked(int(i) + 1 == priority);
     group->setExclusive(true);
     const auto boxesOfCategories = checks();
     for (size_t i = 0; i < boxesOfCategories.size(); ++i)

@@ -32,7 +32,7 @@ public:
     CategoryStates CategoryBoxes() const;
 
     // A plan's sheet into the boxes, as if the player had typed it.
-    void ShowSheet(const SheetTexts &texts, const std::array<bool, kStatCount> &priority, const CategoryStates &ticked);
+    void ShowSheet(const SheetTexts &texts, int priority, const CategoryStates &ticked);
 
     // The wait notice and the progress bar, shown while the choice screen is being built.
     void ShowWaitNotice();

@@ -410,8 +410,7 @@ void LibraryWindow::importCode()
     plan->name = tr("Shared plan");
     plan->notes.clear();
     plan->sheet = SheetTextsOf(read.plan);
-    plan->priority = {};
-    plan->priority[size_t(read.plan.priority - 1)] = true;
+    plan->priority = read.plan.priority;
     plan->categories = read.plan.shown;
     plan->goals = PlanGoalsOf(rows, m_workspace.catalogue, m_workspace.captions).value_or(std::vector<PlanGoal>());
     store(*plan, QString());
@@ -434,10 +433,7 @@ void LibraryWindow::exportFile()
     const QString path = m_prompts.SaveFileName(this, plan.name + QStringLiteral(".txt"));
     if (path.isEmpty())
         return;
-    GoalRows rows = rowsOf(plan);
-    ChoiceList list;
-    if (const Outcome saved =
-            SaveChoiceFile(path, rows.texts, rows.kinds, list, m_workspace.catalogue, m_workspace.captions);
+    if (const Outcome saved = SaveChoiceFile(path, rowsOf(plan), m_workspace.catalogue, m_workspace.captions);
         !saved.ok)
         tell(saved.message);
 }
@@ -448,14 +444,12 @@ void LibraryWindow::exportCode()
     if (!line)
         return;
     const PlanFile plan = line->plan;
-    GoalRows rows = rowsOf(plan);
-    ChoiceList list;
+    const std::optional<ChoiceList> list = BuildChoiceList(rowsOf(plan), m_workspace.catalogue, m_workspace.captions);
     PlanInputs inputs;
-    if (!CommitSheet(plan.sheet, plan.priority, inputs)
-        || !BuildChoiceList(rows, list, m_workspace.catalogue, m_workspace.captions))
+    if (!list || !CommitSheet(plan.sheet, plan.priority, inputs))
         return tell(m_workspace.captions.entry(Caption::CommitFailed));
     QGuiApplication::clipboard()->setText(
-        EncodeShareCode(SharedPlanOf(inputs, plan.categories, list, m_workspace.catalogue)));
+        EncodeShareCode(SharedPlanOf(inputs, plan.categories, *list, m_workspace.catalogue)));
 }
 
 } // namespace brevath::ui

@@ -96,13 +96,13 @@ QString SecondScreen::candidateLevel(QComboBox *box, const QString &name)
 void SecondScreen::OpenPlanGoals(const PlanFile &plan)
 {
     m_history->EndTyping();
-    int translated = 0;
-    m_history->Do([&](GoalRows &rows) { translated = ApplyPlanGoals(rows, plan, m_workspace); });
+    loadRows([&](GoalRows &rows) {
+        PutPlanGoals(rows, plan, m_workspace.captions);
+        return true;
+    });
     // The sheet may have changed where the rows did not.
     ShowLevels();
     VScroll1->setValue(0);
-    if (translated > 0)
-        m_prompts.ShowMessage(this, TranslatedGoalsMessage(translated));
 }
 
 } // namespace brevath::ui

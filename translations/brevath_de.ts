@@ -328,7 +328,7 @@
         <translation>Kein Eintrag dieses Namens: Der Plan überspringt dieses Ziel.</translation>
     </message>
     <message>
-        <source>This entry&apos;s category is not ticked on the start screen; the plan still counts it.</source>
+        <source>This entry's category is not ticked on the start screen; the plan still counts it.</source>
         <translation>Die Kategorie dieses Eintrags ist auf dem Startbildschirm nicht angekreuzt; der Plan zählt ihn trotzdem.</translation>
     </message>
     <message>

@@ -328,7 +328,7 @@
         <translation>Aucune entrée de ce nom&#xa0;: le plan ignorera cet objectif.</translation>
     </message>
     <message>
-        <source>This entry&apos;s category is not ticked on the start screen; the plan still counts it.</source>
+        <source>This entry's category is not ticked on the start screen; the plan still counts it.</source>
         <translation>La catégorie de cette entrée n’est pas cochée sur l’écran de départ&#xa0;; le plan la compte quand même.</translation>
     </message>
     <message>

@@ -194,6 +194,23 @@ void BM_PlanLevels81(benchmark::State &state)
 }
 BENCHMARK(BM_PlanLevels81)->Unit(benchmark::kMicrosecond);
 
+// One goal changed, the 81 played again by numbers alone: what every edit of the choice
+// screen's rows costs before any box is touched.
+void BM_ReplanAfterOneEdit81(benchmark::State &state)
+{
+    const Workspace &world = shippedPlan().world;
+    std::vector<GoalNeeds> goals = NeedsOf(world.choices, world.catalogue);
+    const GoalNeeds edits[2] = {goals[40], goals[41]};
+    const RiseStart start;
+    int flip = 0;
+    for (auto _ : state) {
+        goals[40] = edits[flip ^= 1];
+        std::vector<int> levels = ReachLevels(goals, start);
+        benchmark::DoNotOptimize(levels);
+    }
+}
+BENCHMARK(BM_ReplanAfterOneEdit81)->Unit(benchmark::kMicrosecond);
+
 // Argument: worker threads, 0 for the machine's cores.
 void BM_SuggestOrder81(benchmark::State &state)
 {

@@ -2,12 +2,14 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include "ChoiceFilters.h"
 #include "GoalRows.h"
 #include "Workspace.h"
 #include "HtmlExport.h"
 #include "NativePath.h"
+#include "PlanFileOptions.h"
 #include "SuggestOrder.h"
 #include "TextExport.h"
 #include "Translations.h"
@@ -84,6 +86,8 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     parser.addOption(htmlOption);
     TravelOptions travel;
     travel.addTo(parser);
+    PlanFileOptions planFiles;
+    planFiles.addTo(parser);
     const QCommandLineOption suggestOption(QStringLiteral("suggest-order"),
                                            QStringLiteral("Print the goal list in a better order for finish (the "
                                                           "last goal soonest) or sum (the levels' sum)."),
@@ -94,7 +98,9 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
                                        QStringLiteral("ROWS"));
     parser.addOption(suggestOption);
     parser.addOption(pinOption);
-    parser.addPositionalArgument(QStringLiteral("CHOICE_FILE"), QStringLiteral("The choice file to plan."));
+    parser.addPositionalArgument(QStringLiteral("CHOICE_FILE"),
+                                 QStringLiteral("The choice file or plan file to plan; a plan file's sheet "
+                                                "gives way to the options given here."));
 
     if (!parser.parse(arguments)) {
         PrintLine(err, parser.errorText());
@@ -106,7 +112,8 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
         return ExitSuccess;
     }
     const int priority = parser.isSet(priorityOption) ? parsePriority(parser.value(priorityOption)) : kDefaultPriority;
-    const bool positionalsRight = parser.positionalArguments().size() == travel.positionalsWanted(parser);
+    const bool positionalsRight =
+        parser.positionalArguments().size() == (planFiles.listsLibrary(parser) ? 0 : travel.positionalsWanted(parser));
     const std::optional<QString> travelProblem =
         travel.usageProblem(parser, parser.isSet(txtOption) || parser.isSet(htmlOption));
     if (!positionalsRight || priority == 0 || travelProblem) {
@@ -159,13 +166,19 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
         PrintLine(err, message);
     for (const QString &message : workspace.LoadCatalogue())
         PrintLine(err, message);
+    if (planFiles.listsLibrary(parser))
+        return planFiles.printLibrary(parser, workspace, out, err);
+    const QString choicePath = parser.positionalArguments().value(0);
+    if (!planFiles.readPlan(choicePath, workspace, err))
+        return ExitFailure;
 
     SheetTexts texts = travel.code() ? SheetTextsOf(*travel.code()) : DefaultSheetTexts();
+    int chosenPriority = travel.code() && !parser.isSet(priorityOption) ? travel.code()->priority : priority;
+    planFiles.overrideSheet(texts, chosenPriority, parser.isSet(priorityOption));
     for (size_t i = 0; i < sheetOptions.size(); ++i) {
         if (parser.isSet(sheetOptions[i]))
             texts[i] = parser.value(sheetOptions[i]);
     }
-    const int chosenPriority = travel.code() && !parser.isSet(priorityOption) ? travel.code()->priority : priority;
     const QString commitFailed = workspace.captions.entry(Caption::CommitFailed);
     if (!CommitSheet(texts, chosenPriority, workspace.inputs)) {
         // Without entry 28 the player still learns which value was refused.
@@ -182,9 +195,16 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
         return ExitFailure;
     }
 
-    const QString choicePath = parser.positionalArguments().value(0);
-    if (!travel.loadGoals(workspace, choicePath, err))
+    if (planFiles.plan())
+        workspace.goals = planFiles.plan()->rows;
+    else if (!travel.loadGoals(workspace, choicePath, err))
         return ExitFailure;
+    if (travel.writesPlanFile(parser))
+        return planFiles.printPlanFile(workspace, texts, chosenPriority,
+                                       travel.code() ? travel.code()->shown : DefaultCategories(),
+                                       travel.code() ? QCoreApplication::translate("Brevath", "share code")
+                                                     : QFileInfo(choicePath).completeBaseName(),
+                                       out, err);
     if (objective)
         return PrintSuggestedOrder(workspace, *objective, *pinned, out, err);
     if (travel.ownsOutput(parser))

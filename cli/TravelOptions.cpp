@@ -80,8 +80,8 @@ TravelOptions::TravelOptions()
                                      "choice file or share code against the plan, on the same sheet."),
                       QStringLiteral("OTHER")),
       m_formatOption(QStringLiteral("format"),
-                     QStringLiteral("What to print: text (the text export, default) or json (sheet, goals and "
-                                    "rows, UTF-8)."),
+                     QStringLiteral("What to print: text (the text export, default), json (sheet, goals and "
+                                    "rows, UTF-8) or plan (a plan file)."),
                      QStringLiteral("FORMAT"), QStringLiteral("text"))
 {}
 
@@ -96,12 +96,12 @@ void TravelOptions::addTo(QCommandLineParser &parser) const
 std::optional<QString> TravelOptions::usageProblem(const QCommandLineParser &parser, bool exportsAsked) const
 {
     const QString format = parser.value(m_formatOption);
-    if (format != u"text" && format != u"json")
-        return QStringLiteral("Unknown format: give text or json.");
-    const int outputs = int(parser.isSet(m_shareOption)) + int(parser.isSet(m_compareOption)) + int(format == u"json")
+    if (format != u"text" && format != u"json" && format != u"plan")
+        return QStringLiteral("Unknown format: give text, json or plan.");
+    const int outputs = int(parser.isSet(m_shareOption)) + int(parser.isSet(m_compareOption)) + int(format != u"text")
         + int(exportsAsked);
     if (outputs > 1)
-        return QStringLiteral("Give only one of --share, --compare, --format json and the exports.");
+        return QStringLiteral("Give only one of --share, --compare, --format json or plan and the exports.");
     return std::nullopt;
 }
 
@@ -128,7 +128,7 @@ bool TravelOptions::loadGoals(Workspace &workspace, const QString &choicePath, s
 
 bool TravelOptions::ownsOutput(const QCommandLineParser &parser) const
 {
-    return parser.isSet(m_shareOption) || parser.isSet(m_compareOption) || parser.value(m_formatOption) == u"json";
+    return parser.isSet(m_shareOption) || parser.isSet(m_compareOption) || parser.value(m_formatOption) != u"text";
 }
 
 int TravelOptions::run(const QCommandLineParser &parser, Workspace &workspace, const QString &choicePath,

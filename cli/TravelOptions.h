@@ -33,6 +33,8 @@ public:
 
     // True when one of these options decides what is written: then run() writes it.
     bool ownsOutput(const QCommandLineParser &parser) const;
+    // --format plan: the plan as a plan file, which the caller writes.
+    bool writesPlanFile(const QCommandLineParser &parser) const { return parser.value(m_formatOption) == u"plan"; }
     int run(const QCommandLineParser &parser, Workspace &workspace, const QString &choicePath, std::FILE *out,
             std::FILE *err) const;
 

@@ -13,6 +13,7 @@
 #include "Catalogue.h"
 #include "ChoiceFile.h"
 #include "Numbers.h"
+#include "PlanFile.h"
 #include "Records.h"
 #include "ShareCode.h"
 #include "TextFile.h"
@@ -352,9 +353,24 @@ void shareCode(QByteArrayView input)
     shareCodeText(framed);
 }
 
+// A plan file is read whole or refused with why; what reads is written back as a file that
+// reads the same.
+void planFile(QByteArrayView input)
+{
+    const PlanFileRead read = ParsePlanFile(input, QStringLiteral("fuzz"));
+    FUZZ_CHECK(read.ok == read.message.isEmpty());
+    if (!read.ok) {
+        FUZZ_CHECK(read.plan == PlanFile{});
+        return;
+    }
+    FUZZ_CHECK(int(read.plan.goals.size()) <= kChoiceRows);
+    const PlanFileRead again = ParsePlanFile(PlanFileBytes(read.plan), QStringLiteral("again"));
+    FUZZ_CHECK(again.ok && again.plan == read.plan);
+}
+
 } // namespace
 
-const std::array<FuzzTarget, 8> kTargets = {{
+const std::array<FuzzTarget, 9> kTargets = {{
     {"leading_number", leadingNumber},
     {"records", records},
     {"catalogue", catalogueFile},
@@ -363,6 +379,7 @@ const std::array<FuzzTarget, 8> kTargets = {{
     {"choices", choiceFile},
     {"share_code", shareCode},
     {"plan", wholePlan},
+    {"plan_file", planFile},
 }};
 
 } // namespace brevath::fuzz

@@ -20,6 +20,6 @@ constexpr char kSectionSeparator = '\x1e';
 // then the ten catalogue files in load order. A missing section is a missing file.
 constexpr int kPlanSections = 13;
 
-extern const std::array<FuzzTarget, 8> kTargets;
+extern const std::array<FuzzTarget, 9> kTargets;
 
 } // namespace brevath::fuzz

@@ -107,6 +107,34 @@ private slots:
         QCOMPARE(plan({QStringLiteral("--code"), QString::fromLatin1(otherCode), example("english_mage")}).exitCode, 2);
     }
 
+    // A plan written in French opens in German with the same goals and plays the same plan; the
+    // options given override its sheet; a folder of plans lists one line each.
+    void planFilesEndToEnd()
+    {
+        QTemporaryDir dir;
+        const QString saved = dir.filePath(u"mage.brevath"_s);
+        const QStringList sheet{u"--level=3"_s, u"--str=20"_s, u"--priority=int"_s};
+        const PlanProcessRun written =
+            plan(sheet + QStringList{u"--language=french"_s, u"--format=plan"_s, example("french_mage")});
+        QCOMPARE(written.exitCode, 0);
+        writeBytes(saved, written.out);
+        const auto german = [](const QStringList &arguments) {
+            return plan(QStringList{u"--language=german"_s} + arguments).out;
+        };
+        QCOMPARE(german({saved}), german(sheet + QStringList{example("german_mage")}));
+        QCOMPARE(german({u"--share"_s, saved}), german(sheet + QStringList{u"--share"_s, example("french_mage")}));
+        QCOMPARE(german({u"--str=40"_s, saved}),
+                 german({u"--level=3"_s, u"--str=40"_s, u"--priority=int"_s, example("german_mage")}));
+
+        const PlanProcessRun listed = plan({u"--library"_s, dir.path()});
+        const QList<QByteArray> fields = listed.out.trimmed().split('\t');
+        QCOMPARE(listed.exitCode, 0);
+        QCOMPARE(fields.mid(0, 4), (QList<QByteArray>{"french_mage", "", "3", "30"}));
+        QVERIFY(fields.size() == 7 && fields[4].toInt() > 3 && fields[5].toInt() > 30 * 3);
+        writeBytes(dir.filePath(u"broken.brevath"_s), "{");
+        QCOMPARE(plan({u"--library"_s, dir.path()}).exitCode, 1);
+    }
+
     // Each shipped example, reordered by brevath-plan ("sum: before -> after"), loads back and
     // scores what the suggestion said, no more than its own order.
     void commandLineSuggestionsLoadBack()

@@ -10,6 +10,7 @@
 #include "TestWorld.h"
 #include "ChoiceFile.h"
 #include "HtmlExport.h"
+#include "PlanFile.h"
 #include "TextExport.h"
 
 using namespace brevath;
@@ -167,6 +168,10 @@ private slots:
                 << captions.entry(want.value(1).toInt());
         } else if (reader == u"settings") {
             got << ReadLanguageWord(path).value_or(u"<none>"_s);
+        } else if (reader == u"planfile") {
+            const PlanFileRead read = ReadPlanFile(path, kReadFailed.trimmed());
+            QVERIFY(read.ok || read.plan == PlanFile{}); // never half read
+            got << (read.ok ? u"ok %1"_s.arg(read.plan.goals.size()) : QString(read.message).replace(path, u"%1"_s));
         } else if (reader == u"unreadable") {
             Catalogue c;
             CaptionTable captions;

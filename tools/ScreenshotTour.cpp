@@ -13,6 +13,7 @@
 #include "FirstScreen.h"
 #include "HelpScreen.h"
 #include "Language.h"
+#include "LibraryWindow.h"
 #include "Program.h"
 #include "ResultListView.h"
 #include "ResultTableModel.h"
@@ -49,6 +50,13 @@ ScreenshotTour::ScreenshotTour(Program &program, ScriptedPrompts &prompts, QStri
             m_program.Second().Command4->click();
         },
         [this] { save(m_program.Second(), "choice"); },
+        [this] {
+            m_prompts.QueueText(QFileInfo(m_choiceFile).completeBaseName());
+            m_program.Library().show();
+            m_program.Library().SavePlan1->click();
+        },
+        [this] { save(m_program.Library(), "library"); },
+        [this] { m_program.Library().hide(); },
         [this] { m_program.Second().Command2->click(); },
         [this] {
             m_program.Third().Toggle1->setChecked(false);

@@ -96,6 +96,147 @@
         <source>Cannot tell which folder Brevath is in.</source>
         <translation>Der Ordner von Brevath ist nicht feststellbar.</translation>
     </message>
+    <message>
+        <source>Could not move %1 to the bin.</source>
+        <translation>%1 konnte nicht in den Papierkorb verschoben werden.</translation>
+    </message>
+    <message>
+        <source>Could not restore %1.</source>
+        <translation>%1 konnte nicht wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>A goal of this plan is never reached.</source>
+        <translation>Ein Ziel dieses Plans wird nie erreicht.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Goals</source>
+        <translation>Ziele</translation>
+    </message>
+    <message>
+        <source>Last goal at</source>
+        <translation>Letztes Ziel auf</translation>
+    </message>
+    <message>
+        <source>Sum of levels</source>
+        <translation>Summe der Stufen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message numerus="yes">
+        <source>This plan names %n goal(s) that the catalogue in force does not hold.</source>
+        <translation>
+            <numerusform>Dieser Plan nennt %n Ziel, das der geltende Katalog nicht enthält.</numerusform>
+            <numerusform>Dieser Plan nennt %n Ziele, die der geltende Katalog nicht enthält.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>brevath::ui::FirstScreen</name>
+    <message>
+        <source>My plans…</source>
+        <translation>Meine Pläne…</translation>
+    </message>
+</context>
+<context>
+    <name>brevath::ui::LibraryWindow</name>
+    <message>
+        <source>My plans</source>
+        <translation>Meine Pläne</translation>
+    </message>
+    <message>
+        <source>Search the names and notes (Ctrl+F)</source>
+        <translation>Namen und Notizen durchsuchen (Strg+F)</translation>
+    </message>
+    <message>
+        <source>Show the bin</source>
+        <translation>Papierkorb zeigen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save the current plan…</source>
+        <translation>Aktuellen Plan speichern…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Umbenennen…</translation>
+    </message>
+    <message>
+        <source>Notes…</source>
+        <translation>Notizen…</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Compare the two</source>
+        <translation>Beide vergleichen</translation>
+    </message>
+    <message>
+        <source>Import a file…</source>
+        <translation>Datei importieren…</translation>
+    </message>
+    <message>
+        <source>Import the copied share code</source>
+        <translation>Kopierten Teilungscode importieren</translation>
+    </message>
+    <message>
+        <source>Export as a choice file…</source>
+        <translation>Als Auswahldatei exportieren…</translation>
+    </message>
+    <message>
+        <source>Copy its share code</source>
+        <translation>Seinen Teilungscode kopieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Name of the plan:</source>
+        <translation>Name des Plans:</translation>
+    </message>
+    <message>
+        <source>The library already holds the plan “%1”. Replace it?</source>
+        <translation>Die Bibliothek enthält bereits den Plan „%1“. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>New name of the plan:</source>
+        <translation>Neuer Name des Plans:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notizen:</translation>
+    </message>
+    <message>
+        <source>Shared plan</source>
+        <translation>Geteilter Plan</translation>
+    </message>
 </context>
 <context>
     <name>brevath::ui::OrderDialog</name>
@@ -189,6 +330,14 @@
     <message>
         <source>This entry's category is not ticked on the start screen; the plan still counts it.</source>
         <translation>Die Kategorie dieses Eintrags ist auf dem Startbildschirm nicht angekreuzt; der Plan zählt ihn trotzdem.</translation>
+    </message>
+    <message>
+        <source>Never reached: the rise ends at level 199 first.</source>
+        <translation>Nie erreicht: der Aufstieg endet vorher auf Stufe 199.</translation>
+    </message>
+    <message>
+        <source>Reached at level %1.</source>
+        <translation>Erreicht auf Stufe %1.</translation>
     </message>
 </context>
 </TS>

@@ -96,6 +96,147 @@
         <source>Cannot tell which folder Brevath is in.</source>
         <translation>Impossible de savoir dans quel dossier se trouve Brevath.</translation>
     </message>
+    <message>
+        <source>Could not move %1 to the bin.</source>
+        <translation>Impossible de mettre %1 à la corbeille.</translation>
+    </message>
+    <message>
+        <source>Could not restore %1.</source>
+        <translation>Impossible de restaurer %1.</translation>
+    </message>
+    <message>
+        <source>A goal of this plan is never reached.</source>
+        <translation>Un objectif de ce plan n’est jamais atteint.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Départ</translation>
+    </message>
+    <message>
+        <source>Goals</source>
+        <translation>Objectifs</translation>
+    </message>
+    <message>
+        <source>Last goal at</source>
+        <translation>Dernier objectif au</translation>
+    </message>
+    <message>
+        <source>Sum of levels</source>
+        <translation>Somme des niveaux</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message numerus="yes">
+        <source>This plan names %n goal(s) that the catalogue in force does not hold.</source>
+        <translation>
+            <numerusform>Ce plan nomme %n objectif absent du catalogue en vigueur.</numerusform>
+            <numerusform>Ce plan nomme %n objectifs absents du catalogue en vigueur.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>brevath::ui::FirstScreen</name>
+    <message>
+        <source>My plans…</source>
+        <translation>Mes plans…</translation>
+    </message>
+</context>
+<context>
+    <name>brevath::ui::LibraryWindow</name>
+    <message>
+        <source>My plans</source>
+        <translation>Mes plans</translation>
+    </message>
+    <message>
+        <source>Search the names and notes (Ctrl+F)</source>
+        <translation>Chercher dans les noms et les notes (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Show the bin</source>
+        <translation>Afficher la corbeille</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save the current plan…</source>
+        <translation>Enregistrer le plan actuel…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Renommer…</translation>
+    </message>
+    <message>
+        <source>Notes…</source>
+        <translation>Notes…</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Compare the two</source>
+        <translation>Comparer les deux</translation>
+    </message>
+    <message>
+        <source>Import a file…</source>
+        <translation>Importer un fichier…</translation>
+    </message>
+    <message>
+        <source>Import the copied share code</source>
+        <translation>Importer le code de partage copié</translation>
+    </message>
+    <message>
+        <source>Export as a choice file…</source>
+        <translation>Exporter en fichier de choix…</translation>
+    </message>
+    <message>
+        <source>Copy its share code</source>
+        <translation>Copier son code de partage</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Name of the plan:</source>
+        <translation>Nom du plan&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The library already holds the plan “%1”. Replace it?</source>
+        <translation>La bibliothèque contient déjà le plan «&#xa0;%1&#xa0;». Le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>New name of the plan:</source>
+        <translation>Nouveau nom du plan&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Shared plan</source>
+        <translation>Plan partagé</translation>
+    </message>
 </context>
 <context>
     <name>brevath::ui::OrderDialog</name>
@@ -189,6 +330,14 @@
     <message>
         <source>This entry's category is not ticked on the start screen; the plan still counts it.</source>
         <translation>La catégorie de cette entrée n’est pas cochée sur l’écran de départ&#xa0;; le plan la compte quand même.</translation>
+    </message>
+    <message>
+        <source>Never reached: the rise ends at level 199 first.</source>
+        <translation>Jamais atteint&#xa0;: la montée s’arrête d’abord au niveau 199.</translation>
+    </message>
+    <message>
+        <source>Reached at level %1.</source>
+        <translation>Atteint au niveau %1.</translation>
     </message>
 </context>
 </TS>

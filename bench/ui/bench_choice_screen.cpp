@@ -13,6 +13,7 @@
 #include <malloc.h>
 #include <map>
 
+#include "OffscreenBenchmarks.h"
 #include "Prompts.h"
 #include "SecondScreen.h"
 #include "Workspace.h"
@@ -30,6 +31,8 @@ public:
     void ShowMessage(QWidget *, const QString &) override {}
     QString SaveFileName(QWidget *, const QString &) override { return {}; }
     QString OpenFileName(QWidget *, const QString &) override { return {}; }
+    bool Confirm(QWidget *, const QString &) override { return false; }
+    std::optional<QString> AskText(QWidget *, const QString &, const QString &, bool) override { return {}; }
 };
 
 Workspace generated(int entries)
@@ -166,14 +169,8 @@ BENCHMARK(BM_ScrollOneRow)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    if (const int code = RunOffscreenBenchmarks(argc, argv))
+        return code;
 
     const auto shared = g_figures.find(Fill::Shared);
     const auto itemByItem = g_figures.find(Fill::ItemByItem);

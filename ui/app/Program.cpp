@@ -6,6 +6,9 @@
 #include "FirstScreen.h"
 #include "HelpScreen.h"
 #include "Language.h"
+#include "LibraryWindow.h"
+#include "OtherPlan.h"
+#include "PlanLibrary.h"
 #include "Prompts.h"
 #include "SecondScreen.h"
 #include "ThirdScreen.h"
@@ -27,7 +30,10 @@ Program::Program(const QString &programDir, Prompts &prompts)
     : m_prompts(prompts), m_programDir(programDir), m_first(std::make_unique<FirstScreen>()),
       m_second(std::make_unique<SecondScreen>(m_workspace, prompts)),
       m_third(std::make_unique<ThirdScreen>(m_workspace, prompts)), m_help(std::make_unique<HelpScreen>()),
-      m_language(std::make_unique<Language>())
+      m_language(std::make_unique<Language>()),
+      m_library(std::make_unique<LibraryWindow>(
+          m_workspace, prompts, [this] { return LibraryFolder(m_programDir); },
+          [this] { return std::optional<PlanFile>(sheetInForce()); }))
 {
     connectPages();
     for (ProgramWindow *window : windows())
@@ -66,6 +72,19 @@ void Program::connectPages()
         m_third->hide();
     });
     connect(m_language.get(), &Language::okClicked, this, &Program::changeLanguage);
+    connect(m_first.get(), &FirstScreen::libraryRequested, this, &Program::showLibrary);
+    connect(m_library.get(), &LibraryWindow::openRequested, this, [this](const QString &path, const PlanFile &plan) {
+        if (!OpenPlan(plan))
+            return;
+        m_library->SetCurrentPath(path);
+        m_library->hide();
+    });
+    connect(m_library.get(), &LibraryWindow::compareRequested, this,
+            [this](const QString &firstPath, const PlanFile &first, const PlanFile &second) {
+                m_library->hide();
+                m_library->SetCurrentPath(firstPath);
+                ComparePlans(first, second);
+            });
 }
 
 void Program::Start()
@@ -102,11 +121,59 @@ void Program::openResultsScreen()
     m_second->hide();
 }
 
+void Program::showLibrary()
+{
+    m_library->Refresh();
+    m_library->show();
+    m_library->raise();
+    m_library->activateWindow();
+}
+
+PlanFile Program::sheetInForce() const
+{
+    PlanFile plan;
+    plan.language = m_workspace.language.language;
+    plan.sheet = m_first->SheetBoxTexts();
+    plan.priority = m_first->SelectedPriority();
+    plan.categories = m_first->CategoryBoxes();
+    return plan;
+}
+
+bool Program::OpenPlan(const PlanFile &plan)
+{
+    PlanInputs inputs;
+    if (!CommitSheet(plan.sheet, plan.priority, inputs)) {
+        m_prompts.ShowMessage(m_library.get(), m_workspace.captions.entry(Caption::CommitFailed));
+        return false;
+    }
+    m_first->ShowSheet(plan.sheet, plan.priority, plan.categories);
+    m_workspace.inputs = inputs;
+    // The rows keep their history across the build, so the opening is one step to undo.
+    placeAt(*m_second, *m_first);
+    m_second->MakeCombos(plan.categories, nullptr);
+    m_second->OpenPlanGoals(plan);
+    for (QWidget *window : {static_cast<QWidget *>(m_first.get()), static_cast<QWidget *>(m_third.get()),
+                            static_cast<QWidget *>(m_help.get())})
+        window->hide();
+    m_second->show();
+    return true;
+}
+
+void Program::ComparePlans(const PlanFile &first, const PlanFile &second)
+{
+    if (!OpenPlan(first))
+        return;
+    openResultsScreen();
+    if (m_third->isVisible())
+        m_third->CompareWith(OtherPlanFromPlanFile(second, m_workspace));
+}
+
 void Program::end()
 {
     if (m_ending)
         return;
     m_ending = true;
+    m_library->hide();
     for (ProgramWindow *window : windows()) {
         if (!window->IsClosed())
             window->close();

@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+#include "PlanFile.h"
 #include "Workspace.h"
 
 class QWidget;
@@ -15,6 +16,7 @@ namespace brevath::ui {
 class FirstScreen;
 class HelpScreen;
 class Language;
+class LibraryWindow;
 class ProgramWindow;
 class Prompts;
 class SecondScreen;
@@ -44,6 +46,14 @@ public:
     ThirdScreen &Third() { return *m_third; }
     HelpScreen &Help() { return *m_help; }
     Language &LanguageDialog() { return *m_language; }
+    LibraryWindow &Library() { return *m_library; }
+
+    // A plan into the screens: its sheet on the start screen, its goals on the choice screen
+    // as one step of its history, and the choice screen shown. False, with nothing changed,
+    // when its sheet cannot be committed.
+    bool OpenPlan(const PlanFile &plan);
+    // The first plan opened and played, the second beside it on the results screen.
+    void ComparePlans(const PlanFile &first, const PlanFile &second);
 
 signals:
     // A window was closed and with it all the others: the program is over.
@@ -58,6 +68,8 @@ private:
     void end();
     QWidget *shownWindow() const;
     void showMessage(const QString &text);
+    void showLibrary();
+    PlanFile sheetInForce() const;
 
     Workspace m_workspace;
     Prompts &m_prompts;
@@ -67,6 +79,7 @@ private:
     std::unique_ptr<ThirdScreen> m_third;
     std::unique_ptr<HelpScreen> m_help;
     std::unique_ptr<Language> m_language;
+    std::unique_ptr<LibraryWindow> m_library;
     bool m_ending = false;
 };
 

@@ -2,6 +2,7 @@
 // What the windows ask of the user through the platform's dialogs; tests answer it from a script.
 
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -21,6 +22,12 @@ public:
     // when the user cancels.
     virtual QString SaveFileName(QWidget *parent, const QString &initialName) = 0;
     virtual QString OpenFileName(QWidget *parent, const QString &initialName) = 0;
+    // A question answered Yes or No; true for Yes. No is the answer a slip of the key gives.
+    virtual bool Confirm(QWidget *parent, const QString &question) = 0;
+    // A text the player types, on one line or several, starting from initial; nothing when the
+    // player cancels.
+    virtual std::optional<QString> AskText(QWidget *parent, const QString &label, const QString &initial,
+                                           bool multiLine) = 0;
 };
 
 } // namespace brevath::ui

@@ -1,6 +1,8 @@
 #include "QtPrompts.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include "CaptionAppliers.h"
@@ -28,6 +30,24 @@ QString QtPrompts::SaveFileName(QWidget *parent, const QString &initialName)
 QString QtPrompts::OpenFileName(QWidget *parent, const QString &initialName)
 {
     return QFileDialog::getOpenFileName(parent, QString(), initialName);
+}
+
+bool QtPrompts::Confirm(QWidget *parent, const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, kProgramTitle, QString(), QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(ShownText(DisplayPath(question)));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> QtPrompts::AskText(QWidget *parent, const QString &label, const QString &initial, bool multiLine)
+{
+    bool ok = false;
+    const QString text = multiLine
+        ? QInputDialog::getMultiLineText(parent, kProgramTitle, label, initial, &ok)
+        : QInputDialog::getText(parent, kProgramTitle, label, QLineEdit::Normal, initial, &ok);
+    return ok ? std::optional<QString>(text) : std::nullopt;
 }
 
 } // namespace brevath::ui

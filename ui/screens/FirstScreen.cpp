@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include "ClickableLabel.h"
 #include "Controls.h"
@@ -64,6 +65,7 @@ FirstScreen::FirstScreen() : ProgramWindow(QStringLiteral("FirstScreen"))
     makeSheet();
     makeCategories();
     makeButtonsAndNotices();
+    makeLibraryButton();
     setTabOrder();
 
     // The categories offered until the player changes them.
@@ -195,6 +197,15 @@ void FirstScreen::makeButtonsAndNotices()
     connect(Label25, &ClickableLabel::clicked, this, &FirstScreen::languageRequested);
 }
 
+void FirstScreen::makeLibraryButton()
+{
+    Library1 = MakeControl<QPushButton>(this, QStringLiteral("Library1"), 240, 240, 2655, 420);
+    Library1->setText(tr("My plans…"));
+    connect(Library1, &QPushButton::clicked, this, &FirstScreen::libraryRequested);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this,
+            &FirstScreen::libraryRequested);
+}
+
 void FirstScreen::setTabOrder()
 {
     std::vector<QWidget *> order;
@@ -205,6 +216,7 @@ void FirstScreen::setTabOrder()
                   Check10});
     for (QRadioButton *option : options())
         order.push_back(option);
+    order.push_back(Library1);
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -253,6 +265,23 @@ CategoryStates FirstScreen::CategoryBoxes() const
     return ticked;
 }
 
+void FirstScreen::ShowSheet(const SheetTexts &texts, int priority, const CategoryStates &ticked)
+{
+    const auto boxes = sheetBoxes();
+    for (size_t i = 0; i < boxes.size(); ++i)
+        boxes[i]->setText(texts[i]);
+    // None selected is a state of its own: the group must let go of the one it holds.
+    QButtonGroup *group = Option1->group();
+    group->setExclusive(false);
+    const auto buttons = options();
+    for (size_t i = 0; i < buttons.size(); ++i)
+        buttons[i]->setChecked(int(i) + 1 == priority);
+    group->setExclusive(true);
+    const auto boxesOfCategories = checks();
+    for (size_t i = 0; i < boxesOfCategories.size(); ++i)
+        boxesOfCategories[i]->setChecked(ticked[i]);
+}
+
 void FirstScreen::applyPreset(int preset)
 {
     for (QLineEdit *box : {SDText2, SDText3, SDText4, SDText5, SDText6})
@@ -296,6 +325,8 @@ void FirstScreen::changeEvent(QEvent *event)
     ProgramWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         activated();
+    if (event->type() == QEvent::LanguageChange)
+        Library1->setText(tr("My plans…"));
 }
 
 } // namespace brevath::ui

@@ -31,6 +31,9 @@ public:
     int SelectedPriority() const;
     CategoryStates CategoryBoxes() const;
 
+    // A plan's sheet into the boxes, as if the player had typed it.
+    void ShowSheet(const SheetTexts &texts, int priority, const CategoryStates &ticked);
+
     // The wait notice and the progress bar, shown while the choice screen is being built.
     void ShowWaitNotice();
     void HideWaitNotice();
@@ -45,6 +48,8 @@ public:
     QCheckBox *Check1, *Check2, *Check3, *Check4, *Check5, *Check6, *Check7, *Check8, *Check9, *Check10;
     QPushButton *Command1, *Command2, *Command3;
     QProgressBar *ProgressBar1;
+    // The library of plans, also on Ctrl+L; placed where the design leaves the window empty.
+    QPushButton *Library1;
 
 signals:
     // Once, when the window is first shown: the moment to load the language.
@@ -52,6 +57,7 @@ signals:
     void helpRequested();
     void languageRequested();
     void nextPageRequested();
+    void libraryRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -61,6 +67,7 @@ private:
     void makeSheet();
     void makeCategories();
     void makeButtonsAndNotices();
+    void makeLibraryButton();
     void setTabOrder();
     void applyPreset(int preset);
     void activated();

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "Plan.h"
+#include "PlanFile.h"
 
 namespace brevath {
 struct Workspace;
@@ -26,5 +27,7 @@ struct OtherPlan
 OtherPlan OtherPlanFromFile(const QString &path, Workspace &workspace);
 // A share code with its own sheet.
 OtherPlan OtherPlanFromCode(const QString &code, const Workspace &workspace);
+// A plan file's plan, with its own sheet; refused, as a choice file is, when a goal names nothing.
+OtherPlan OtherPlanFromPlanFile(const PlanFile &plan, Workspace &workspace);
 
 } // namespace brevath::ui

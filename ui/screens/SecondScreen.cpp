@@ -52,6 +52,7 @@ SecondScreen::SecondScreen(Workspace &workspace, Prompts &prompts)
 {
     m_completer->setObjectName(QStringLiteral("EntryCompleter"));
     m_completer->popup()->installEventFilter(this);
+    m_completer->SetHint([this](QComboBox *box, const QString &name) { return candidateLevel(box, name); });
     connect(m_completer, &EntryCompleter::taken, this, [this](QComboBox *box) {
         const auto row = std::find(Choix1.begin(), Choix1.end(), box) - Choix1.begin();
         m_history->Type(int(row), box->currentText());
@@ -131,6 +132,7 @@ void SecondScreen::makeRow(int i)
     });
     TypeObjet.push_back(type);
     Choix1.push_back(entry);
+    makeLevel(i);
 }
 
 void SecondScreen::makeDown(int slot)
@@ -212,6 +214,7 @@ void SecondScreen::showRows()
             entry->setEditText(goals.texts[i]);
         markRow(int(i));
     }
+    ShowLevels();
 }
 
 void SecondScreen::PlaceRows(int first)

@@ -7,6 +7,7 @@
 // two boxes, whose own models already hold their lists (an entry list is shared by every row
 // of its type), for 81 fixed rows that a plain loop shows as well.
 
+#include <QHash>
 #include <QStringList>
 #include <array>
 #include <functional>
@@ -20,6 +21,7 @@
 #include "ChoiceHistory.h"
 #include "CommonDialog.h"
 #include "EntryLists.h"
+#include "PlanFile.h"
 #include "ProgramWindow.h"
 
 class QAction;
@@ -59,10 +61,16 @@ public:
     void MakeCombos(const CategoryStates &ticked, QProgressBar *progress);
     // Shows rows first to first + 14 in the visible slots.
     void PlaceRows(int first);
+    // A plan's goals over the rows, as one step of the history.
+    void OpenPlanGoals(const PlanFile &plan);
+    // The level at which each row's goal is reached under the committed sheet, at the right
+    // end of its entry box: worked out again whenever the rows change.
+    void ShowLevels();
 
     std::vector<QComboBox *> TypeObjet;
     std::vector<QComboBox *> Choix1;
     std::vector<QPushButton *> Down;
+    std::vector<QLabel *> Level1; // inside each entry box, at its right end
     QScrollBar *VScroll1;
     QLabel *Label1, *Label2;
     QPushButton *Command1, *Command2, *Command3, *Command4;
@@ -85,6 +93,9 @@ protected:
 private:
     void makeRow(int i);
     void makeDown(int slot);
+    void makeLevel(int i);
+    // The level a suggestion would be reached at in the row of the box.
+    QString candidateLevel(QComboBox *box, const QString &name);
     void fillTypeList(int i, const std::vector<TypeItem> &types);
     int slotTop(int slot) const;
     // The rows as the workspace holds them, onto the boxes.
@@ -121,6 +132,9 @@ private:
     int m_rowHeight; // twips
     int m_rowGap = 75; // twips
     std::optional<QString> m_rowsLanguage; // the language the rows were built in
+    // By name, for the rows as they stand and the row of m_candidateRow.
+    QHash<QString, QString> m_candidateLevels;
+    size_t m_candidateRow = 0;
 };
 
 } // namespace brevath::ui

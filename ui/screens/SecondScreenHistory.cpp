@@ -58,8 +58,10 @@ void SecondScreen::nameActions()
 
 void SecondScreen::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         nameActions();
+        ShowLevels();
+    }
     ProgramWindow::changeEvent(event);
 }
 

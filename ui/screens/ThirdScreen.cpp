@@ -102,11 +102,11 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
     CompareFileAction = listAction(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), [this] {
         const QString path = CommonDialog1.ShowOpen();
         if (!path.isEmpty())
-            compareWith(OtherPlanFromFile(path, m_workspace));
+            CompareWith(OtherPlanFromFile(path, m_workspace));
     });
     // A code travels by the clipboard: whoever shares one copies it, so there is nothing to type.
     CompareCodeAction = listAction(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), [this] {
-        compareWith(OtherPlanFromCode(QGuiApplication::clipboard()->text(), m_workspace));
+        CompareWith(OtherPlanFromCode(QGuiApplication::clipboard()->text(), m_workspace));
     });
     CopyCodeAction = listAction(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C), [this] { copyShareCode(); });
     CloseComparisonAction = listAction(QKeySequence(), [this] { closeComparison(); });
@@ -176,7 +176,7 @@ void ThirdScreen::retranslate()
     ComparisonModel1->Retranslate();
 }
 
-void ThirdScreen::compareWith(const OtherPlan &other)
+void ThirdScreen::CompareWith(const OtherPlan &other)
 {
     if (!other.plan) {
         m_prompts.ShowMessage(this, other.message);

@@ -54,6 +54,8 @@ public:
     // The list's context menu, each with its shortcut.
     QAction *CompareFileAction, *CompareCodeAction, *CopyCodeAction, *CloseComparisonAction;
     bool IsComparing() const { return m_comparing; }
+    // Another plan under the list, or the message why it cannot be.
+    void CompareWith(const OtherPlan &other);
 
 signals:
     void previousPageRequested();
@@ -67,7 +69,6 @@ private:
     void showChart(bool shown);
     void copyLines();
     void retranslate();
-    void compareWith(const OtherPlan &other);
     void closeComparison();
     void copyShareCode();
     using ExportWriter = Outcome (*)(const QString &, const Plan &, const CaptionTable &);

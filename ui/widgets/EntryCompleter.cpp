@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QIdentityProxyModel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <vector>
 
 #include "SearchKey.h"
@@ -54,6 +56,34 @@ private:
     mutable std::vector<QString> m_keys;
 };
 
+// Each suggestion as the list draws it, its hint at the right end.
+class HintDelegate : public QStyledItemDelegate
+{
+public:
+    HintDelegate(EntryCompleter *completer, QObject *parent) : QStyledItemDelegate(parent), m_completer(completer) {}
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &given, const QModelIndex &index) const override
+    {
+        // As the completer's own delegate draws: the current suggestion marked across the row.
+        QStyleOptionViewItem option = given;
+        option.showDecorationSelected = true;
+        if (m_completer->popup()->currentIndex() == index)
+            option.state |= QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, option, index);
+        const QString hint = m_completer->HintFor(index.data(Qt::DisplayRole).toString());
+        if (hint.isEmpty())
+            return;
+        painter->save();
+        const bool selected = option.state & QStyle::State_Selected;
+        painter->setPen(selected ? option.palette.color(QPalette::HighlightedText) : QColor(0x60, 0x60, 0x60));
+        painter->drawText(option.rect.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, hint);
+        painter->restore();
+    }
+
+private:
+    EntryCompleter *m_completer;
+};
+
 EntryCompleter::EntryCompleter(QObject *parent) : QCompleter(parent), m_keys(new SearchKeys(this))
 {
     setModel(m_keys);
@@ -63,6 +93,8 @@ EntryCompleter::EntryCompleter(QObject *parent) : QCompleter(parent), m_keys(new
     setModelSorting(QCompleter::UnsortedModel);
     setCompletionMode(QCompleter::PopupCompletion);
     setMaxVisibleItems(12);
+    // After the model: setting one gives the popup the completer's own delegate again.
+    popup()->setItemDelegate(new HintDelegate(this, popup()));
     connect(this, qOverload<const QString &>(&QCompleter::activated), this, [this](const QString &name) {
         if (!m_box)
             return;

@@ -5,6 +5,7 @@
 
 #include <QCompleter>
 #include <QPointer>
+#include <functional>
 
 class QComboBox;
 
@@ -22,6 +23,11 @@ public:
     // Suggests, under the box, what its list holds that matches the text; nothing for empty text.
     void Complete(QComboBox *box, const QString &typed);
     QComboBox *Box() const { return m_box; }
+    // A short text shown at the right of each suggestion, such as the level it would be
+    // reached at in the box's row; asked only for the suggestions in view.
+    using Hint = std::function<QString(QComboBox *box, const QString &name)>;
+    void SetHint(Hint hint) { m_hint = std::move(hint); }
+    QString HintFor(const QString &name) const { return m_hint && m_box ? m_hint(m_box, name) : QString(); }
 
     QStringList splitPath(const QString &path) const override;
     QString pathFromIndex(const QModelIndex &index) const override;
@@ -33,6 +39,7 @@ signals:
 private:
     SearchKeys *m_keys;
     QPointer<QComboBox> m_box;
+    Hint m_hint;
 };
 
 } // namespace brevath::ui

@@ -1,0 +1,152 @@
+// The library of plans across a restart, and the level each goal row shows as it is typed.
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QSortFilterProxyModel>
+#include <QStandardPaths>
+#include <QTableView>
+
+#include "ComparisonModel.h"
+#include "EntryCompleter.h"
+#include "LibraryModel.h"
+#include "LibraryWindow.h"
+#include "ResultTableModel.h"
+#include "UiWorld.h"
+
+using namespace brevath;
+using namespace brevath::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+ui::LibraryWindow &library(UiWorld &world)
+{
+    return world.program->Library();
+}
+
+// The names the library shows, in its order.
+QStringList listed(UiWorld &world)
+{
+    QStringList names;
+    const QAbstractItemModel *found = library(world).Found1;
+    for (int row = 0; row < found->rowCount(); ++row)
+        names << found->index(row, ui::LibraryModel::Name).data().toString();
+    return names;
+}
+
+void select(UiWorld &world, const QStringList &names)
+{
+    QTableView *list = library(world).PlanList1;
+    list->clearSelection();
+    for (const QString &name : names)
+        list->selectionModel()->select(list->model()->index(int(listed(world).indexOf(name)), 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+// From the start screen: the choice screen built anew with one goal, back, a sheet value, and
+// the plan saved under a name.
+void savePlan(UiWorld &world, const QString &goal, const QString &str, const QString &name)
+{
+    openChoiceScreen(world);
+    typeText(world, 0, goal);
+    clickButton(world.second(), "Command1");
+    world.first().SDText2->setText(str);
+    world.first().Library1->click();
+    world.prompts.QueueText(name);
+    library(world).SavePlan1->click();
+}
+
+QString levelShown(UiWorld &world, int row)
+{
+    return control<QLabel>(world.second(), ui::ElementName("Level1", row))->text();
+}
+
+} // namespace
+
+class LibraryTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void plansAreKeptFoundOpenedComparedAndRestored()
+    {
+        auto world = startWorld();
+        savePlan(*world, u"Club"_s, u"20"_s, u"Épée d'été"_s);
+        savePlan(*world, u"Spark"_s, u"25"_s, u"Mage"_s);
+        // Saved again under the first name: the player is asked, and says no.
+        world->prompts.QueueText(u"Épée d'été"_s);
+        library(*world).SavePlan1->click();
+        QCOMPARE(world->prompts.questions.size(), 1);
+
+        world->program = std::make_unique<ui::Program>(world->dir.path(), world->prompts);
+        world->program->Start();
+        settle();
+        world->first().Library1->click();
+        QCOMPARE(listed(*world), (QStringList{u"Épée d'été"_s, u"Mage"_s}));
+        library(*world).Search1->setText(u"EPEE D"_s);
+        QCOMPARE(listed(*world), QStringList{u"Épée d'été"_s});
+
+        select(*world, {u"Épée d'été"_s});
+        library(*world).OpenPlan1->click();
+        QVERIFY(world->second().isVisible() && !library(*world).isVisible());
+        QCOMPARE(world->first().SDText2->text(), u"20"_s);
+        QCOMPARE(entryBox(*world, 0)->currentText(), u"Club"_s);
+        world->second().UndoAction->trigger(); // the opening is one step
+        QCOMPARE(world->session().goals.texts[0], PlaceholderText(world->captions(), 0));
+        world->second().RedoAction->trigger();
+
+        library(*world).Search1->clear();
+        select(*world, {u"Épée d'été"_s, u"Mage"_s});
+        library(*world).ComparePlans1->click();
+        QVERIFY(world->third().isVisible() && world->third().IsComparing());
+        QCOMPARE(world->third().ComparisonModel1->rowCount(), 2); // Club, then the other plan's Spark
+
+        select(*world, {u"Mage"_s});
+        library(*world).DeletePlan1->click();
+        QCOMPARE(listed(*world), QStringList{u"Épée d'été"_s});
+        library(*world).ShowBin1->setChecked(true);
+        select(*world, {u"Mage"_s});
+        library(*world).RestorePlan1->click();
+        library(*world).ShowBin1->setChecked(false);
+        QCOMPARE(listed(*world), (QStringList{u"Épée d'été"_s, u"Mage"_s}));
+        QVERIFY(world->prompts.messages.isEmpty());
+    }
+
+    // Catalogue goals, a statistic, a name the catalogue lacks (it shows no level) and a target
+    // never reached: the levels the rows show are those of the results screen.
+    void levelsShowAsGoalsAreTyped()
+    {
+        auto world = choiceWorld();
+        const QStringList texts{u"Club"_s, u"30"_s, u"Clubb"_s, u"65535"_s, u"Spark"_s};
+        for (int row = 0; row < texts.size(); ++row) {
+            if (row == 1 || row == 3)
+                chooseType(*world, row, Caption::StatNameBase + Str);
+            typeText(*world, row, texts[row]);
+        }
+        QStringList shown;
+        for (int row = 0; row < texts.size(); ++row)
+            shown << levelShown(*world, row);
+        QCOMPARE(shown[2], QString());
+        QCOMPARE(shown[3], u"—"_s);
+
+        clickButton(world->second(), "Command2");
+        QStringList reached;
+        for (const int level : world->third().ListModel1->plan().reachedAt)
+            reached << (level == kNeverReached ? u"—"_s : QString::number(level));
+        shown.removeAt(2);
+        QCOMPARE(shown, reached);
+
+        clickButton(world->third(), "Command2");
+        world->second().UndoAction->trigger();
+        QCOMPARE(levelShown(*world, 4), QString());
+        // A suggestion for the row tells the level it would be reached at there.
+        const auto *completer = world->second().findChild<ui::EntryCompleter *>(u"EntryCompleter"_s);
+        typeText(*world, 4, u"Spa"_s);
+        QCOMPARE(completer->HintFor(u"Spark"_s), reached.last());
+    }
+};
+
+QTEST_MAIN(LibraryTest)
+#include "test_ui_library.moc"

@@ -1,0 +1,102 @@
+#pragma once
+// The library: the player's plans, kept as plan files in one folder, to find, open, compare,
+// keep in order and pass on. Deleting moves a plan to a bin inside the folder, from which it
+// can be restored; nothing here replaces a plan without asking.
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+#include "PlanFile.h"
+#include "PlanLibrary.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
+
+namespace brevath {
+struct Workspace;
+}
+
+namespace brevath::ui {
+
+class LibraryModel;
+class Prompts;
+
+class LibraryWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // folder gives the library's folder; sheetInForce the plan the start screen holds, with
+    // no goals (the goals are the workspace's rows), or nothing when the caller has said why not.
+    LibraryWindow(Workspace &workspace, Prompts &prompts, std::function<QString()> folder,
+                  std::function<std::optional<PlanFile>()> sheetInForce);
+
+    // Reads the folder (or its bin) again, keeping the search.
+    void Refresh();
+    void SelectPath(const QString &path);
+    QString Folder() const { return m_folder(); }
+    // The file of the plan the screens hold, since it was opened or saved here; empty if none.
+    const QString &CurrentPath() const { return m_currentPath; }
+    void SetCurrentPath(const QString &path) { m_currentPath = path; }
+
+    QLineEdit *Search1;
+    QCheckBox *ShowBin1;
+    LibraryModel *Plans1;
+    QSortFilterProxyModel *Found1;
+    QTableView *PlanList1;
+    QPushButton *OpenPlan1, *SavePlan1, *RenamePlan1, *EditNotes1, *DuplicatePlan1, *DeletePlan1, *RestorePlan1;
+    QPushButton *ComparePlans1, *ImportFile1, *ImportCode1, *ExportFile1, *ExportCode1, *Close1;
+
+signals:
+    void openRequested(const QString &path, const PlanFile &plan);
+    void compareRequested(const QString &firstPath, const PlanFile &first, const PlanFile &second);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void makeButtons();
+    void makeKeys();
+    void retranslate();
+    void enableButtons();
+    // The plans selected, in the order the list shows them.
+    std::vector<int> selectedLines() const;
+    // The one plan selected, if it could be read and is not in the bin.
+    const LibraryPlan *selectedPlan() const;
+    void closeWindow();
+    void tell(const QString &message);
+
+    void openPlan();
+    void savePlanInForce();
+    void renamePlan();
+    void editNotes();
+    void duplicatePlan();
+    void deletePlans();
+    void restorePlans();
+    void comparePlans();
+    void importFile();
+    void importCode();
+    void exportFile();
+    void exportCode();
+    // Asks the plan's name and writes it under that name; a plan already there is replaced
+    // only when it is the one being saved or the player says so. keepPath may be replaced
+    // without asking. The path written, or empty.
+    QString store(PlanFile plan, const QString &keepPath);
+    bool mayReplace(const QString &path, const QString &keepPath);
+    // Writes the plan and shows it selected; false, the player told why, when it cannot be written.
+    bool write(QString path, const PlanFile &plan);
+    // The plan's goals as rows in the language in force.
+    GoalRows rowsOf(const PlanFile &plan);
+
+    Workspace &m_workspace;
+    Prompts &m_prompts;
+    std::function<QString()> m_folder;
+    std::function<std::optional<PlanFile>()> m_sheetInForce;
+    QString m_currentPath;
+};
+
+} // namespace brevath::ui

@@ -1,0 +1,108 @@
+// The level each goal row is reached at, shown as the player types, and a plan's goals put
+// into the rows.
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "Controls.h"
+#include "GoalTranslation.h"
+#include "Prompts.h"
+#include "RowLevels.h"
+#include "SecondScreen.h"
+#include "Workspace.h"
+
+namespace brevath::ui {
+
+namespace {
+
+QString LevelText(int level)
+{
+    if (level == kNoGoal)
+        return {};
+    return level == kNeverReached ? QStringLiteral("—") : QString::number(level);
+}
+
+} // namespace
+
+void SecondScreen::makeLevel(int i)
+{
+    QLineEdit *edit = Choix1[size_t(i)]->lineEdit();
+    auto *level = new QLabel(edit);
+    level->setObjectName(ElementName("Level1", i));
+    QFont font = level->font();
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    level->setFont(font);
+    // Dark on the box's light ground, whatever the screen's own text colour.
+    QPalette palette = level->palette();
+    palette.setColor(QPalette::WindowText, QColor(0x50, 0x50, 0x50));
+    level->setPalette(palette);
+    // The name never runs under the level: the box keeps the level's room free.
+    const int width = level->fontMetrics().horizontalAdvance(QStringLiteral("199")) + 4;
+    level->setFixedWidth(width);
+    level->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edit->setTextMargins(0, 0, width, 0);
+    auto *layout = new QHBoxLayout(edit);
+    layout->setContentsMargins(0, 0, 2, 0);
+    layout->addStretch();
+    layout->addWidget(level);
+    Level1.push_back(level);
+}
+
+void SecondScreen::ShowLevels()
+{
+    m_candidateLevels.clear();
+    const RowLevelArray levels =
+        RowLevels(m_workspace.goals, m_workspace.catalogue, m_workspace.captions, m_workspace.inputs);
+    for (size_t i = 0; i < Level1.size(); ++i) {
+        const int level = levels[i];
+        const QString text = LevelText(level);
+        if (Level1[i]->text() != text)
+            Level1[i]->setText(text);
+        // The level's own tip: the box's tip is for a row that names nothing. A click on the
+        // level falls through to the box.
+        const QString tip = level == kNoGoal ? QString()
+            : level == kNeverReached         ? tr("Never reached: the rise ends at level 199 first.")
+                                             : tr("Reached at level %1.").arg(level);
+        if (Level1[i]->toolTip() != tip) {
+            Level1[i]->setToolTip(tip);
+            Choix1[i]->setAccessibleDescription(tip);
+        }
+    }
+}
+
+QString SecondScreen::candidateLevel(QComboBox *box, const QString &name)
+{
+    const auto row = size_t(std::find(Choix1.begin(), Choix1.end(), box) - Choix1.begin());
+    if (row >= Choix1.size())
+        return {};
+    if (m_candidateRow != row)
+        m_candidateLevels.clear();
+    m_candidateRow = row;
+    const auto cached = m_candidateLevels.constFind(name);
+    if (cached != m_candidateLevels.cend())
+        return *cached;
+    GoalRows rows = m_workspace.goals;
+    rows.texts[row] = name;
+    const QString level =
+        LevelText(RowLevels(rows, m_workspace.catalogue, m_workspace.captions, m_workspace.inputs)[row]);
+    m_candidateLevels.insert(name, level);
+    return level;
+}
+
+void SecondScreen::OpenPlanGoals(const PlanFile &plan)
+{
+    m_history->EndTyping();
+    loadRows([&](GoalRows &rows) {
+        PutPlanGoals(rows, plan, m_workspace.captions);
+        return true;
+    });
+    // The sheet may have changed where the rows did not.
+    ShowLevels();
+    VScroll1->setValue(0);
+}
+
+} // namespace brevath::ui

@@ -29,7 +29,7 @@ QString ChoiceFileText(const ChoiceList &list, const Catalogue &catalogue)
             const QString line = QStringLiteral("0\t") + name;
             text += readsBackWhole(name) ? line : u'"' + line + u'"';
         }
-        text += QStringLiteral("\r\n");
+        text += kLineEnd;
     }
     return text;
 }

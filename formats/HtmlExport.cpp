@@ -9,7 +9,6 @@ namespace brevath {
 
 namespace {
 
-const QString kLineEnd = QStringLiteral("\r\n");
 const QString kFont = QStringLiteral("<font face=Verdana size=2>");
 const QString kDataCellStart = QStringLiteral("<TD ALIGN=RIGHT> ");
 const QString kDataCellEnd = QStringLiteral("</font></TD>");

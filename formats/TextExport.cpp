@@ -45,8 +45,7 @@ QStringList TxtLines(const Plan &plan, const CaptionTable &captions)
 
 QByteArray TxtBytes(const Plan &plan, const CaptionTable &captions)
 {
-    const QString lineEnd = QStringLiteral("\r\n");
-    return EncodeWindows1252(TxtLines(plan, captions).join(lineEnd) + lineEnd);
+    return EncodeWindows1252(TxtLines(plan, captions).join(kLineEnd) + kLineEnd);
 }
 
 Outcome SaveExport(const QString &path, const QByteArray &bytes, const CaptionTable &captions)

@@ -64,7 +64,7 @@ bool IsUsableLanguageWord(const QString &word)
 
 bool WriteLanguageWord(const QString &settingsPath, const QString &word)
 {
-    return SaveFileAtomically(settingsPath, EncodeWindows1252(word + QStringLiteral("\r\n")));
+    return SaveFileAtomically(settingsPath, EncodeWindows1252(word + kLineEnd));
 }
 
 } // namespace brevath

@@ -11,6 +11,9 @@ namespace brevath {
 QString DecodeWindows1252(QByteArrayView bytes);
 QByteArray EncodeWindows1252(QStringView text);
 
+// Every file the program writes, and the lines it copies, end their lines the Windows way.
+inline const QString kLineEnd = QStringLiteral("\r\n");
+
 // Paths are native paths (NativePath.h): they reach the file system byte for byte.
 
 // The whole file, or nothing when it cannot be opened or read (a missing file, a folder, a

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "TextExport.h"
+#include "TextFile.h"
 #include "Twips.h"
 
 namespace brevath::ui {
@@ -132,8 +133,7 @@ QString LinesText(const std::vector<int> &lines, const Plan &plan, const Caption
         chosen << texts.first();
     for (const int line : lines)
         chosen << texts.at(line + 1);
-    const QString lineEnd = QStringLiteral("\r\n");
-    return chosen.join(lineEnd) + lineEnd;
+    return chosen.join(kLineEnd) + kLineEnd;
 }
 
 } // namespace brevath::ui

@@ -131,28 +131,29 @@ private slots:
 #endif
     }
 
-    void saveIntoAFolderThatRefusesNewFiles()
+    void saveWhereTheFileMayBeWrittenButNotReplaced()
     {
-        // A shared folder the player cannot write, holding a file the player may write.
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Brevath.ini"));
-        writeBytes(path, "english\r\n");
-        // As root the check runs as nobody, to whom the folder (root's, 0755) is closed.
+        // A file the player may write in a folder closed to the player, or in a shared sticky
+        // folder (like /tmp) where the file is another's. As root the check runs as nobody.
         const bool root = ::getuid() == 0;
-        QVERIFY(::chmod(raw(path).constData(), 0666) == 0
-                && ::chmod(raw(dir.path()).constData(), root ? 0755 : 0555) == 0);
-        const pid_t pid = fork();
-        if (pid == 0) {
-            if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-                ::_exit(2);
-            ::_exit(WriteLanguageWord(path, QStringLiteral("french")) ? 0 : 1);
+        for (const mode_t folderMode : {root ? 0755 : 0555, 01777}) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("Brevath.ini"));
+            writeBytes(path, "english\r\n");
+            QVERIFY(::chmod(raw(path).constData(), 0666) == 0 && ::chmod(raw(dir.path()).constData(), folderMode) == 0);
+            const pid_t pid = fork();
+            if (pid == 0) {
+                if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                    ::_exit(2);
+                ::_exit(WriteLanguageWord(path, QStringLiteral("french")) ? 0 : 1);
+            }
+            int status = -1;
+            QVERIFY(::waitpid(pid, &status, 0) == pid && WIFEXITED(status));
+            ::chmod(raw(dir.path()).constData(), 0700);
+            QCOMPARE(WEXITSTATUS(status), 0);
+            QCOMPARE(readBytes(path), QByteArray("french\r\n"));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Brevath.ini"});
         }
-        int status = -1;
-        QVERIFY(::waitpid(pid, &status, 0) == pid && WIFEXITED(status));
-        ::chmod(raw(dir.path()).constData(), 0700);
-        QCOMPARE(WEXITSTATUS(status), 0);
-        QCOMPARE(readBytes(path), QByteArray("french\r\n"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Brevath.ini"});
     }
 
     void aFileThatClaimsNoSizeIsReadWhole()

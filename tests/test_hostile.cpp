@@ -255,8 +255,11 @@ private slots:
         QCOMPARE(readBytes(file), old);
         QCOMPARE(folderEntries(dir.path()), before);
         QCOMPARE(folderEntries(dir.filePath(u"taken"_s)), QStringList());
-        QVERIFY(SaveFileAtomically(file, "new"));
-        QCOMPARE(readBytes(file), QByteArray("new"));
+        // Any name the file system allows, the longest too, is saved and leaves nothing beside it.
+        const QString longest = dir.filePath(QString(255, u'n'));
+        QVERIFY(SaveFileAtomically(file, "new") && SaveFileAtomically(longest, "new"));
+        QCOMPARE(readBytes(file) + readBytes(longest), QByteArray("newnew"));
+        QCOMPARE(folderEntries(dir.path()).size(), before.size() + 1);
     }
 };
 

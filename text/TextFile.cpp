@@ -127,6 +127,15 @@ QByteArray linkTarget(QByteArray name)
     return name;
 }
 
+QByteArray randomWord()
+{
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray word(8, Qt::Uninitialized);
+    for (char &c : word)
+        c = kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))];
+    return word;
+}
+
 bool writeInPlace(const QByteArray &name, const QByteArray &bytes)
 {
     Descriptor file(::open(name.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
@@ -191,29 +200,35 @@ bool SaveFileAtomically(const QString &path, const QByteArray &bytes)
     if (exists ? !S_ISREG(status.st_mode) : errno != ENOENT)
         return false;
 
+    // A short name of its own, so that any name the file system allows can be saved.
+    const QByteArray folder = name.left(name.lastIndexOf('/') + 1);
     Descriptor temporary;
     QByteArray temporaryName;
     for (int attempt = 0; attempt < 100 && temporary.get() < 0; ++attempt) {
-        temporaryName = name + ".tmp" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        temporaryName = folder + '.' + randomWord() + ".tmp";
         temporary.adopt(::open(temporaryName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (temporary.get() < 0 && errno != EEXIST)
             break;
     }
-    if (temporary.get() < 0) {
-        // A folder that refuses new files may still hold a file the player may write.
-        const int refused = errno;
-        if (exists && (refused == EACCES || refused == EPERM))
-            return writeInPlace(name, bytes);
-        return false;
+    // A folder that refuses new files, or a file that may be written but not replaced (another
+    // player's file in a shared folder, a file mounted on its own), is written in place.
+    const auto refused = [&](int error) {
+        return exists && (error == EACCES || error == EPERM || error == EBUSY) && writeInPlace(name, bytes);
+    };
+    if (temporary.get() < 0)
+        return refused(errno);
+    bool written = writeAll(temporary.get(), bytes)
+        && (!exists || ::fchmod(temporary.get(), status.st_mode & 07777) == 0) && temporary.close();
+    int renameError = 0;
+    if (written && ::rename(temporaryName.constData(), name.constData()) != 0) {
+        renameError = errno;
+        written = false;
     }
-    const bool written = writeAll(temporary.get(), bytes)
-        && (!exists || ::fchmod(temporary.get(), status.st_mode & 07777) == 0) && temporary.close()
-        && ::rename(temporaryName.constData(), name.constData()) == 0;
     if (!written) {
         temporary.close();
         ::unlink(temporaryName.constData());
     }
-    return written;
+    return written || (renameError != 0 && refused(renameError));
 }
 
 } // namespace brevath

@@ -14,9 +14,23 @@ namespace brevath {
 namespace {
 constexpr std::int16_t kWide = std::numeric_limits<std::int16_t>::min();
 
+constexpr std::uint32_t kRepeated = 0x80000000u;
+
 std::uint64_t wideKey(size_t record, int field)
 {
     return std::uint64_t(record) * 8 + std::uint64_t(field);
+}
+
+std::uint32_t hashRequirements(const CatalogueEntry &entry)
+{
+    std::uint32_t hash = 2166136261u; // FNV-1a over the six numbers' bytes
+    for (const std::int32_t r : entry.requirement) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            hash ^= (std::uint32_t(r) >> shift) & 0xffu;
+            hash *= 16777619u;
+        }
+    }
+    return hash;
 }
 } // namespace
 
@@ -79,7 +93,7 @@ size_t Catalogue::slotOf(QByteArrayView name) const
     // Open addressing: the slot holding this name, or the free slot where it would go.
     const size_t mask = m_slots.size() - 1;
     for (size_t slot = qHash(name) & mask;; slot = (slot + 1) & mask) {
-        if (m_slots[slot] == 0 || storedName(m_slots[slot] - 1) == name)
+        if (m_slots[slot] == 0 || storedName((m_slots[slot] & ~kRepeated) - 1) == name)
             return slot;
     }
 }
@@ -88,8 +102,15 @@ int Catalogue::FindByName(const QString &name) const
 {
     if (m_slots.empty())
         return 0;
-    const std::uint32_t record = m_slots[slotOf(name.toUtf8())];
+    const std::uint32_t record = m_slots[slotOf(name.toUtf8())] & ~kRepeated;
     return record == 0 ? 0 : m_firstEntry[record - 1];
+}
+
+int Catalogue::FindOnlyByName(const QString &name) const
+{
+    if (m_slots.empty() || (m_slots[slotOf(name.toUtf8())] & kRepeated) != 0)
+        return 0;
+    return FindByName(name);
 }
 
 void Catalogue::addName(size_t record)
@@ -100,14 +121,28 @@ void Catalogue::addName(size_t record)
         old.swap(m_slots);
         for (const std::uint32_t r : old) {
             if (r != 0)
-                m_slots[slotOf(storedName(r - 1))] = r;
+                m_slots[slotOf(storedName((r & ~kRepeated) - 1))] = r;
         }
     }
     std::uint32_t &slot = m_slots[slotOf(storedName(record))];
     if (slot == 0) {
         slot = std::uint32_t(record + 1);
         ++m_distinctNames;
+    } else {
+        slot |= kRepeated;
     }
+}
+
+void Catalogue::tally(CategoryFlag category, std::uint32_t requirements)
+{
+    const int k = LoadOrderOf(category);
+    if (k == 0 || (m_count > 1 && LoadOrderOf(m_category.back()) > k))
+        m_inLoadOrder = false;
+    if (k == 0)
+        return;
+    ++m_categoryCount[size_t(k - 1)];
+    std::uint32_t &checksum = m_categoryChecksum[size_t(k - 1)];
+    checksum = checksum * 31u + requirements;
 }
 
 bool Catalogue::sameAsLast(const CatalogueEntry &entry, const QByteArray &name) const
@@ -128,8 +163,15 @@ void Catalogue::append(const CatalogueEntry &entry)
 {
     const QByteArray name = entry.name.toUtf8();
     ++m_count;
-    if (sameAsLast(entry, name))
+    if (sameAsLast(entry, name)) {
+        // A run's second entry makes its name one that several entries bear.
+        if (m_firstEntry.back() == m_count - 1)
+            m_slots[slotOf(name)] |= kRepeated;
+        tally(entry.category, m_lastRequirements);
         return;
+    }
+    m_lastRequirements = hashRequirements(entry);
+    tally(entry.category, m_lastRequirements);
     const size_t record = m_firstEntry.size();
     m_firstEntry.push_back(m_count);
     m_names += name;

@@ -24,6 +24,16 @@ constexpr CategoryFlag CategoryFlagOf(int k)
     return CategoryFlag(1) << (k - 1);
 }
 
+// The load order k of a category's flag, or 0 for a value that is no one category's flag.
+constexpr int LoadOrderOf(CategoryFlag flag)
+{
+    for (int k = 1; k <= kCategoryCount; ++k) {
+        if (flag == CategoryFlagOf(k))
+            return k;
+    }
+    return 0;
+}
+
 struct CatalogueEntry
 {
     QString name;
@@ -50,6 +60,17 @@ public:
 
     // The first entry bearing exactly this name, or 0.
     int FindByName(const QString &name) const;
+    // The one entry bearing exactly this name: 0 when none or several do.
+    int FindOnlyByName(const QString &name) const;
+
+    // Entries of the category of load order k (1 to 10).
+    int categoryCount(int k) const { return m_categoryCount[size_t(k - 1)]; }
+    // A checksum of the requirements of the category's entries in order, the same for
+    // catalogues of any language that line up.
+    std::uint32_t categoryChecksum(int k) const { return m_categoryChecksum[size_t(k - 1)]; }
+    // True while every entry belongs to one category and the categories follow load order,
+    // as every catalogue a load builds does: an entry then has a place (category, position).
+    bool inLoadOrder() const { return m_inLoadOrder; }
 
     void clear();
     void append(const CatalogueEntry &entry);
@@ -67,6 +88,7 @@ private:
     bool sameAsLast(const CatalogueEntry &entry, const QByteArray &name) const;
     void addName(size_t record);
     size_t slotOf(QByteArrayView name) const;
+    void tally(CategoryFlag category, std::uint32_t requirements);
 
     int m_count = 0;
     std::vector<std::int32_t> m_firstEntry; // per record: the number of its first entry
@@ -75,8 +97,14 @@ private:
     std::vector<Values> m_values; // kWide: the value is in m_wide
     std::unordered_map<std::uint64_t, std::int32_t> m_wide;
     std::vector<CategoryFlag> m_category;
-    std::vector<std::uint32_t> m_slots; // name lookup: record + 1 of a name's first entry, 0 free
+    // Name lookup: record + 1 of a name's first entry (kRepeated set when more entries bear
+    // it), 0 free.
+    std::vector<std::uint32_t> m_slots;
     size_t m_distinctNames = 0;
+    std::array<int, kCategoryCount> m_categoryCount{};
+    std::array<std::uint32_t, kCategoryCount> m_categoryChecksum{};
+    std::uint32_t m_lastRequirements = 0; // the last record's requirements, hashed
+    bool m_inLoadOrder = true;
 };
 
 // Appends one entry per record of the file. On failure the entries stored before stay,

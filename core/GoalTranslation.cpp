@@ -8,36 +8,11 @@
 
 namespace brevath {
 
-namespace {
-
-int CategoryOfFlag(CategoryFlag flag)
-{
-    for (int k = 1; k <= kCategoryCount; ++k) {
-        if (flag == CategoryFlagOf(k))
-            return k;
-    }
-    return 0;
-}
-
-// The entry number before the first one of category k, when the catalogue holds its
-// categories in load order (every catalogue a load builds does).
-int EntriesBefore(const std::array<int, kCategoryCount> &counts, int k)
-{
-    int before = 0;
-    for (int j = 1; j < k; ++j)
-        before += counts[size_t(j - 1)];
-    return before;
-}
-
-} // namespace
-
 std::array<int, kCategoryCount> CategoryCounts(const Catalogue &catalogue)
 {
     std::array<int, kCategoryCount> counts{};
-    for (int e = 1; e <= catalogue.count(); ++e) {
-        if (const int k = CategoryOfFlag(catalogue.categoryOf(e)))
-            ++counts[size_t(k - 1)];
-    }
+    for (int k = 1; k <= kCategoryCount; ++k)
+        counts[size_t(k - 1)] = catalogue.categoryCount(k);
     return counts;
 }
 
@@ -46,30 +21,33 @@ bool CataloguesLineUp(const Catalogue &a, const Catalogue &b)
     return a.count() == b.count() && CategoryCounts(a) == CategoryCounts(b);
 }
 
+namespace {
+
+// The entry number before the first one of category k, in a catalogue in load order.
+int EntriesBefore(const Catalogue &catalogue, int k)
+{
+    int before = 0;
+    for (int j = 1; j < k; ++j)
+        before += catalogue.categoryCount(j);
+    return before;
+}
+
+} // namespace
+
 std::optional<CataloguePlace> PlaceOfEntry(const Catalogue &catalogue, int entry)
 {
-    if (entry < 1 || entry > catalogue.count())
+    if (entry < 1 || entry > catalogue.count() || !catalogue.inLoadOrder())
         return std::nullopt;
-    const CategoryFlag category = catalogue.categoryOf(entry);
-    const int k = CategoryOfFlag(category);
-    if (k == 0)
-        return std::nullopt;
-    int position = 0;
-    for (int e = entry - 1; e >= 1 && catalogue.categoryOf(e) == category; --e)
-        ++position;
-    return CataloguePlace{k, position};
+    const int k = LoadOrderOf(catalogue.categoryOf(entry));
+    return CataloguePlace{k, entry - 1 - EntriesBefore(catalogue, k)};
 }
 
 int EntryAtPlace(const Catalogue &catalogue, CataloguePlace place)
 {
-    if (place.category < 1 || place.category > kCategoryCount || place.position < 0)
+    if (place.category < 1 || place.category > kCategoryCount || place.position < 0 || !catalogue.inLoadOrder()
+        || place.position >= catalogue.categoryCount(place.category))
         return 0;
-    const std::array<int, kCategoryCount> counts = CategoryCounts(catalogue);
-    if (place.position >= counts[size_t(place.category - 1)])
-        return 0;
-    const int e = EntriesBefore(counts, place.category) + place.position + 1;
-    // A catalogue whose categories do not follow load order has no places to speak of.
-    return catalogue.categoryOf(e) == CategoryFlagOf(place.category) ? e : 0;
+    return EntriesBefore(catalogue, place.category) + place.position + 1;
 }
 
 std::vector<Catalogue> LinedUpCatalogues(const QString &dataDir, const QString &languageInForce,
@@ -98,8 +76,7 @@ bool RowNamesNothing(const GoalRows &rows, int row, const Catalogue &catalogue, 
         && !text.isEmpty() && text != captions.entry(Caption::NoEntryItem) && catalogue.FindByName(text) == 0;
 }
 
-int TranslateGoals(GoalRows &rows, const Catalogue &inForce, const std::vector<Catalogue> &others,
-                   const CaptionTable &captions)
+int TranslateGoals(GoalRows &rows, const Catalogue &inForce, const OtherLanguages &others, const CaptionTable &captions)
 {
     int translated = 0;
     for (int row = 0; row < kChoiceRows; ++row) {
@@ -108,15 +85,13 @@ int TranslateGoals(GoalRows &rows, const Catalogue &inForce, const std::vector<C
         const QString &text = rows.texts[size_t(row)];
         std::optional<CataloguePlace> found;
         bool ambiguous = false;
-        for (const Catalogue &other : others) {
-            // No entry before the first of this name bears it.
-            for (int e = other.FindByName(text); e > 0 && e <= other.count() && !ambiguous; ++e) {
-                if (other.entry(e).name != text)
-                    continue;
-                const std::optional<CataloguePlace> place = PlaceOfEntry(other, e);
-                ambiguous = !place || (found && *found != *place);
-                found = place;
-            }
+        for (const Catalogue &other : others.catalogues()) {
+            if (ambiguous || other.FindByName(text) == 0)
+                continue;
+            // A name several entries bear names no one place.
+            const std::optional<CataloguePlace> place = PlaceOfEntry(other, other.FindOnlyByName(text));
+            ambiguous = !place || (found && *found != *place);
+            found = place;
         }
         const int entry = found && !ambiguous ? EntryAtPlace(inForce, *found) : 0;
         if (entry == 0)
@@ -125,6 +100,21 @@ int TranslateGoals(GoalRows &rows, const Catalogue &inForce, const std::vector<C
         ++translated;
     }
     return translated;
+}
+
+void OtherLanguages::ReadFrom(const QString &dataDir, const QString &languageInForce, const Catalogue &inForce)
+{
+    m_dataDir = dataDir;
+    m_language = languageInForce;
+    m_inForce = &inForce;
+}
+
+const std::vector<Catalogue> &OtherLanguages::catalogues() const
+{
+    if (!m_catalogues) // no folder: nothing to look through, not the current one
+        m_catalogues = m_dataDir.isEmpty() || !m_inForce ? std::vector<Catalogue>()
+                                                         : LinedUpCatalogues(m_dataDir, m_language, *m_inForce);
+    return *m_catalogues;
 }
 
 QString TranslatedGoalsMessage(int n)

@@ -1,24 +1,19 @@
 #include "Workspace.h"
 
-#include "GoalTranslation.h"
-
 namespace brevath {
 
 QStringList Workspace::LoadCatalogue()
 {
     // The goal rows stay: the choice screen's next build decides what becomes of them.
     ClearChoiceList(choices);
-    m_otherCatalogues.reset();
+    m_otherCatalogues = OtherLanguages();
     return brevath::LoadCatalogue(language.catalogueFiles, captions.entry(Caption::ReadFailed), catalogue);
 }
 
-const std::vector<Catalogue> &Workspace::OtherCatalogues()
+const OtherLanguages &Workspace::OtherCatalogues()
 {
-    if (!m_otherCatalogues) // no folder: nothing to look through, not the current one
-        m_otherCatalogues = language.dataDir.isEmpty()
-            ? std::vector<Catalogue>()
-            : LinedUpCatalogues(language.dataDir, language.language, catalogue);
-    return *m_otherCatalogues;
+    m_otherCatalogues.ReadFrom(language.dataDir, language.language, catalogue);
+    return m_otherCatalogues;
 }
 
 QStringList LoadLanguageWord(Workspace &workspace, const QString &programDir, const QString &language)

@@ -12,6 +12,7 @@
 #include "ChoiceFilters.h"
 #include "ChoiceList.h"
 #include "GoalRows.h"
+#include "GoalTranslation.h"
 #include "PlanInputs.h"
 #include "CaptionTable.h"
 #include "LanguageSettings.h"
@@ -34,10 +35,10 @@ struct Workspace
 
     // The other languages' catalogues that line up with the one in force, for translating
     // goals: read on first use, kept until the next catalogue load.
-    const std::vector<Catalogue> &OtherCatalogues();
+    const OtherLanguages &OtherCatalogues();
 
 private:
-    std::optional<std::vector<Catalogue>> m_otherCatalogues;
+    OtherLanguages m_otherCatalogues;
 };
 
 // The language word of the settings file of programDir, the paths it gives, and the caption

@@ -10,6 +10,7 @@
 
 using namespace brevath;
 using namespace brevath::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -134,6 +135,31 @@ private slots:
         if (!bow.startsWith('+') && !bow.isEmpty())
             wanted.texts[0] = QString::fromLatin1(bow); // two places: left as it was
         QVERIFY(load.rows == wanted);
+    }
+
+    // The other languages are read when a row first names nothing in force, then kept until
+    // the catalogue is loaded again: a French bow renamed on disk shows when they are read.
+    void otherLanguagesReadWhenNeeded()
+    {
+        QTemporaryDir dir;
+        std::filesystem::copy(kData.toStdString(), dir.path().toStdString(), std::filesystem::copy_options::recursive);
+        const QString bows = LanguagePaths(dir.path(), u"french"_s).catalogueFiles[0];
+        const QByteArray lines = readBytes(bows);
+        const auto rename = [&](const QByteArray &name) { writeBytes(bows, name + lines.sliced(lines.indexOf('\t'))); };
+        Workspace world = fixtureWorld(dir.path(), u"german"_s);
+        const GoalRows inForce = ReadGoalRows(example("german_bowman"), world.captions, 16).rows;
+        const auto translated = [&](const char *name) {
+            GoalRows rows = inForce;
+            rows.texts[0] = QString::fromLatin1(name);
+            return TranslateGoals(rows, world.catalogue, world.OtherCatalogues(), world.captions);
+        };
+        QCOMPARE(translated("Kurzbogen aus Hasel"), 0); // every row in force: nothing read
+        rename("Arc un");
+        QCOMPARE(translated("Arc un"), 1);
+        rename("Arc deux");
+        QCOMPARE(translated("Arc deux"), 0);
+        world.LoadCatalogue();
+        QCOMPARE(translated("Arc deux"), 1);
     }
 
     // Rows the screen marks: naming nothing (the plan skips them), or an entry of a category

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QStringList>
 
 #include "CaptionTable.h"
 #include "ChoiceFile.h"
@@ -11,7 +12,7 @@ namespace brevath {
 namespace {
 
 constexpr QStringView kWord = u"brevath";
-constexpr int kVersion = 1;
+constexpr int kVersion = 2;
 constexpr int kChecksumBytes = 4;
 constexpr std::uint32_t kMaxPosition = 0x7fffffff;
 
@@ -109,7 +110,23 @@ ShareCodeRead Refused(ShareCodeError error)
     return {error, {}, Message(error)};
 }
 
-std::optional<SharedPlan> ReadBody(QByteArrayView body)
+CategoryMark MarkOf(const Catalogue &catalogue, int k)
+{
+    return {catalogue.categoryCount(k), std::uint16_t(catalogue.categoryChecksum(k))};
+}
+
+// The categories the goals name, by load order at [k-1].
+std::array<bool, kCategoryCount> NamedCategories(const std::vector<SharedGoal> &goals)
+{
+    std::array<bool, kCategoryCount> named{};
+    for (const SharedGoal &goal : goals) {
+        if (goal.stat == 0 && goal.place.category >= 1 && goal.place.category <= kCategoryCount)
+            named[size_t(goal.place.category - 1)] = true;
+    }
+    return named;
+}
+
+std::optional<SharedPlan> ReadBody(QByteArrayView body, int version)
 {
     Reader in(body);
     SharedPlan plan;
@@ -129,6 +146,12 @@ std::optional<SharedPlan> ReadBody(QByteArrayView body)
             goal.value = std::int32_t(in.varint(0, kMaxTargetValue));
         plan.goals.push_back(goal);
     }
+    const std::array<bool, kCategoryCount> named = NamedCategories(plan.goals);
+    for (int k = 1; k <= kCategoryCount && version >= 2 && in.good(); ++k) {
+        if (named[size_t(k - 1)])
+            plan.marks[size_t(k - 1)] =
+                CategoryMark{int(in.varint(0, kMaxPosition)), std::uint16_t(in.varint(0, 0xffff))};
+    }
     if (!in.good() || in.at() != body.size())
         return std::nullopt;
     return plan;
@@ -139,6 +162,7 @@ struct Split
 {
     ShareCodeError error = ShareCodeError::None;
     QString payload;
+    int version = kVersion;
 };
 
 Split SplitCode(QStringView text)
@@ -163,9 +187,9 @@ Split SplitCode(QStringView text)
     const int version = digits.toInt(&small);
     if (!small || version > kVersion)
         return {ShareCodeError::Newer, {}};
-    if (version < kVersion)
+    if (version < 1)
         return {ShareCodeError::NotACode, {}};
-    return {ShareCodeError::None, code.sliced(colon + 1)};
+    return {ShareCodeError::None, code.sliced(colon + 1), version};
 }
 
 bool IsBase64Url(QChar c)
@@ -188,6 +212,7 @@ SharedPlan SharedPlanOf(const PlanInputs &inputs, const CategoryStates &shown, c
             plan.goals.push_back({TargetStat(row.target), TargetValue(row.target), {}});
         } else if (const std::optional<CataloguePlace> place = PlaceOfEntry(catalogue, row.entry)) {
             plan.goals.push_back({0, 0, *place});
+            plan.marks[size_t(place->category - 1)] = MarkOf(catalogue, place->category);
         }
     }
     return plan;
@@ -195,6 +220,11 @@ SharedPlan SharedPlanOf(const PlanInputs &inputs, const CategoryStates &shown, c
 
 QString EncodeShareCode(const SharedPlan &plan)
 {
+    // A plan read from an older code knows no catalogue, and stays such a code.
+    const std::array<bool, kCategoryCount> named = NamedCategories(plan.goals);
+    bool marked = true;
+    for (int k = 1; k <= kCategoryCount; ++k)
+        marked = marked && (!named[size_t(k - 1)] || plan.marks[size_t(k - 1)]);
     QByteArray body;
     for (const std::int32_t number : plan.sheet)
         PutVarint(body, ZigZag(number));
@@ -210,10 +240,16 @@ QString EncodeShareCode(const SharedPlan &plan)
             PutVarint(body, std::uint32_t(goal.value));
         }
     }
-    return ShareCodeOfBody(body);
+    for (int k = 1; k <= kCategoryCount && marked; ++k) {
+        if (const std::optional<CategoryMark> &mark = plan.marks[size_t(k - 1)]; mark && named[size_t(k - 1)]) {
+            PutVarint(body, std::uint32_t(mark->count));
+            PutVarint(body, mark->checksum);
+        }
+    }
+    return ShareCodeOfBody(body, marked ? kVersion : 1);
 }
 
-QString ShareCodeOfBody(QByteArrayView body)
+QString ShareCodeOfBody(QByteArrayView body, int version)
 {
     QByteArray data;
     PutVarint(data, std::uint32_t(body.size()));
@@ -221,7 +257,7 @@ QString ShareCodeOfBody(QByteArrayView body)
     const std::uint32_t crc = Crc32(data);
     for (int i = 0; i < kChecksumBytes; ++i)
         data += char((crc >> (8 * i)) & 0xff);
-    return kWord.toString() + QString::number(kVersion) + u':'
+    return kWord.toString() + QString::number(version) + u':'
         + QString::fromLatin1(data.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
 }
 
@@ -252,7 +288,7 @@ ShareCodeRead DecodeShareCode(QStringView text)
         crc |= std::uint32_t(std::uint8_t(data[expected - kChecksumBytes + i])) << (8 * i);
     if (crc != Crc32(QByteArrayView(data).first(expected - kChecksumBytes)))
         return Refused(ShareCodeError::Damaged);
-    const std::optional<SharedPlan> plan = ReadBody(QByteArrayView(data).sliced(head.at(), length));
+    const std::optional<SharedPlan> plan = ReadBody(QByteArrayView(data).sliced(head.at(), length), split.version);
     if (!plan)
         return Refused(ShareCodeError::Damaged);
     return {ShareCodeError::None, *plan, QString()};
@@ -275,6 +311,20 @@ SheetTexts SheetTextsOf(const SharedPlan &plan)
 Outcome ApplySharedGoals(GoalRows &rows, const SharedPlan &plan, const Catalogue &catalogue,
                          const CaptionTable &captions)
 {
+    QStringList changed; // goals by their number in the code, from 1
+    for (size_t g = 0; g < plan.goals.size(); ++g) {
+        const int k = plan.goals[g].place.category;
+        if (plan.goals[g].stat == 0 && k >= 1 && k <= kCategoryCount && plan.marks[size_t(k - 1)]
+            && *plan.marks[size_t(k - 1)] != MarkOf(catalogue, k))
+            changed << QString::number(g + 1);
+    }
+    if (!changed.isEmpty())
+        return Outcome::Failure(QCoreApplication::translate("Brevath",
+                                                            "This share code was made with a different catalogue: "
+                                                            "here its goal(s) %1 may name other entries. It was not "
+                                                            "loaded.",
+                                                            nullptr, int(changed.size()))
+                                    .arg(changed.join(QStringLiteral(", "))));
     ChoiceFileLoad load;
     int unknown = 0;
     for (const SharedGoal &goal : plan.goals) {

@@ -74,7 +74,7 @@ private slots:
                     .err.contains(QStringLiteral("29 Ziele aus einer anderen Sprache übersetzt.")));
 
         const QByteArray code = out({QStringLiteral("--share"), example("english_bowman")});
-        QVERIFY(code.startsWith("brevath1:") && code.count('\n') == 1);
+        QVERIFY(code.startsWith("brevath2:") && code.count('\n') == 1);
         for (const QStringList &sheet :
              {QStringList{}, QStringList{QStringLiteral("--level=150"), QStringLiteral("--priority=str")}})
             QCOMPARE(out(sheet + QStringList{french, QStringLiteral("--code"), QString::fromLatin1(code.trimmed())}),

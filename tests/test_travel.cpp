@@ -28,6 +28,8 @@ SharedPlan samplePlan()
     plan.priority = Sag;
     plan.shown = {true, false, true, false, false, false, false, true, true, true};
     plan.goals = {{0, 0, {1, 0}}, {Str, 40, {}}, {0, 0, {9, 26}}, {Int, 0, {}}, {Dex, 65535, {}}};
+    plan.marks[0] = CategoryMark{12, 0xbeef};
+    plan.marks[8] = CategoryMark{2147483647, 0};
     return plan;
 }
 
@@ -49,7 +51,10 @@ private slots:
         const auto add = [](const char *tag, const QString &text, ShareCodeError error) {
             QTest::newRow(tag) << text << int(error);
         };
+        SharedPlan older = samplePlan();
+        older.marks = {};
         add("whole", code, ShareCodeError::None);
+        add("older version, which knows no catalogue", EncodeShareCode(older), ShareCodeError::None);
         add("wrapped and indented",
             QStringLiteral("  ") + code.left(20) + QStringLiteral("\r\n  ") + code.sliced(20) + u'\n',
             ShareCodeError::None);
@@ -60,7 +65,7 @@ private slots:
         add("one character changed", changed, ShareCodeError::Damaged);
         add("one character added", code + u'A', ShareCodeError::Damaged);
         add("not base64url", code + u'=', ShareCodeError::Damaged);
-        add("newer version", QStringLiteral("brevath2:") + payload, ShareCodeError::Newer);
+        add("newer version", QStringLiteral("brevath3:") + payload, ShareCodeError::Newer);
         add("far newer version", QStringLiteral("brevath99999999999:") + payload, ShareCodeError::Newer);
         add("goal lines", QStringLiteral("0\tClub\r\n1\t30"), ShareCodeError::NotACode);
         add("version 0", QStringLiteral("brevath0:") + payload, ShareCodeError::NotACode);
@@ -80,7 +85,10 @@ private slots:
             QCOMPARE(QSet<QString>(said.cbegin(), said.cend()).size(), said.size());
             return;
         }
-        QVERIFY(read.plan == samplePlan());
+        SharedPlan wanted = samplePlan();
+        if (text.startsWith(u"brevath1:"))
+            wanted.marks = {};
+        QVERIFY(read.plan == wanted);
         // The sheet's texts commit to the very numbers the code carries.
         PlanInputs inputs;
         QVERIFY(CommitSheet(SheetTextsOf(read.plan), read.plan.priority, inputs));
@@ -135,6 +143,38 @@ private slots:
         if (!bow.startsWith('+') && !bow.isEmpty())
             wanted.texts[0] = QString::fromLatin1(bow); // two places: left as it was
         QVERIFY(load.rows == wanted);
+    }
+
+    // A code knows the catalogue it was made with: one made in French plays in English; one
+    // made where the bows hold one more entry (a user's own data) is refused either way, naming
+    // the goals that would name other entries.
+    void codesKnowTheirCatalogue()
+    {
+        QTemporaryDir dir;
+        std::filesystem::copy(kData.toStdString(), dir.path().toStdString(), std::filesystem::copy_options::recursive);
+        const QString bows = LanguagePaths(dir.path(), u"english"_s).catalogueFiles[0];
+        writeBytes(bows, "Own Bow\t1\t0\t0\t0\t0\r\n" + readBytes(bows));
+        const Workspace english = fixtureWorld(kData, u"english"_s), french = fixtureWorld(kData, u"french"_s),
+                        own = fixtureWorld(dir.path(), u"english"_s);
+        const QStringList names = {u"Hazel Shortbow"_s, u"Acolyte's Robe"_s, u"Poacher's Bow"_s};
+        const auto code = [&](const Workspace &made) {
+            ChoiceList list;
+            for (const QString &name : names) // entries line up: an English number is a French one
+                list.rows.push_back({(&made == &own ? own : english).catalogue.FindByName(name), 0});
+            return DecodeShareCode(EncodeShareCode(SharedPlanOf({}, {}, list, made.catalogue))).plan;
+        };
+        const QString refused = u"This share code was made with a different catalogue: here its goal(s) 1, 3 may "
+                                "name other entries. It was not loaded."_s;
+        const struct
+        {
+            const Workspace &made, &read;
+            QString message;
+        } cases[] = {{french, english, QString()}, {own, english, refused}, {english, own, refused}};
+        for (const auto &c : cases) {
+            GoalRows rows = FreshGoalRows(c.read.captions, 16);
+            QCOMPARE(ApplySharedGoals(rows, code(c.made), c.read.catalogue, c.read.captions).message, c.message);
+            QCOMPARE(rows.texts[2], c.message.isEmpty() ? names[2] : PlaceholderText(c.read.captions, 2));
+        }
     }
 
     // The other languages are read when a row first names nothing in force, then kept until

@@ -33,6 +33,13 @@
             <numerusform>Dieser Teilcode nennt %n Ziele, die der geltende Katalog nicht enthält.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>This share code was made with a different catalogue: here its goal(s) %1 may name other entries. It was not loaded.</source>
+        <translation>
+            <numerusform>Dieser Teilcode stammt aus einem anderen Katalog: Hier könnte sein Ziel %1 einen anderen Eintrag nennen. Er wurde nicht geladen.</numerusform>
+            <numerusform>Dieser Teilcode stammt aus einem anderen Katalog: Hier könnten seine Ziele %1 andere Einträge nennen. Er wurde nicht geladen.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>The data folder given with --data-dir is empty.</source>
         <translation>Der mit --data-dir angegebene Datenordner ist leer.</translation>

@@ -33,6 +33,13 @@
             <numerusform>Ce code de partage nomme %n objectifs absents du catalogue en vigueur.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>This share code was made with a different catalogue: here its goal(s) %1 may name other entries. It was not loaded.</source>
+        <translation>
+            <numerusform>Ce code de partage vient d’un autre catalogue&#xa0;: ici, son objectif %1 pourrait nommer une autre entrée. Il n’a pas été chargé.</numerusform>
+            <numerusform>Ce code de partage vient d’un autre catalogue&#xa0;: ici, ses objectifs %1 pourraient nommer d’autres entrées. Il n’a pas été chargé.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>The data folder given with --data-dir is empty.</source>
         <translation>Le dossier de données donné par --data-dir est vide.</translation>

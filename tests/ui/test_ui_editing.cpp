@@ -188,7 +188,7 @@ private slots:
 
         QTest::keyClick(edit(*world, 2), Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
         const QString code = clipboard->text();
-        QVERIFY(code.startsWith("brevath1:"));
+        QVERIFY(code.startsWith("brevath2:"));
         QTest::keyClick(typeList(*world, 0), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         const QString copied = clipboard->text();
         const QString path = world->path("plan.txt");
@@ -235,7 +235,7 @@ private slots:
         const SharedPlan unknown{.goals = {{0, 0, {1, 100000}}}}; // an entry the catalogue lacks
         const QString noList = world->captions().entry(39) + " (clipboard)";
         for (const QString &text : {QString("Long Bow"), QString("0\tClub\r\n6\t3\r\n0\tSpark\r\n"), QString(),
-                                    code.chopped(3), damaged, "brevath2:" + code.mid(9), EncodeShareCode(unknown)}) {
+                                    code.chopped(3), damaged, "brevath3:" + code.mid(9), EncodeShareCode(unknown)}) {
             clipboard->setText(text);
             trigger(*world, "PasteAction");
             QCOMPARE(rowsOf(*world), fromFile);

@@ -150,6 +150,23 @@
             <numerusform>Dieser Plan nennt %n Ziele, die der geltende Katalog nicht enthält.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 for %2</source>
+        <comment>a column heading, then a row label</comment>
+        <translation>%1 für %2</translation>
+    </message>
+    <message>
+        <source>Back to the start screen</source>
+        <translation>Zurück zum Startbildschirm</translation>
+    </message>
+    <message>
+        <source>Result list</source>
+        <translation>Ergebnisliste</translation>
+    </message>
+    <message>
+        <source>Comparison of the two plans</source>
+        <translation>Vergleich der beiden Pläne</translation>
+    </message>
 </context>
 <context>
     <name>brevath::ui::FirstScreen</name>
@@ -307,6 +324,10 @@
         <source>No better order was found: the rows stay as they are.</source>
         <translation>Keine bessere Reihenfolge gefunden: Die Zeilen bleiben, wie sie sind.</translation>
     </message>
+    <message>
+        <source>Levels now and with the suggestion</source>
+        <translation>Stufen jetzt und mit dem Vorschlag</translation>
+    </message>
 </context>
 <context>
     <name>brevath::ui::SecondScreen</name>
@@ -345,6 +366,22 @@
     <message>
         <source>Reached at level %1.</source>
         <translation>Erreicht auf Stufe %1.</translation>
+    </message>
+    <message>
+        <source>Type of goal %1</source>
+        <translation>Art von Ziel %1</translation>
+    </message>
+    <message>
+        <source>Shift the goals down from goal %1</source>
+        <translation>Ziele ab Ziel %1 nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Goal %1 is repeated in the row below it; every later goal moves down one row and the last one drops off.</source>
+        <translation>Ziel %1 wird in der Zeile darunter wiederholt; jedes spätere Ziel rückt eine Zeile nach unten, und das letzte entfällt.</translation>
+    </message>
+    <message>
+        <source>Goals in view</source>
+        <translation>Angezeigte Ziele</translation>
     </message>
 </context>
 </TS>

@@ -150,6 +150,23 @@
             <numerusform>Ce plan nomme %n objectifs absents du catalogue en vigueur.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 for %2</source>
+        <comment>a column heading, then a row label</comment>
+        <translation>%1 pour %2</translation>
+    </message>
+    <message>
+        <source>Back to the start screen</source>
+        <translation>Retour à l’écran de départ</translation>
+    </message>
+    <message>
+        <source>Result list</source>
+        <translation>Liste des résultats</translation>
+    </message>
+    <message>
+        <source>Comparison of the two plans</source>
+        <translation>Comparaison des deux plans</translation>
+    </message>
 </context>
 <context>
     <name>brevath::ui::FirstScreen</name>
@@ -307,6 +324,10 @@
         <source>No better order was found: the rows stay as they are.</source>
         <translation>Aucun meilleur ordre trouvé&#xa0;: les lignes restent telles quelles.</translation>
     </message>
+    <message>
+        <source>Levels now and with the suggestion</source>
+        <translation>Niveaux actuels et avec la suggestion</translation>
+    </message>
 </context>
 <context>
     <name>brevath::ui::SecondScreen</name>
@@ -345,6 +366,22 @@
     <message>
         <source>Reached at level %1.</source>
         <translation>Atteint au niveau %1.</translation>
+    </message>
+    <message>
+        <source>Type of goal %1</source>
+        <translation>Type de l’objectif %1</translation>
+    </message>
+    <message>
+        <source>Shift the goals down from goal %1</source>
+        <translation>Décaler vers le bas les objectifs à partir de l’objectif %1</translation>
+    </message>
+    <message>
+        <source>Goal %1 is repeated in the row below it; every later goal moves down one row and the last one drops off.</source>
+        <translation>L’objectif %1 est répété dans la ligne du dessous&#xa0;; chaque objectif suivant descend d’une ligne et le dernier disparaît.</translation>
+    </message>
+    <message>
+        <source>Goals in view</source>
+        <translation>Objectifs affichés</translation>
     </message>
 </context>
 </TS>

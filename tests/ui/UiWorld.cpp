@@ -24,14 +24,23 @@ void settle()
         QCoreApplication::processEvents();
 }
 
-std::unique_ptr<UiWorld> startWorld(const QString &settingsWord)
+std::unique_ptr<UiWorld> startWorld(const QString &settingsWord, bool shipped)
 {
     // The window tests never read or write the player's own remembered settings.
     QStandardPaths::setTestModeEnabled(true);
     auto world = std::make_unique<UiWorld>();
     const QString dir = world->dir.path();
     copyLanguage(QStringLiteral(BREVATH_FIXTURES), QStringLiteral("testland"), dir);
-    copyLanguage(QStringLiteral(BREVATH_DATA), QStringLiteral("english"), dir);
+    for (const char *word : {"english", "french", "german"}) {
+        if (shipped || word == QLatin1String("english"))
+            copyLanguage(QStringLiteral(BREVATH_DATA), QLatin1String(word), dir);
+    }
+    if (shipped) {
+        const QDir translations(QStringLiteral(BREVATH_BIN "/translations"));
+        QDir(dir).mkpath(QStringLiteral("translations"));
+        for (const QString &file : translations.entryList(QDir::Files))
+            QFile::copy(translations.filePath(file), dir + QStringLiteral("/translations/") + file);
+    }
     if (!settingsWord.isEmpty())
         writeBytes(world->path(QStringLiteral("Brevath.ini")), settingsWord.toLatin1() + "\r\n");
     world->program = std::make_unique<ui::Program>(dir, world->prompts);

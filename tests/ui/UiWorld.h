@@ -42,9 +42,10 @@ struct UiWorld
     const CaptionTable &captions() { return program->Session().captions; }
 };
 
-// The fixture language and English, Brevath.ini naming settingsWord (none when empty);
-// the program started and its first activation done.
-std::unique_ptr<UiWorld> startWorld(const QString &settingsWord = QStringLiteral("testland"));
+// The fixture language and English (with shipped, the three shipped languages and their
+// translations), Brevath.ini naming settingsWord (none when empty); the program started and
+// its first activation done.
+std::unique_ptr<UiWorld> startWorld(const QString &settingsWord = QStringLiteral("testland"), bool shipped = false);
 
 // Lets queued work run, such as the first activation.
 void settle();

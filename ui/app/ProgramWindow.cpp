@@ -1,7 +1,10 @@
 #include "ProgramWindow.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QPushButton>
+#include <QToolButton>
 
 #include "Decoration.h"
 
@@ -39,6 +42,18 @@ void ProgramWindow::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     painter.drawPixmap(0, 0, m_background);
+}
+
+void ProgramWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Qt presses a focused button on Enter only inside a dialog; these windows are none.
+    QWidget *focused = focusWidget();
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (qobject_cast<QPushButton *>(focused) || qobject_cast<QToolButton *>(focused))) {
+        static_cast<QAbstractButton *>(focused)->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace brevath::ui

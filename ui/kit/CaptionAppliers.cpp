@@ -1,7 +1,11 @@
 #include "CaptionAppliers.h"
 
+#include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <array>
 #include <utility>
 
 #include "CaptionTable.h"
@@ -39,7 +43,11 @@ void applyLabels(const CaptionTable &captions, std::initializer_list<std::pair<i
 {
     for (const auto &[entry, label] : targets) {
         label->setTextFormat(Qt::PlainText); // a caption is never markup
-        label->setText(ShownText(captions.entry(entry)));
+        QString text = ShownText(captions.entry(entry));
+        // A label that names a box reads "&" as the mark of a key: doubled, it shows as written.
+        if (label->buddy())
+            text.replace(u'&', QStringLiteral("&&"));
+        label->setText(text);
     }
 }
 
@@ -58,6 +66,13 @@ CaptionTable chartCaptions(const CaptionTable &captions)
     return escaped;
 }
 
+// A box with no label of its own, named from its column's heading and its row's label.
+QString columnRowName(const CaptionTable &captions, int column, int row)
+{
+    return QCoreApplication::translate("Brevath", "%1 for %2", "a column heading, then a row label")
+        .arg(ShownText(captions.entry(column)), ShownText(captions.entry(row)));
+}
+
 } // namespace
 
 void ApplyFirstScreenCaptions(FirstScreen &s, const CaptionTable &captions)
@@ -69,18 +84,27 @@ void ApplyFirstScreenCaptions(FirstScreen &s, const CaptionTable &captions)
                            {17, s.Label15}, {18, s.Label17}, {19, s.Label18}, {20, s.Label19}, {21, s.Label20},
                            {22, s.Label23}, {25, s.Label22}, {27, s.Label24}, {73, s.Label25}, {74, s.Label11}});
     applyButtons(captions, {{23, s.Command1}, {24, s.Command2}, {26, s.Command3}});
+    const std::array<QLineEdit *, kStatCount> maxima = {s.MText1, s.MText2, s.MText3, s.MText4, s.MText5};
+    const std::array<QRadioButton *, kStatCount> options = {s.Option1, s.Option2, s.Option3, s.Option4, s.Option5};
+    for (int stat = 1; stat <= kStatCount; ++stat) {
+        const int row = 3 + stat; // the statistics' row labels, entries 4 to 8
+        maxima[size_t(stat - 1)]->setAccessibleName(columnRowName(captions, 11, row));
+        options[size_t(stat - 1)]->setAccessibleName(columnRowName(captions, 74, row));
+    }
 }
 
 void ApplyHelpScreenCaptions(HelpScreen &s, const CaptionTable &captions)
 {
     setTitle(s, captions.entry(29));
     applyLabels(captions, {{30, s.Label1}, {31, s.Label2}});
+    s.Image1->setAccessibleName(QCoreApplication::translate("Brevath", "Back to the start screen"));
 }
 
 void ApplySecondScreenCaptions(SecondScreen &s, const CaptionTable &captions)
 {
     setTitle(s, captions.entry(32));
     applyButtons(captions, {{34, s.Command1}, {35, s.Command4}, {36, s.Command3}, {37, s.Command2}});
+    s.NameControls();
 }
 
 void ApplyThirdScreenCaptions(ThirdScreen &s, const CaptionTable &captions)

@@ -106,6 +106,14 @@ void FirstScreen::makeSheet()
     MText4 = makeBox(this, "MText", 4, defaults[11], kMaxLeft, kMaxWidth, kStatTops[3]);
     MText5 = makeBox(this, "MText", 5, defaults[12], kMaxLeft, kMaxWidth, kStatTops[4]);
 
+    // Each row's label names its starting box; the maxima and the options are named from
+    // their row and column when the captions are applied.
+    const std::pair<QLabel *, QLineEdit *> buddies[] = {{Label9, SDText1}, {Label2, SDText2}, {Label3, SDText3},
+                                                        {Label4, SDText4}, {Label5, SDText5}, {Label6, SDText6},
+                                                        {Label7, SDText7}, {Label8, SDText8}};
+    for (const auto &[label, box] : buddies)
+        label->setBuddy(box);
+
     // One group, none selected until the player picks one.
     auto *group = new QButtonGroup(this);
     QRadioButton **optionMembers[kStatCount] = {&Option1, &Option2, &Option3, &Option4, &Option5};
@@ -160,6 +168,7 @@ void FirstScreen::makeCategories()
                              lastRow ? 3 * kRowHeight : kRowHeight);
         (*p.label)->setWordWrap(lastRow);
         (*p.label)->setAlignment(Qt::AlignLeft | (lastRow ? Qt::AlignTop : Qt::AlignVCenter));
+        (*p.label)->setBuddy(*p.check);
     }
 }
 
@@ -195,6 +204,7 @@ void FirstScreen::makeButtonsAndNotices()
     }
     connect(Label24, &ClickableLabel::clicked, this, &FirstScreen::helpRequested);
     connect(Label25, &ClickableLabel::clicked, this, &FirstScreen::languageRequested);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &FirstScreen::helpRequested);
 }
 
 void FirstScreen::makeLibraryButton()
@@ -216,7 +226,7 @@ void FirstScreen::setTabOrder()
                   Check10});
     for (QRadioButton *option : options())
         order.push_back(option);
-    order.push_back(Library1);
+    order.insert(order.end(), {Library1, Label24, Label25});
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -1,5 +1,7 @@
 #include "HelpScreen.h"
 
+#include <QShortcut>
+
 #include "ClickableLabel.h"
 #include "Controls.h"
 #include "Decoration.h"
@@ -28,6 +30,8 @@ HelpScreen::HelpScreen() : ProgramWindow(QStringLiteral("HelpScreen"))
     PlaceControl(Image1, 7320, 5400, 1995, 1500);
     Image1->setPixmap(Picture(QStringLiteral("help_return.jpg")));
     connect(Image1, &ClickableLabel::clicked, this, &HelpScreen::returnRequested);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &HelpScreen::returnRequested);
 }
 
 } // namespace brevath::ui

@@ -53,10 +53,17 @@ OrderDialog::OrderDialog(const Workspace &workspace, const GoalRows &rows, QWidg
     Cancel = buttons->addButton(QDialogButtonBox::Cancel);
     Cancel->setObjectName(QStringLiteral("Cancel"));
 
+    auto *objectiveLabel = new QLabel(tr("Objective:"), this);
+    objectiveLabel->setBuddy(Objective);
+    auto *pinnedLabel = new QLabel(tr("Rows that keep their place:"), this);
+    pinnedLabel->setBuddy(Pinned);
+    Pinned->setAccessibleName(pinnedLabel->text()); // a list does not take its label's name
+    Preview->setAccessibleName(tr("Levels now and with the suggestion"));
+
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Objective:"), this));
+    layout->addWidget(objectiveLabel);
     layout->addWidget(Objective);
-    layout->addWidget(new QLabel(tr("Rows that keep their place:"), this));
+    layout->addWidget(pinnedLabel);
     layout->addWidget(Pinned, 1);
     layout->addWidget(Suggest);
     layout->addWidget(Progress);

@@ -17,6 +17,7 @@
 #include "Decoration.h"
 #include "EntryBox.h"
 #include "EntryCompleter.h"
+#include "NamedComboBox.h"
 
 namespace brevath::ui {
 
@@ -105,7 +106,7 @@ SecondScreen::~SecondScreen()
 
 void SecondScreen::makeRow(int i)
 {
-    auto *type = new QComboBox(this);
+    auto *type = new NamedComboBox(this);
     type->setObjectName(ElementName("TypeObjet", i));
     auto *entry = new EntryBox(this);
     entry->setObjectName(ElementName("Choix1", i));
@@ -133,6 +134,36 @@ void SecondScreen::makeRow(int i)
     TypeObjet.push_back(type);
     Choix1.push_back(entry);
     makeLevel(i);
+    nameRow(i);
+}
+
+void SecondScreen::nameRow(int i)
+{
+    TypeObjet[size_t(i)]->setAccessibleName(tr("Type of goal %1").arg(i + 1));
+    // The text an empty row shows: the caption's word for a goal and the row's number.
+    const QString name = PlaceholderText(m_workspace.captions, i);
+    Choix1[size_t(i)]->setAccessibleName(name);
+    Choix1[size_t(i)]->lineEdit()->setAccessibleName(name);
+}
+
+void SecondScreen::nameDowns()
+{
+    for (size_t slot = 0; slot < Down.size(); ++slot) {
+        const int goal = int(slot) + VScroll1->value() + 1;
+        Down[slot]->setAccessibleName(tr("Shift the goals down from goal %1").arg(goal));
+        Down[slot]->setToolTip(
+            tr("Goal %1 is repeated in the row below it; every later goal moves down one row and the last one drops "
+               "off.")
+                .arg(goal));
+    }
+}
+
+void SecondScreen::NameControls()
+{
+    for (size_t i = 0; i < Choix1.size(); ++i)
+        nameRow(int(i));
+    nameDowns();
+    VScroll1->setAccessibleName(tr("Goals in view"));
 }
 
 void SecondScreen::makeDown(int slot)
@@ -231,6 +262,35 @@ void SecondScreen::PlaceRows(int first)
         type->setVisible(inView);
         entry->setVisible(inView);
     }
+    // Left to right along each row in view, then the buttons under them.
+    std::vector<QWidget *> order;
+    for (int slot = 0; slot < kVisibleRows && first + slot <= lNMax; ++slot)
+        order.insert(order.end(), {TypeObjet[size_t(first + slot)], Down[size_t(slot)], Choix1[size_t(first + slot)]});
+    order.insert(order.end(), {Command1, Command4, Command3, Command2});
+    for (size_t k = 1; k < order.size(); ++k)
+        setTabOrder(order[k - 1], order[k]);
+    nameDowns();
+}
+
+bool SecondScreen::focusNextPrevChild(bool next)
+{
+    const int first = VScroll1->value();
+    const int last = first + kVisibleRows - 1;
+    QWidget *focused = focusWidget();
+    const auto inRow = [focused](QComboBox *box) {
+        return focused && focused->isVisible() && (focused == box || focused == box->lineEdit());
+    };
+    if (next && last < lNMax && inRow(Choix1[size_t(last)])) {
+        VScroll1->setValue(first + 1);
+        TypeObjet[size_t(last + 1)]->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (!next && first > 0 && inRow(TypeObjet[size_t(first)])) {
+        VScroll1->setValue(first - 1);
+        Choix1[size_t(first - 1)]->setFocus(Qt::BacktabFocusReason);
+        return true;
+    }
+    return ProgramWindow::focusNextPrevChild(next);
 }
 
 void SecondScreen::Down_Click(int slot)

@@ -59,8 +59,11 @@ public:
     // type); the first build, and the first after a change of language, gives every row its
     // placeholder, the first type and kind 0.
     void MakeCombos(const CategoryStates &ticked, QProgressBar *progress);
-    // Shows rows first to first + 14 in the visible slots.
+    // Shows rows first to first + 14 in the visible slots, in tab order.
     void PlaceRows(int first);
+    // Every row's boxes and every slot's button named, in the language in force, for
+    // whoever does not see them.
+    void NameControls();
     // A plan's goals over the rows, as one step of the history.
     void OpenPlanGoals(const PlanFile &plan);
     // The level at which each row's goal is reached under the committed sheet, at the right
@@ -89,11 +92,15 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void changeEvent(QEvent *event) override;
+    // Tab past the last row in view, or back past the first, scrolls one row.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void makeRow(int i);
     void makeDown(int slot);
     void makeLevel(int i);
+    void nameRow(int i);
+    void nameDowns();
     // The level a suggestion would be reached at in the row of the box.
     QString candidateLevel(QComboBox *box, const QString &name);
     void fillTypeList(int i, const std::vector<TypeItem> &types);

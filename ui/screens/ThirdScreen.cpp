@@ -70,9 +70,6 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
     Toggle1->setCheckable(true);
     Toggle1->setIcon(RiseChart::Icon());
     Toggle1->setIconSize(QSize(ToPixels(kResultsButtonHeight) - 10, ToPixels(kResultsButtonHeight) - 10));
-    const QString toggleTip = QCoreApplication::translate("Brevath", "Chart of the rise");
-    Toggle1->setToolTip(toggleTip);
-    Toggle1->setAccessibleName(toggleTip);
     Toggle1->setChecked(windowSettings().value(QLatin1String(kChartShownKey), false).toBool());
     Chart1->setVisible(Toggle1->isChecked());
     connect(Toggle1, &QToolButton::toggled, this, &ThirdScreen::showChart);
@@ -173,6 +170,12 @@ void ThirdScreen::retranslate()
     CopyCodeAction->setText(QCoreApplication::translate("Brevath", "Copy share code"));
     CloseComparisonAction->setText(QCoreApplication::translate("Brevath", "Close comparison"));
     CloseComparison1->setText(CloseComparisonAction->text());
+    const QString chart = QCoreApplication::translate("Brevath", "Chart of the rise");
+    Toggle1->setToolTip(chart);
+    Toggle1->setAccessibleName(chart);
+    Chart1->setAccessibleName(chart);
+    ListView1->setAccessibleName(QCoreApplication::translate("Brevath", "Result list"));
+    Comparison1->setAccessibleName(QCoreApplication::translate("Brevath", "Comparison of the two plans"));
     ComparisonModel1->Retranslate();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// A label that acts as a link: the bow pointer over it, a click on it.
+// A label that acts as a link: the bow pointer over it, a click on it, or Tab to it and Enter
+// or Space; a listener hears it as a link.
 
 #include <QLabel>
 
@@ -17,6 +18,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace brevath::ui

@@ -6,7 +6,7 @@
 
 namespace brevath::ui {
 
-EntryBox::EntryBox(QWidget *parent) : QComboBox(parent)
+EntryBox::EntryBox(QWidget *parent) : NamedComboBox(parent)
 {
     // An edit given straight to the box makes it editable without building its popup now; a
     // completer already in place keeps the box from making one that would follow every list.

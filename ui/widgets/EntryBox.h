@@ -3,11 +3,11 @@
 // The screen makes 81 of them at once, so it is kept light: no completer, no popup until
 // the player opens one, and no size measured from the items.
 
-#include <QComboBox>
+#include "NamedComboBox.h"
 
 namespace brevath::ui {
 
-class EntryBox : public QComboBox
+class EntryBox : public NamedComboBox
 {
     Q_OBJECT
 

@@ -28,12 +28,13 @@ QMap<QString, QString> accessibleNames(UiWorld &world)
                                       &order};
     for (QWidget *window : windows) {
         for (QWidget *w : window->findChildren<QWidget *>()) {
-            if (w->window() != window || w->focusPolicy() == Qt::NoFocus || w->focusProxy())
+            if (w->window() != window || w->focusPolicy() == Qt::NoFocus)
                 continue;
             QString path = w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className()) : w->objectName();
             for (QWidget *p = w->parentWidget(); p != window; p = p->parentWidget())
                 path = p->objectName() + u'/' + path;
-            names[window->objectName() + u'/' + path] = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+            names[window->objectName() + u'/' + path] =
+                QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
         }
     }
     return names;
@@ -103,13 +104,20 @@ private slots:
             Screen to;
         };
         const Step steps[] = {
-            {Dialog, "Option1", Qt::Key_Down, Dialog}, {Dialog, "Command1", Qt::Key_Return, Start},
-            {Start, "Label24", Qt::Key_Return, Help},  {Help, "", Qt::Key_Escape, Start},
-            {Start, "", Qt::Key_F1, Help},             {Help, "Image1", Qt::Key_Space, Start},
-            {Start, "Label25", Qt::Key_Space, Dialog}, {Dialog, "Command1", Qt::Key_Enter, Start},
-            {Start, "Command3", Qt::Key_Return, Choice}, {Choice, "TypeObjet_80", Qt::Key_Down, Choice},
-            {Choice, "-TypeObjet_0", Qt::Key_Down, Choice}, {Choice, "Command2", Qt::Key_Return, Results},
-            {Results, "Command2", Qt::Key_Return, Choice}, {Choice, "Command1", Qt::Key_Return, Start},
+            {Dialog, "Option1", Qt::Key_Down, Dialog},
+            {Dialog, "Command1", Qt::Key_Return, Start},
+            {Start, "Label24", Qt::Key_Return, Help},
+            {Help, "", Qt::Key_Escape, Start},
+            {Start, "", Qt::Key_F1, Help},
+            {Help, "Image1", Qt::Key_Space, Start},
+            {Start, "Label25", Qt::Key_Space, Dialog},
+            {Dialog, "Command1", Qt::Key_Enter, Start},
+            {Start, "Command3", Qt::Key_Return, Choice},
+            {Choice, "TypeObjet_80", Qt::Key_Down, Choice},
+            {Choice, "-TypeObjet_0", Qt::Key_Down, Choice},
+            {Choice, "Command2", Qt::Key_Return, Results},
+            {Results, "Command2", Qt::Key_Return, Choice},
+            {Choice, "Command1", Qt::Key_Return, Start},
         };
         for (const Step &step : steps) {
             QWidget &window = *screens[step.from];
@@ -138,9 +146,10 @@ private slots:
             order << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         } while (QApplication::focusWidget()->objectName() != "SDText1" && order.size() < 60);
-        QCOMPARE(order.join(u' '), "SDText1 SDText2 SDText3 SDText4 SDText5 SDText6 SDText7 SDText8 MText1 MText2 "
-                                   "MText3 MText4 MText5 Command1 Command2 Check1 Check2 Check3 Check4 Command3 "
-                                   "Check5 Check6 Check7 Check8 Check9 Check10 Option1 Library1 Label24 Label25");
+        QCOMPARE(order.join(u' '),
+                 "SDText1 SDText2 SDText3 SDText4 SDText5 SDText6 SDText7 SDText8 MText1 MText2 "
+                 "MText3 MText4 MText5 Command1 Command2 Check1 Check2 Check3 Check4 Command3 "
+                 "Check5 Check6 Check7 Check8 Check9 Check10 Option1 Library1 Label24 Label25");
     }
 };
 

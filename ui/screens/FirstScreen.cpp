@@ -190,6 +190,7 @@ void FirstScreen::makeButtonsAndNotices()
     ProgressBar1 = MakeControl<QProgressBar>(this, QStringLiteral("ProgressBar1"), 3360, 6720, 3480, 255);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->hide();
+    Label22->setBuddy(ProgressBar1); // the notice names the bar for a listener
 
     Label24 = new ClickableLabel(QStringLiteral("Label24"), this);
     PlaceControl(Label24, 8640, 240, 900, 375);
@@ -311,6 +312,7 @@ void FirstScreen::ShowWaitNotice()
 void FirstScreen::HideWaitNotice()
 {
     ProgressBar1->hide();
+    Label22->setBuddy(ProgressBar1); // the notice names the bar for a listener
     Label22->hide();
 }
 

@@ -174,6 +174,7 @@ void ThirdScreen::retranslate()
     Toggle1->setToolTip(chart);
     Toggle1->setAccessibleName(chart);
     Chart1->setAccessibleName(chart);
+    Chart1->viewport()->setAccessibleName(chart); // a listener may land on it too
     ListView1->setAccessibleName(QCoreApplication::translate("Brevath", "Result list"));
     Comparison1->setAccessibleName(QCoreApplication::translate("Brevath", "Comparison of the two plans"));
     ComparisonModel1->Retranslate();

@@ -72,7 +72,6 @@ private:
     }
 };
 
-
 } // namespace
 
 NamedComboBox::NamedComboBox(QWidget *parent) : QComboBox(parent)

@@ -383,5 +383,9 @@
         <source>Goals in view</source>
         <translation>Angezeigte Ziele</translation>
     </message>
+    <message>
+        <source>Suggested entries</source>
+        <translation>Vorgeschlagene Einträge</translation>
+    </message>
 </context>
 </TS>

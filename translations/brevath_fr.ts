@@ -383,5 +383,9 @@
         <source>Goals in view</source>
         <translation>Objectifs affichés</translation>
     </message>
+    <message>
+        <source>Suggested entries</source>
+        <translation>Entrées proposées</translation>
+    </message>
 </context>
 </TS>

@@ -164,6 +164,7 @@ void SecondScreen::NameControls()
         nameRow(int(i));
     nameDowns();
     VScroll1->setAccessibleName(tr("Goals in view"));
+    m_completer->popup()->setAccessibleName(tr("Suggested entries"));
 }
 
 void SecondScreen::makeDown(int slot)

@@ -83,7 +83,7 @@ void LibraryWindow::makeButtons()
     const auto button = [this](const char *name, void (LibraryWindow::*slot)()) {
         auto *b = new QPushButton(this);
         b->setObjectName(QLatin1String(name));
-        b->setAutoDefault(false);
+        b->setAutoDefault(true); // Enter presses the focused button, as Space does
         connect(b, &QPushButton::clicked, this, slot);
         return b;
     };

@@ -67,7 +67,8 @@ void ClickableLabel::keyPressEvent(QKeyEvent *event)
 void ClickableLabel::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
-    if (!hasFocus())
+    // Framed only once the keyboard moves the focus: a window that opens does not show one.
+    if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange))
         return;
     QStylePainter painter(this);
     QStyleOptionFocusRect frame;

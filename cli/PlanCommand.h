@@ -9,12 +9,15 @@ namespace brevath {
 
 enum ExitCode { ExitSuccess = 0, ExitFailure = 1, ExitUsage = 2 };
 
-// Runs the command with the given arguments (the program name first), native paths as
-// NativePath.h decodes them. defaultDataDir plays the program directory when --data-dir is
-// not given; empty when that folder cannot be told.
 // One line to a stream; a path in it goes out as the bytes it names.
 void PrintLine(std::FILE *stream, const QString &text);
+// The bytes of one line, as PrintLine writes them.
+QByteArray LineBytes(const QString &text);
 
-int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, std::FILE *out, std::FILE *err);
+// Runs the command with the given arguments (the program name first), native paths as
+// NativePath.h decodes them. defaultDataDir plays the program directory when --data-dir is
+// not given; empty when that folder cannot be told. What the command prints goes to the file
+// descriptor out, which it closes; its messages go to err.
+int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, int out, std::FILE *err);
 
 } // namespace brevath

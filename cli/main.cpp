@@ -13,5 +13,5 @@ int main(int argc, char *argv[])
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brevath-plan"));
-    return brevath::RunPlanCommand(arguments, brevath::ExecutableFolder().value_or(QString()), stdout, stderr);
+    return brevath::RunPlanCommand(arguments, brevath::ExecutableFolder().value_or(QString()), 1, stderr);
 }

@@ -16,22 +16,46 @@ bool readsBackWhole(const QString &name)
     return !name.contains(u',') && !name.contains(u'\r') && !name.contains(u'\n') && !name.endsWith(u' ');
 }
 
+QString entryLine(const QString &name)
+{
+    const QString line = QStringLiteral("0\t") + name;
+    return readsBackWhole(name) ? line : u'"' + line + u'"';
+}
+
+QString targetLine(std::int32_t target)
+{
+    return QString::number(TargetStat(target)) + u'\t' + QString::number(TargetValue(target));
+}
+
 } // namespace
 
 QString ChoiceFileText(const ChoiceList &list, const Catalogue &catalogue)
 {
     QString text;
-    for (const ChoiceRow &row : list.rows) {
-        if (row.target > 0) {
-            text += QString::number(TargetStat(row.target)) + u'\t' + QString::number(TargetValue(row.target));
-        } else {
-            const QString &name = catalogue.entry(row.entry).name;
-            const QString line = QStringLiteral("0\t") + name;
-            text += readsBackWhole(name) ? line : u'"' + line + u'"';
-        }
-        text += kLineEnd;
-    }
+    for (const ChoiceRow &row : list.rows)
+        text += (row.target > 0 ? targetLine(row.target) : entryLine(catalogue.entry(row.entry).name))
+            + kLineEnd;
     return text;
+}
+
+std::optional<QString> RowsText(const GoalRows &rows, const Catalogue &catalogue, const CaptionTable &captions)
+{
+    QString text, held; // held: the text up to the last row that holds anything
+    for (int i = 0; i < kChoiceRows; ++i) {
+        const QString &name = rows.texts[size_t(i)];
+        ChoiceList list;
+        if (AddRowChoice(rows, i, list, catalogue, captions) == AddRowResult::TargetOutOfRange)
+            return std::nullopt;
+        const bool empty = IsEmptyRowText(name, captions) || name == captions.entry(Caption::NoEntryItem);
+        if (!list.rows.empty() && list.rows[0].target > 0)
+            text += targetLine(list.rows[0].target);
+        else if (!empty)
+            text += entryLine(name);
+        text += kLineEnd;
+        if (!empty)
+            held = text;
+    }
+    return held;
 }
 
 QByteArray ChoiceFileBytes(const ChoiceList &list, const Catalogue &catalogue)

@@ -25,6 +25,11 @@ QByteArray ChoiceFileBytes(const ChoiceList &list, const Catalogue &catalogue);
 // The text a save of these rows writes; empty when a statistic value cannot be packed.
 std::optional<QString> ChoiceFileText(const GoalRows &rows, const Catalogue &catalogue, const CaptionTable &captions);
 
+// The rows each on its own line, up to the last that holds anything: an empty row as an empty
+// line and a name the catalogue lacks as written, so each goal keeps the row the player numbered
+// (a reader takes an empty line for an empty row). Empty when a statistic value cannot be packed.
+std::optional<QString> RowsText(const GoalRows &rows, const Catalogue &catalogue, const CaptionTable &captions);
+
 // Writes the list of the rows atomically. A statistic value that cannot be packed writes
 // nothing. The message on failure is entry 38, a blank and the path.
 Outcome SaveChoiceFile(const QString &path, const GoalRows &rows, const Catalogue &catalogue,

@@ -98,6 +98,12 @@ private slots:
         QCOMPARE(out({QStringLiteral("--compare"), QString::fromLatin1(mageCode), other}),
                  QByteArray(table).replace("english_mage.txt", "share code"));
         QCOMPARE(table, readBytes(fixturePath(QStringLiteral("../golden/compare.txt"))));
+        const QString codeNamed = dir.filePath(u"brevath1:other.txt"_s); // a path that exists is a file
+        QVERIFY(QFile::copy(other, codeNamed));
+        QCOMPARE(out({u"--compare"_s, codeNamed, example("english_mage")}),
+                 out({u"--compare"_s, other, example("english_mage")}).replace("\tother.txt", "\tbrevath1:other.txt"));
+        QVERIFY(plan({german, u"--compare"_s, example("french_mage"), example("german_mage")})
+                    .err.contains(u"(french_mage.txt): 29 Ziele"_s)); // which of the two plans
         QCOMPARE(json["goals"][15]["label"].toString(), QStringLiteral("Endurance : 40")); // as the table has it
 
         // Refused codes and options that do not go together.
@@ -135,6 +141,39 @@ private slots:
         QCOMPARE(plan({u"--library"_s, dir.path()}).exitCode, 1);
     }
 
+    // Every mode fails with a message naming what failed: a standard output that cannot be
+    // written, and, with caption entry 28 empty, a statistic goal out of range.
+    void everyModeNamesWhatFailed()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::link(fixturePath(u"testland"_s), dir.filePath(u"testland"_s))
+                && QDir(dir.path()).mkdir(u"plans"_s));
+        writeBytes(dir.filePath(u"testland.txt"_s),
+                   readBytes(fixturePath(u"testland.txt"_s)).replace("That number cannot be used.\r\n", "\r\n"));
+        writeBytes(dir.filePath(u"plans/a.brevath"_s), "{\"brevath-plan\": 1}");
+        const QString bad = dir.filePath(u"bad.txt"_s), golden = fixturePath(u"golden_plan.txt"_s);
+        writeBytes(bad, "1\t70000\r\n");
+        const QString full = fixtureWorld().captions.message(Caption::ExportFailed, u"/dev/stdout"_s) + u'\n';
+        for (const QStringList &mode : QList<QStringList>{{},
+                                                          {u"--format=json"_s},
+                                                          {u"--format=plan"_s},
+                                                          {u"--share"_s},
+                                                          {u"--compare"_s, golden},
+                                                          {u"--suggest-order=sum"_s},
+                                                          {u"--library"_s, dir.filePath(u"plans"_s)}}) {
+            const bool library = mode.value(0) == u"--library";
+            QList<QByteArray> arguments;
+            for (const QString &a : onFixtureLanguage(mode + (library ? QStringList() : QStringList{golden})))
+                arguments << a.toUtf8();
+            const PlanProcessRun toFull = runRaw(kPlanProgram, arguments, "/dev/full");
+            QVERIFY2(toFull.exitCode == 1 && toFull.err.endsWith(full), qPrintable(mode.join(u' ') + toFull.err));
+            const PlanProcessRun outOfRange = runPlanProcess(
+                QStringList{u"--data-dir"_s, dir.path(), u"--language"_s, u"testland"_s} + mode + QStringList{bad});
+            QVERIFY2(library || (outOfRange.exitCode == 1 && outOfRange.err.contains(u"bad.txt"_s)),
+                     qPrintable(mode.join(u' ') + outOfRange.err));
+        }
+    }
+
     // Each shipped example, reordered by brevath-plan ("sum: before -> after"), loads back and
     // scores what the suggestion said, no more than its own order.
     void commandLineSuggestionsLoadBack()
@@ -153,6 +192,11 @@ private slots:
                          && first[1].toInt() > 0,
                      qPrintable(name + u": "_s + first.join(u' ')));
         }
+        // A pin names a row as the player numbers it, empty rows counted; one on an empty row is refused.
+        writeBytes(suggested, "0\tSpark\r\n\r\n1\t30\r\n2\t40\r\n");
+        const QStringList pinned = {u"--language=english"_s, u"--suggest-order=sum"_s, suggested};
+        QCOMPARE(runPlanProcess(pinned + QStringList{u"--pin=3"_s}).out.split('\n').value(2), "1\t30\r");
+        QCOMPARE(runPlanProcess(pinned + QStringList{u"--pin=2"_s}).exitCode, 2);
     }
 };
 

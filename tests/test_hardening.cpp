@@ -181,15 +181,6 @@ private slots:
     {
         QVERIFY(ReadFileBytes(QStringLiteral("/proc/self/maps")).value_or(QByteArray()).contains('\n'));
     }
-
-    void aFullDiskUnderStandardOutputIsNamed()
-    {
-        const PlanProcessRun run = runRaw(
-            kPlanProgram, {"--data-dir", kFixtures, "--language", "testland", kFixtures + "/str20.txt"}, "/dev/full");
-        QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.err,
-                 fixtureWorld().captions.message(Caption::ExportFailed, QStringLiteral("/dev/stdout")) + u'\n');
-    }
 };
 
 QTEST_GUILESS_MAIN(HardeningTest)

@@ -192,8 +192,9 @@ private slots:
             const PlanProcessRun run =
                 plan(reader == u"plan" ? QStringList{u"--str"_s, u"1"_s, path}
                                        : arguments + (reader == u"sheet" ? QStringList{golden} : QStringList{}));
-            if (reader == u"sheet") // a refused value has one message
-                want.insert(1, run.exitCode ? u"That number cannot be used."_s : QString());
+            if (reader == u"sheet") // a refused value has one message, naming it
+                want.insert(1,
+                            run.exitCode ? u"That number cannot be used. "_s + QString::fromLatin1(input) : QString());
             const QByteArray shows = EncodeWindows1252(want.value(2)), lacks = EncodeWindows1252(want.value(3));
             const QString err = run.err.trimmed().replace(path, u"%1"_s);
             got << QString::number(run.exitCode)

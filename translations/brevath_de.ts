@@ -49,10 +49,6 @@
         <translation>Der Ordner dieses Programms ist nicht feststellbar; geben Sie ihn mit --data-dir an.</translation>
     </message>
     <message>
-        <source>Refused value: --%1 %2</source>
-        <translation>Abgelehnter Wert: --%1 %2</translation>
-    </message>
-    <message>
         <source>A statistic goal of %1 is out of range.</source>
         <translation>Ein Attributziel in %1 liegt außerhalb des Bereichs.</translation>
     </message>
@@ -71,13 +67,6 @@
     <message>
         <source>This plan</source>
         <translation>Dieser Plan</translation>
-    </message>
-    <message numerus="yes">
-        <source>This choice file names %n goal(s) that the catalogue in force does not hold.</source>
-        <translation>
-            <numerusform>Diese Auswahldatei nennt %n Ziel, das der geltende Katalog nicht enthält.</numerusform>
-            <numerusform>Diese Auswahldatei nennt %n Ziele, die der geltende Katalog nicht enthält.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Chart of the rise</source>
@@ -144,10 +133,10 @@
         <translation>Datum</translation>
     </message>
     <message numerus="yes">
-        <source>This plan names %n goal(s) that the catalogue in force does not hold.</source>
+        <source>%n goal(s) name nothing in the catalogue in force.</source>
         <translation>
-            <numerusform>Dieser Plan nennt %n Ziel, das der geltende Katalog nicht enthält.</numerusform>
-            <numerusform>Dieser Plan nennt %n Ziele, die der geltende Katalog nicht enthält.</numerusform>
+            <numerusform>%n Ziel nennt nichts im geltenden Katalog.</numerusform>
+            <numerusform>%n Ziele nennen nichts im geltenden Katalog.</numerusform>
         </translation>
     </message>
     <message>
@@ -166,6 +155,33 @@
     <message>
         <source>Comparison of the two plans</source>
         <translation>Vergleich der beiden Pläne</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n goal(s) name nothing in the catalogue in force; the plan skips them.</source>
+        <translation>
+            <numerusform>%n Ziel nennt nichts im geltenden Katalog; der Plan übergeht es.</numerusform>
+            <numerusform>%n Ziele nennen nichts im geltenden Katalog; der Plan übergeht sie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>First plan (%1): %2</source>
+        <translation>Erster Plan (%1): %2</translation>
+    </message>
+    <message>
+        <source>Second plan (%1): %2</source>
+        <translation>Zweiter Plan (%1): %2</translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Refused value: %1</source>
+        <translation>Abgelehnter Wert: %1</translation>
+    </message>
+    <message>
+        <source>--pin %1: row %1 holds no goal of the plan.</source>
+        <translation>--pin %1: Zeile %1 enthält kein Ziel des Plans.</translation>
     </message>
 </context>
 <context>
@@ -330,6 +346,13 @@
     </message>
 </context>
 <context>
+    <name>brevath::ui::Program</name>
+    <message>
+        <source>The share code&apos;s sheet, priority and ticked categories are now on the start screen.</source>
+        <translation>Werte, Priorität und angekreuzte Kategorien des geteilten Codes stehen jetzt auf dem Startbildschirm.</translation>
+    </message>
+</context>
+<context>
     <name>brevath::ui::SecondScreen</name>
     <message>
         <source>(clipboard)</source>
@@ -356,7 +379,7 @@
         <translation>Kein Eintrag dieses Namens: Der Plan überspringt dieses Ziel.</translation>
     </message>
     <message>
-        <source>This entry's category is not ticked on the start screen; the plan still counts it.</source>
+        <source>This entry&apos;s category is not ticked on the start screen; the plan still counts it.</source>
         <translation>Die Kategorie dieses Eintrags ist auf dem Startbildschirm nicht angekreuzt; der Plan zählt ihn trotzdem.</translation>
     </message>
     <message>

@@ -49,10 +49,6 @@
         <translation>Impossible de savoir dans quel dossier se trouve ce programme&#xa0;; indiquez-le avec --data-dir.</translation>
     </message>
     <message>
-        <source>Refused value: --%1 %2</source>
-        <translation>Valeur refusée&#xa0;: --%1 %2</translation>
-    </message>
-    <message>
         <source>A statistic goal of %1 is out of range.</source>
         <translation>Un objectif de statistique de %1 est hors limites.</translation>
     </message>
@@ -71,13 +67,6 @@
     <message>
         <source>This plan</source>
         <translation>Ce plan</translation>
-    </message>
-    <message numerus="yes">
-        <source>This choice file names %n goal(s) that the catalogue in force does not hold.</source>
-        <translation>
-            <numerusform>Ce fichier de choix nomme %n objectif absent du catalogue en vigueur.</numerusform>
-            <numerusform>Ce fichier de choix nomme %n objectifs absents du catalogue en vigueur.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Chart of the rise</source>
@@ -144,10 +133,10 @@
         <translation>Date</translation>
     </message>
     <message numerus="yes">
-        <source>This plan names %n goal(s) that the catalogue in force does not hold.</source>
+        <source>%n goal(s) name nothing in the catalogue in force.</source>
         <translation>
-            <numerusform>Ce plan nomme %n objectif absent du catalogue en vigueur.</numerusform>
-            <numerusform>Ce plan nomme %n objectifs absents du catalogue en vigueur.</numerusform>
+            <numerusform>%n objectif ne nomme rien dans le catalogue en vigueur.</numerusform>
+            <numerusform>%n objectifs ne nomment rien dans le catalogue en vigueur.</numerusform>
         </translation>
     </message>
     <message>
@@ -166,6 +155,33 @@
     <message>
         <source>Comparison of the two plans</source>
         <translation>Comparaison des deux plans</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n goal(s) name nothing in the catalogue in force; the plan skips them.</source>
+        <translation>
+            <numerusform>%n objectif ne nomme rien dans le catalogue en vigueur&#xa0;; le plan l’ignore.</numerusform>
+            <numerusform>%n objectifs ne nomment rien dans le catalogue en vigueur&#xa0;; le plan les ignore.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>First plan (%1): %2</source>
+        <translation>Premier plan (%1)&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Second plan (%1): %2</source>
+        <translation>Second plan (%1)&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <translation>Impossible d’écrire %1.</translation>
+    </message>
+    <message>
+        <source>Refused value: %1</source>
+        <translation>Valeur refusée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--pin %1: row %1 holds no goal of the plan.</source>
+        <translation>--pin %1&#xa0;: la ligne %1 ne contient aucun objectif du plan.</translation>
     </message>
 </context>
 <context>
@@ -330,6 +346,13 @@
     </message>
 </context>
 <context>
+    <name>brevath::ui::Program</name>
+    <message>
+        <source>The share code&apos;s sheet, priority and ticked categories are now on the start screen.</source>
+        <translation>La fiche, la priorité et les catégories cochées du code de partage sont maintenant sur l’écran de départ.</translation>
+    </message>
+</context>
+<context>
     <name>brevath::ui::SecondScreen</name>
     <message>
         <source>(clipboard)</source>
@@ -356,7 +379,7 @@
         <translation>Aucune entrée de ce nom&#xa0;: le plan ignorera cet objectif.</translation>
     </message>
     <message>
-        <source>This entry's category is not ticked on the start screen; the plan still counts it.</source>
+        <source>This entry&apos;s category is not ticked on the start screen; the plan still counts it.</source>
         <translation>La catégorie de cette entrée n’est pas cochée sur l’écran de départ&#xa0;; le plan la compte quand même.</translation>
     </message>
     <message>

@@ -230,6 +230,7 @@ private slots:
         clipboard->setText(code);
         trigger(*world, "PasteAction");
         QCOMPARE(rowsOf(*world), fromFile);
+        QVERIFY(world->prompts.messages.takeFirst().contains(u"start screen")); // it brought its sheet along
         QString damaged = code;
         damaged[12] = damaged[12] == u'A' ? u'B' : u'A';
         const SharedPlan unknown{.goals = {{0, 0, {1, 100000}}}}; // an entry the catalogue lacks

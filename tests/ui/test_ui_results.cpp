@@ -300,21 +300,34 @@ private slots:
         QCOMPARE(compared.mid(1), planner.mid(1));
         QCOMPARE(compared[0].section(u'\t', 2), planner[0].section(u'\t', 2)); // the first plan has no file name here
 
-        QGuiApplication::clipboard()->clear();
-        third.CopyCodeAction->trigger();
-        const QString code = QGuiApplication::clipboard()->text();
+        // A code with a sheet of its own, pasted on the choice screen, brings it along in one
+        // step to undo: its plan is the planner's for that code, byte for byte, compares level
+        // for level with the code's own plan, and copies as the same code. A damaged one changes nothing.
+        const QString code = QString::fromLatin1(
+            runPlanner(common
+                       + QStringList{"--share", "--level=50", "--str=100", BREVATH_DATA "/examples/english_bowman.txt"})
+                .trimmed());
         QString damaged = code;
         damaged[code.size() / 2] = damaged[code.size() / 2] == u'A' ? u'B' : u'A';
         QGuiApplication::clipboard()->setText(damaged);
         third.CompareCodeAction->trigger();
-        QCOMPARE(world->prompts.messages.last(), DecodeShareCode(damaged).message);
+        QVERIFY(world->prompts.messages.last().endsWith(DecodeShareCode(damaged).message));
         QCOMPARE(cells(), compared);
 
         QGuiApplication::clipboard()->setText(code);
+        clickButton(third, "Command2");
+        const auto before = world->session().goals.texts;
+        world->second().PasteAction->trigger();
+        clickButton(world->second(), "Command2");
+        QCOMPARE(TxtBytes(third.ListModel1->plan(), c), runPlanner(common + QStringList{"--code", code}));
         third.CompareCodeAction->trigger();
         for (int r = 0; r < table.rowCount(); ++r)
             QCOMPARE(table.index(r, ui::ComparisonModel::Difference).data().toString(), "0");
         QCOMPARE(third.Chart1->SecondFieldSeries(3)->points(), third.Chart1->FieldSeries(3)->points());
+        third.CopyCodeAction->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), code);
+        world->second().UndoAction->trigger();
+        QCOMPARE(world->session().goals.texts, before);
 
         third.CloseComparison1->click();
         QVERIFY(!third.IsComparing() && !third.Comparison1->isVisible() && !third.CloseComparison1->isVisible());

@@ -7,7 +7,6 @@
 #include "HelpScreen.h"
 #include "Language.h"
 #include "LibraryWindow.h"
-#include "OtherPlan.h"
 #include "PlanLibrary.h"
 #include "Prompts.h"
 #include "SecondScreen.h"
@@ -67,6 +66,13 @@ void Program::connectPages()
         m_first->show();
     });
     connect(m_second.get(), &SecondScreen::nextPageRequested, this, &Program::openResultsScreen);
+    // A code brings its whole plan, so that it plays here as it does wherever it is used.
+    connect(m_second.get(), &SecondScreen::codePasted, this, [this](const QString &code) {
+        if (OpenPlan(PlanSource::Code(code), m_second.get()))
+            m_prompts.ShowMessage(m_second.get(),
+                                  tr("The share code's sheet, priority and ticked categories are "
+                                     "now on the start screen."));
+    });
     connect(m_third.get(), &ThirdScreen::previousPageRequested, this, [this] {
         m_second->show();
         m_third->hide();
@@ -74,7 +80,7 @@ void Program::connectPages()
     connect(m_language.get(), &Language::okClicked, this, &Program::changeLanguage);
     connect(m_first.get(), &FirstScreen::libraryRequested, this, &Program::showLibrary);
     connect(m_library.get(), &LibraryWindow::openRequested, this, [this](const QString &path, const PlanFile &plan) {
-        if (!OpenPlan(plan))
+        if (!OpenPlan(PlanSource::Plan(plan), m_library.get()))
             return;
         m_library->SetCurrentPath(path);
         m_library->hide();
@@ -139,33 +145,38 @@ PlanFile Program::sheetInForce() const
     return plan;
 }
 
-bool Program::OpenPlan(const PlanFile &plan)
+bool Program::OpenPlan(const PlanSource &source, QWidget *from)
 {
+    const SourcedPlan plan = ReadPlanSource(
+        source, m_workspace, {UnknownGoals::Skip, SheetRule::Source, PlanRole::Only, m_first->CategoryBoxes()});
+    const PlanSheet sheet = plan.sheet.value_or(PlanSheet{});
     PlanInputs inputs;
-    if (!CommitSheet(plan.sheet, plan.priority, inputs)) {
-        m_prompts.ShowMessage(m_library.get(), m_workspace.captions.entry(Caption::CommitFailed));
+    if (!plan.ok || !CommitSheet(sheet.texts, sheet.priority, inputs)) {
+        m_prompts.ShowMessage(from, plan.ok ? m_workspace.captions.entry(Caption::CommitFailed) : plan.message);
         return false;
     }
-    m_first->ShowSheet(plan.sheet, plan.priority, plan.categories);
+    m_first->ShowSheet(sheet.texts, sheet.priority, sheet.categories);
     m_workspace.inputs = inputs;
     // The rows keep their history across the build, so the opening is one step to undo.
     placeAt(*m_second, *m_first);
-    m_second->MakeCombos(plan.categories, nullptr);
-    m_second->OpenPlanGoals(plan);
+    m_second->MakeCombos(sheet.categories, nullptr);
+    m_second->OpenGoals(plan.rows);
     for (QWidget *window : {static_cast<QWidget *>(m_first.get()), static_cast<QWidget *>(m_third.get()),
                             static_cast<QWidget *>(m_help.get())})
         window->hide();
     m_second->show();
+    if (!plan.notes.isEmpty())
+        m_prompts.ShowMessage(m_second.get(), plan.notes.join(u'\n'));
     return true;
 }
 
 void Program::ComparePlans(const PlanFile &first, const PlanFile &second)
 {
-    if (!OpenPlan(first))
+    if (!OpenPlan(PlanSource::Plan(first), m_library.get()))
         return;
     openResultsScreen();
     if (m_third->isVisible())
-        m_third->CompareWith(OtherPlanFromPlanFile(second, m_workspace));
+        m_third->CompareWith(PlanSource::Plan(second));
 }
 
 void Program::end()

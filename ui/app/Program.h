@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "PlanFile.h"
+#include "PlanSource.h"
 #include "Workspace.h"
 
 class QWidget;
@@ -48,10 +49,11 @@ public:
     Language &LanguageDialog() { return *m_language; }
     LibraryWindow &Library() { return *m_library; }
 
-    // A plan into the screens: its sheet on the start screen, its goals on the choice screen
-    // as one step of its history, and the choice screen shown. False, with nothing changed,
-    // when its sheet cannot be committed.
-    bool OpenPlan(const PlanFile &plan);
+    // A plan into the screens: its sheet, priority and ticked categories on the start screen,
+    // its goals on the choice screen as one step of its history, and the choice screen shown;
+    // what the player should know of it is told over `from`. False, with nothing changed, when
+    // it cannot be read or its sheet cannot be committed.
+    bool OpenPlan(const PlanSource &source, QWidget *from);
     // The first plan opened and played, the second beside it on the results screen.
     void ComparePlans(const PlanFile &first, const PlanFile &second);
 

@@ -16,7 +16,6 @@
 #include <algorithm>
 
 #include "ChoiceFile.h"
-#include "GoalTranslation.h"
 #include "LibraryModel.h"
 #include "PlanLibrary.h"
 #include "Prompts.h"
@@ -370,58 +369,49 @@ void LibraryWindow::comparePlans()
 void LibraryWindow::importFile()
 {
     const QString path = m_prompts.OpenFileName(this, QString());
-    std::optional<PlanFile> plan = path.isEmpty() ? std::nullopt : m_sheetInForce();
-    if (!plan)
-        return;
-    // A plan file comes in whole; a choice file brings its goals to the sheet in force.
-    if (LooksLikePlanFile(ReadFileBytes(path).value_or(QByteArray()))) {
-        const PlanFileRead read = ReadPlanFile(path, m_workspace.captions.entry(Caption::ReadFailed));
-        if (!read.ok)
-            return tell(read.message);
-        store(read.plan, QString());
-        return;
-    }
-    GoalRowsLoad load = ReadGoalRows(path, m_workspace.captions, m_workspace.goals.typeCount);
-    if (!load.ok)
-        return tell(load.message);
-    TranslateGoals(load.rows, m_workspace.catalogue, m_workspace.OtherCatalogues(), m_workspace.captions);
-    const std::optional<std::vector<PlanGoal>> goals =
-        PlanGoalsOf(load.rows, m_workspace.catalogue, m_workspace.captions);
-    if (!goals)
-        return tell(m_workspace.captions.entry(Caption::CommitFailed));
-    plan->name = QFileInfo(path).completeBaseName();
-    plan->notes.clear();
-    plan->goals = *goals;
-    store(*plan, QString());
+    if (!path.isEmpty())
+        import(PlanSource::File(path), QFileInfo(path).completeBaseName());
 }
 
 void LibraryWindow::importCode()
 {
+    import(PlanSource::Code(QGuiApplication::clipboard()->text()), tr("Shared plan"));
+}
+
+// A plan file comes in whole; a code with its sheet; a choice file brings its goals to the sheet in force.
+void LibraryWindow::import(const PlanSource &source, const QString &name)
+{
     std::optional<PlanFile> plan = m_sheetInForce();
     if (!plan)
         return;
-    const ShareCodeRead read = DecodeShareCode(QGuiApplication::clipboard()->text());
-    if (read.error != ShareCodeError::None)
+    const SourcedPlan read =
+        ReadPlanSource(source, m_workspace, {UnknownGoals::Skip, SheetRule::Source, PlanRole::Only, plan->categories});
+    if (!read.ok)
         return tell(read.message);
-    GoalRows rows = FreshGoalRows(m_workspace.captions, m_workspace.goals.typeCount);
-    if (const Outcome applied = ApplySharedGoals(rows, read.plan, m_workspace.catalogue, m_workspace.captions);
-        !applied.ok)
-        return tell(applied.message);
-    plan->name = tr("Shared plan");
+    if (read.planFile) {
+        store(*read.planFile, QString());
+        return;
+    }
+    const std::optional<std::vector<PlanGoal>> goals =
+        PlanGoalsOf(read.rows, m_workspace.catalogue, m_workspace.captions);
+    if (!goals)
+        return tell(m_workspace.captions.entry(Caption::CommitFailed));
+    if (read.sheet) {
+        plan->sheet = read.sheet->texts;
+        plan->priority = read.sheet->priority;
+        plan->categories = read.sheet->categories;
+    }
+    plan->name = name;
     plan->notes.clear();
-    plan->sheet = SheetTextsOf(read.plan);
-    plan->priority = read.plan.priority;
-    plan->categories = read.plan.shown;
-    plan->goals = PlanGoalsOf(rows, m_workspace.catalogue, m_workspace.captions).value_or(std::vector<PlanGoal>());
+    plan->goals = *goals;
     store(*plan, QString());
+    if (!read.notes.isEmpty())
+        tell(read.notes.join(u'\n'));
 }
 
 GoalRows LibraryWindow::rowsOf(const PlanFile &plan)
 {
-    GoalRows rows;
-    rows.typeCount = int(TypeListItems(m_workspace.captions, plan.categories).size());
-    ApplyPlanGoals(rows, plan, m_workspace);
-    return rows;
+    return ReadPlanSource(PlanSource::Plan(plan), m_workspace, {}).rows;
 }
 
 void LibraryWindow::exportFile()

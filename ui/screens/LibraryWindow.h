@@ -9,6 +9,7 @@
 
 #include "PlanFile.h"
 #include "PlanLibrary.h"
+#include "PlanSource.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -80,6 +81,7 @@ private:
     void comparePlans();
     void importFile();
     void importCode();
+    void import(const PlanSource &source, const QString &name);
     void exportFile();
     void exportCode();
     // Asks the plan's name and writes it under that name; a plan already there is replaced

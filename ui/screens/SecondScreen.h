@@ -64,8 +64,8 @@ public:
     // Every row's boxes and every slot's button named, in the language in force, for
     // whoever does not see them.
     void NameControls();
-    // A plan's goals over the rows, as one step of the history.
-    void OpenPlanGoals(const PlanFile &plan);
+    // A plan's goals in place of the rows, as one step of the history.
+    void OpenGoals(const GoalRows &goals);
     // The level at which each row's goal is reached under the committed sheet, at the right
     // end of its entry box: worked out again whenever the rows change.
     void ShowLevels();
@@ -86,6 +86,8 @@ public:
 signals:
     void previousPageRequested();
     void nextPageRequested();
+    // A share code pasted: its whole plan is for the program to open.
+    void codePasted(const QString &code);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -125,7 +127,6 @@ private:
     bool filterShortcut(QObject *watched, QEvent *event);
     void copyRows();
     void pasteRows();
-    void pasteCode(const QString &text);
     void copyCode();
     void suggestOrder();
     QString clipboardMessage(int captionEntry) const;

@@ -58,7 +58,7 @@ void SecondScreen::pasteRows()
 {
     const QString text = QGuiApplication::clipboard()->text();
     if (LooksLikeShareCode(text))
-        return pasteCode(text);
+        return emit codePasted(text);
     bool pasted = false;
     loadRows([&](GoalRows &rows) { return pasted = PasteGoalList(rows, text, m_workspace.captions); });
     if (!pasted)

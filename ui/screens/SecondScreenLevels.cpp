@@ -93,12 +93,12 @@ QString SecondScreen::candidateLevel(QComboBox *box, const QString &name)
     return level;
 }
 
-void SecondScreen::OpenPlanGoals(const PlanFile &plan)
+void SecondScreen::OpenGoals(const GoalRows &goals)
 {
     m_history->EndTyping();
-    loadRows([&](GoalRows &rows) {
-        PutPlanGoals(rows, plan, m_workspace.captions);
-        return true;
+    m_history->Do([&](GoalRows &rows) {
+        rows = goals;
+        FollowGoalTypes(rows, m_workspace.catalogue, m_workspace.captions, m_workspace.filters.states);
     });
     // The sheet may have changed where the rows did not.
     ShowLevels();

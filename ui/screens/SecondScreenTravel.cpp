@@ -10,6 +10,7 @@
 #include "OrderDialog.h"
 #include "Prompts.h"
 #include "SecondScreen.h"
+#include "PlanSource.h"
 #include "ShareCode.h"
 #include "Workspace.h"
 
@@ -17,15 +18,19 @@ namespace brevath::ui {
 
 void SecondScreen::loadRows(const std::function<bool(GoalRows &)> &load)
 {
-    int translated = 0;
+    QStringList notes;
     m_history->Do([&](GoalRows &rows) {
         if (!load(rows))
             return;
-        translated = TranslateGoals(rows, m_workspace.catalogue, m_workspace.OtherCatalogues(), m_workspace.captions);
+        SourcedPlan loaded =
+            ReadPlanSource(PlanSource::Rows(rows), m_workspace,
+                           {UnknownGoals::Skip, SheetRule::Caller, PlanRole::Only, m_workspace.filters.states});
+        rows = std::move(loaded.rows);
+        notes = loaded.notes;
         FollowGoalTypes(rows, m_workspace.catalogue, m_workspace.captions, m_workspace.filters.states);
     });
-    if (translated > 0)
-        m_prompts.ShowMessage(this, TranslatedGoalsMessage(translated));
+    if (!notes.isEmpty())
+        m_prompts.ShowMessage(this, notes.join(u'\n'));
 }
 
 void SecondScreen::markRow(int i)
@@ -54,22 +59,6 @@ void SecondScreen::copyCode()
         return m_prompts.ShowMessage(this, clipboardMessage(Caption::ChoiceSaveFailed));
     QGuiApplication::clipboard()->setText(
         EncodeShareCode(SharedPlanOf(m_workspace.inputs, m_workspace.filters.states, *list, m_workspace.catalogue)));
-}
-
-// Only the goals: the sheet is the start screen's.
-void SecondScreen::pasteCode(const QString &text)
-{
-    const ShareCodeRead read = DecodeShareCode(text);
-    if (read.error != ShareCodeError::None)
-        return m_prompts.ShowMessage(this, read.message);
-    Outcome applied;
-    m_history->Do([&](GoalRows &rows) {
-        applied = ApplySharedGoals(rows, read.plan, m_workspace.catalogue, m_workspace.captions);
-        if (applied.ok)
-            FollowGoalTypes(rows, m_workspace.catalogue, m_workspace.captions, m_workspace.filters.states);
-    });
-    if (!applied.ok)
-        m_prompts.ShowMessage(this, applied.message);
 }
 
 void SecondScreen::suggestOrder()

@@ -17,7 +17,6 @@
 #include "ComparisonModel.h"
 #include "Controls.h"
 #include "GoalTips.h"
-#include "OtherPlan.h"
 #include "Prompts.h"
 #include "ResultListView.h"
 #include "ResultTableModel.h"
@@ -99,12 +98,11 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
     CompareFileAction = listAction(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), [this] {
         const QString path = CommonDialog1.ShowOpen();
         if (!path.isEmpty())
-            CompareWith(OtherPlanFromFile(path, m_workspace));
+            CompareWith(PlanSource::File(path));
     });
     // A code travels by the clipboard: whoever shares one copies it, so there is nothing to type.
-    CompareCodeAction = listAction(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), [this] {
-        CompareWith(OtherPlanFromCode(QGuiApplication::clipboard()->text(), m_workspace));
-    });
+    CompareCodeAction = listAction(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+                                   [this] { CompareWith(PlanSource::Code(QGuiApplication::clipboard()->text())); });
     CopyCodeAction = listAction(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C), [this] { copyShareCode(); });
     CloseComparisonAction = listAction(QKeySequence(), [this] { closeComparison(); });
     CloseComparisonAction->setEnabled(false);
@@ -180,21 +178,32 @@ void ThirdScreen::retranslate()
     ComparisonModel1->Retranslate();
 }
 
-void ThirdScreen::CompareWith(const OtherPlan &other)
+void ThirdScreen::CompareWith(const PlanSource &source)
 {
-    if (!other.plan) {
-        m_prompts.ShowMessage(this, other.message);
-        return;
-    }
-    ComparisonModel1->ShowComparison(ComparePlans(ListModel1->plan(), *other.plan), other.name);
-    Chart1->ShowSecondPlan(other.plan->lines);
+    Workspace &w = m_workspace;
+    const SourcedPlan other =
+        ReadPlanSource(source, w, {UnknownGoals::Refuse, SheetRule::Source, PlanRole::Second, w.filters.states});
+    if (!other.ok)
+        return m_prompts.ShowMessage(this, other.message);
+    PlanInputs inputs = w.inputs;
+    const bool committed = !other.sheet || CommitSheet(other.sheet->texts, other.sheet->priority, inputs);
+    const std::optional<Plan> plan = committed ? PlayPlan(other.rows, inputs, w.catalogue, w.captions) : std::nullopt;
+    if (!plan)
+        return m_prompts.ShowMessage(
+            this,
+            AboutPlan(PlanRole::Second, other.name,
+                      FailureMessage(w.captions.entry(Caption::CommitFailed), other.name,
+                                     committed ? QT_TRANSLATE_NOOP("Brevath", "A statistic goal of %1 is out of range.")
+                                               : QT_TRANSLATE_NOOP("Brevath", "Refused value: %1"))));
+    ComparisonModel1->ShowComparison(ComparePlans(ListModel1->plan(), *plan), other.name);
+    Chart1->ShowSecondPlan(plan->lines);
     m_comparing = true;
     Comparison1->show();
     CloseComparison1->show();
     CloseComparisonAction->setEnabled(true);
     layOut();
-    if (!other.message.isEmpty())
-        m_prompts.ShowMessage(this, other.message);
+    if (!other.notes.isEmpty())
+        m_prompts.ShowMessage(this, other.notes.join(u'\n'));
 }
 
 void ThirdScreen::closeComparison()

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "Plan.h"
+#include "PlanSource.h"
 #include "Outcome.h"
 #include "CommonDialog.h"
 #include "ProgramWindow.h"
@@ -21,7 +22,6 @@ class CaptionTable;
 namespace brevath::ui {
 
 class ComparisonModel;
-struct OtherPlan;
 class Prompts;
 class ResultListView;
 class ResultTableModel;
@@ -54,8 +54,9 @@ public:
     // The list's context menu, each with its shortcut.
     QAction *CompareFileAction, *CompareCodeAction, *CopyCodeAction, *CloseComparisonAction;
     bool IsComparing() const { return m_comparing; }
-    // Another plan under the list, or the message why it cannot be.
-    void CompareWith(const OtherPlan &other);
+    // Another plan under the list, on its own sheet or else the session's, or the message why
+    // it cannot be: a goal that names nothing refuses it, as a comparison that skipped it would mislead.
+    void CompareWith(const PlanSource &source);
 
 signals:
     void previousPageRequested();

@@ -62,8 +62,7 @@ QString RefusedValue(const PlanSheet &sheet, const PlanRequest &request, const Q
 // A source read with the rules of the mode; empty, with the message told, when refused.
 std::optional<SourcedPlan> Read(PlanSession &session, const PlanSource &source, PlanRole role)
 {
-    const UnknownGoals unknown =
-        session.request.mode == PlanMode::Compare ? UnknownGoals::Refuse : UnknownGoals::Skip;
+    const UnknownGoals unknown = session.request.mode == PlanMode::Compare ? UnknownGoals::Refuse : UnknownGoals::Skip;
     SourcedPlan plan = ReadPlanSource(source, session.workspace, {unknown, SheetRule::Source, role});
     if (!plan.ok) {
         session.Tell(plan.message);
@@ -80,9 +79,10 @@ std::optional<Plan> Play(PlanSession &session, const GoalRows &rows, const PlanI
     Workspace &w = session.workspace;
     std::optional<Plan> plan = PlayPlan(rows, inputs, w.catalogue, w.captions);
     if (!plan)
-        session.Tell(AboutPlan(role, name,
-                               FailureMessage(w.captions.entry(Caption::CommitFailed), name,
-                                              QT_TRANSLATE_NOOP("Brevath", "A statistic goal of %1 is out of range."))));
+        session.Tell(
+            AboutPlan(role, name,
+                      FailureMessage(w.captions.entry(Caption::CommitFailed), name,
+                                     QT_TRANSLATE_NOOP("Brevath", "A statistic goal of %1 is out of range."))));
     return plan;
 }
 
@@ -110,11 +110,11 @@ ModeOutput Library(PlanSession &session)
             continue;
         }
         const auto number = [&](qint64 value) { return line.played ? QString::number(value) : QString(); };
-        output.bytes += LineBytes(QStringList{OneField(line.plan.name), OneField(line.plan.notes),
-                                              number(line.startLevel), number(line.goals),
-                                              line.allReached ? QString::number(line.score.finish) : QString(),
-                                              number(line.score.sum), line.modified.toString(Qt::ISODate)}
-                                      .join(u'\t'));
+        output.bytes +=
+            LineBytes(QStringList{OneField(line.plan.name), OneField(line.plan.notes), number(line.startLevel),
+                                  number(line.goals), line.allReached ? QString::number(line.score.finish) : QString(),
+                                  number(line.score.sum), line.modified.toString(Qt::ISODate)}
+                          .join(u'\t'));
     }
     return output;
 }
@@ -148,9 +148,8 @@ std::optional<FirstPlan> ReadFirst(PlanSession &session)
 
 QString SourceName(const FirstPlan &first, const PlanRequest &request)
 {
-    return request.source.kind == PlanSource::Kind::File && !first.source.planFile
-        ? request.source.text
-        : first.source.name;
+    return request.source.kind == PlanSource::Kind::File && !first.source.planFile ? request.source.text
+                                                                                   : first.source.name;
 }
 
 ModeOutput PlayedMode(PlanSession &session, const FirstPlan &first)
@@ -192,8 +191,8 @@ ModeOutput PlanFileMode(PlanSession &session, const FirstPlan &first)
     }
     PlanFile plan = first.source.planFile.value_or(PlanFile{});
     if (!first.source.planFile)
-        plan.name = session.request.fromCode() ? first.source.name
-                                               : QFileInfo(session.request.source.text).completeBaseName();
+        plan.name =
+            session.request.fromCode() ? first.source.name : QFileInfo(session.request.source.text).completeBaseName();
     plan.language = w.language.language;
     plan.sheet = first.sheet.texts;
     plan.priority = first.sheet.priority;
@@ -218,12 +217,12 @@ ModeOutput Compare(PlanSession &session, const FirstPlan &first)
         return {{}, ExitFailure};
     }
     const std::optional<Plan> plan = Play(session, w.goals, w.inputs, PlanRole::First, first.source.name);
-    const std::optional<Plan> otherPlan = plan ? Play(session, other->rows, inputs, PlanRole::Second, other->name)
-                                               : std::nullopt;
+    const std::optional<Plan> otherPlan =
+        plan ? Play(session, other->rows, inputs, PlanRole::Second, other->name) : std::nullopt;
     if (!otherPlan)
         return {{}, ExitFailure};
-    ModeOutput output{LineBytes(QStringList{Translated(QT_TRANSLATE_NOOP("Brevath", "Goal")), first.source.name, other->name,
-                                            Translated(QT_TRANSLATE_NOOP("Brevath", "Difference"))}
+    ModeOutput output{LineBytes(QStringList{Translated(QT_TRANSLATE_NOOP("Brevath", "Goal")), first.source.name,
+                                            other->name, Translated(QT_TRANSLATE_NOOP("Brevath", "Difference"))}
                                     .join(u'\t'))};
     for (const ComparedGoal &goal : ComparePlans(*plan, *otherPlan))
         output.bytes += LineBytes(QStringList{goal.label, ComparedLevelText(goal.firstLevel),
@@ -245,8 +244,8 @@ ModeOutput SuggestedOrder(PlanSession &session)
     for (const int pin : request.pins) {
         const auto at = std::find(goals.rows.begin(), goals.rows.end(), pin - 1);
         if (at == goals.rows.end()) {
-            session.Tell(Translated(QT_TRANSLATE_NOOP("Brevath", "--pin %1: row %1 holds no goal of the plan."))
-                             .arg(pin));
+            session.Tell(
+                Translated(QT_TRANSLATE_NOOP("Brevath", "--pin %1: row %1 holds no goal of the plan.")).arg(pin));
             return {{}, ExitUsage};
         }
         pinned[size_t(at - goals.rows.begin())] = true;

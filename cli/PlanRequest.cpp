@@ -36,18 +36,19 @@ constexpr OptionText kOptions[] = {
      "Print, tab-separated, the level each plan reaches every goal at: this choice file, plan file or share code "
      "against the plan; a choice file plays on the same sheet.",
      "OTHER"},
-    {"format", "What to print: text (the text export, default), json (sheet, goals and rows, UTF-8) or plan (a plan "
-               "file).",
+    {"format",
+     "What to print: text (the text export, default), json (sheet, goals and rows, UTF-8) or plan (a plan "
+     "file).",
      "FORMAT"},
     {"library",
      "Print one tab-separated line per plan file of this folder: name, notes, starting level, goals, level of the "
      "last goal (empty: one is never reached), sum of the levels, date.",
      "DIR"},
     {"suggest-order",
-     "Print the goal rows in a better order for finish (the last goal soonest) or sum (the levels' sum).",
-     "OBJECTIVE"},
-    {"pin", "With --suggest-order: goal rows that keep their place, numbered from 1 as the choice file's lines, "
-            "separated by commas.",
+     "Print the goal rows in a better order for finish (the last goal soonest) or sum (the levels' sum).", "OBJECTIVE"},
+    {"pin",
+     "With --suggest-order: goal rows that keep their place, numbered from 1 as the choice file's lines, "
+     "separated by commas.",
      "ROWS"},
 };
 
@@ -126,9 +127,9 @@ public:
 private:
     void add(const OptionText &o)
     {
-        m_parser.addOption(o.value ? QCommandLineOption(QLatin1String(o.name), QLatin1String(o.description),
-                                                        QLatin1String(o.value))
-                                   : QCommandLineOption(QLatin1String(o.name), QLatin1String(o.description)));
+        m_parser.addOption(
+            o.value ? QCommandLineOption(QLatin1String(o.name), QLatin1String(o.description), QLatin1String(o.value))
+                    : QCommandLineOption(QLatin1String(o.name), QLatin1String(o.description)));
     }
 
     QCommandLineParser m_parser;
@@ -170,8 +171,8 @@ std::optional<QString> ReadRequest(const Parser &parser, PlanRequest &request)
     const qsizetype wanted = request.mode == PlanMode::Library || parser.isSet("code") ? 0 : 1;
     if (positionals.size() != wanted)
         return QStringLiteral("Give exactly one choice file, or none with --code.");
-    request.source = parser.isSet("code") ? PlanSource::Code(parser.value("code"))
-                                          : PlanSource::File(positionals.value(0));
+    request.source =
+        parser.isSet("code") ? PlanSource::Code(parser.value("code")) : PlanSource::File(positionals.value(0));
     if (parser.isSet("priority")) {
         request.priority = ParsePriority(parser.value("priority"));
         if (*request.priority == 0)

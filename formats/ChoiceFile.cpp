@@ -33,8 +33,7 @@ QString ChoiceFileText(const ChoiceList &list, const Catalogue &catalogue)
 {
     QString text;
     for (const ChoiceRow &row : list.rows)
-        text += (row.target > 0 ? targetLine(row.target) : entryLine(catalogue.entry(row.entry).name))
-            + kLineEnd;
+        text += (row.target > 0 ? targetLine(row.target) : entryLine(catalogue.entry(row.entry).name)) + kLineEnd;
     return text;
 }
 

@@ -127,8 +127,9 @@ SourcedPlan ReadPlanSource(const PlanSource &source, Workspace &workspace, const
     }
     if (unknown > 0)
         plan.notes << AboutPlan(rules.role, plan.name,
-                                Translated(QT_TRANSLATE_N_NOOP("Brevath", "%n goal(s) name nothing in the catalogue "
-                                                                          "in force; the plan skips them."),
+                                Translated(QT_TRANSLATE_N_NOOP("Brevath",
+                                                               "%n goal(s) name nothing in the catalogue "
+                                                               "in force; the plan skips them."),
                                            unknown));
     plan.ok = true;
     if (rules.sheet == SheetRule::Source) {

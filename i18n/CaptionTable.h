@@ -11,6 +11,8 @@ namespace brevath {
 
 // Entries that the planning code composes into its own texts.
 namespace Caption {
+constexpr int SheetTitle = 2;
+constexpr int MaximumTitle = 11;
 constexpr int CommitFailed = 28;
 constexpr int PlaceholderWord = 33;
 constexpr int ChoiceSaveFailed = 38;
@@ -19,6 +21,7 @@ constexpr int HtmlTitle = 54;
 constexpr int FirstExportTitle = 55; // 55 to 64 head export columns 1 to 10
 constexpr int ExportSucceeded = 65;
 constexpr int ExportFailed = 66;
+constexpr int PriorityTitle = 74;
 constexpr int NoEntryItem = 67;
 constexpr int StatLabelBase = 67; // + statistic number: the labels of the points text
 constexpr int AllCategoriesItem = 75;

@@ -7,9 +7,7 @@
 
 namespace brevath {
 
-namespace {
-
-QString translationCode(const QString &languageWord)
+QString LanguageCode(const QString &languageWord)
 {
     if (languageWord == QLatin1String("english"))
         return QStringLiteral("en");
@@ -19,6 +17,8 @@ QString translationCode(const QString &languageWord)
         return QStringLiteral("de");
     return QString();
 }
+
+namespace {
 
 // One translator per catalogue, alive while installed.
 struct Installed
@@ -48,7 +48,7 @@ void UseTranslations(const QString &programDir, const QString &languageWord)
     Installed &now = installed();
     now.program.reset(); // a translator removes itself from the application as it goes
     now.qt.reset();
-    const QString code = translationCode(languageWord);
+    const QString code = LanguageCode(languageWord);
     // The source texts are English: there is nothing to load for it.
     if (code.isEmpty() || code == QLatin1String("en"))
         return;

@@ -1,8 +1,9 @@
-// Margins and the exact bytes of both exports.
+// Margins, the exact bytes of both exports, and the page of today.
 
 #include "TestWorld.h"
 #include "HtmlExport.h"
 #include "Margins.h"
+#include "PlanPage.h"
 #include "TextExport.h"
 
 using namespace brevath;
@@ -76,6 +77,32 @@ private slots:
         QCOMPARE(TxtBytes(Plan(), w.captions), golden(u"plan.txt"_s).split('\n').first() + '\n');
         const QByteArray page = golden(u"plan.html"_s);
         QCOMPARE(HtmlBytes(Plan(), w.captions), page.left(page.indexOf("<TR>\r\n")) + "</TABLE></BODY></HTML>\r\n");
+    }
+
+    // Whether the page is valid HTML is the validator's to say (scripts/check_pages); here,
+    // that it holds the plan: every text escaped, each goal at its level, a row per level.
+    void planPage()
+    {
+        Workspace w = fixtureWorld();
+        w.inputs.mstr = 40;
+        Plan plan = goldenPlan(w);
+        plan.reachedAt[1] = kNeverReached;
+        const QString page =
+            QString::fromUtf8(PlanPageBytes({w.inputs, plan, w.captions, u"fr"_s, u"brevath1:<code>"_s}));
+        QVERIFY(page.startsWith(u"<!DOCTYPE html>\n<html lang=\"fr\">"));
+        QVERIFY(page.contains(u"Épée &lt;dorée&gt; &amp; &quot;fine&quot;") && !page.contains(u"<dorée>"));
+        QVERIFY(page.contains(u"brevath1:&lt;code&gt;"));
+        QVERIFY(page.contains(u"<td class=\"n\">40</td>"));
+        for (size_t goal = 0; goal < plan.labels.size(); ++goal) {
+            const std::optional<int> at = plan.reachedLevel(goal);
+            const QString level = at ? QString::number(*at) : u"never"_s;
+            QVERIFY2(page.contains(u"<th scope=\"row\">%1</th><td class=\"n\">%2</td>"_s.arg(
+                         plan.labels[goal].toHtmlEscaped(), level)),
+                     qPrintable(plan.labels[goal]));
+        }
+        QCOMPARE(page.count(u"</tr>"), 1 + 9 + 1 + qsizetype(plan.labels.size()) + 1 + qsizetype(plan.lines.size()));
+        QCOMPARE(page.count(u"<polyline"), kStatCount);
+        QVERIFY(!QString::fromUtf8(PlanPageBytes({w.inputs, Plan(), w.captions, u"en"_s, {}})).contains(u"<svg"));
     }
 };
 

@@ -183,6 +183,26 @@
         <source>--pin %1: row %1 holds no goal of the plan.</source>
         <translation>--pin %1: Zeile %1 enthält kein Ziel des Plans.</translation>
     </message>
+    <message>
+        <source>Reached at level</source>
+        <translation>Erreicht auf Stufe</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>The statistics level by level</source>
+        <translation>Die Attribute Stufe für Stufe</translation>
+    </message>
+    <message>
+        <source>Share code:</source>
+        <translation>Code zum Teilen:</translation>
+    </message>
+    <message>
+        <source>Save as a page to share or print…</source>
+        <translation>Als Seite zum Teilen oder Drucken speichern…</translation>
+    </message>
 </context>
 <context>
     <name>brevath::ui::FirstScreen</name>

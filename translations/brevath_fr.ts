@@ -183,6 +183,26 @@
         <source>--pin %1: row %1 holds no goal of the plan.</source>
         <translation>--pin %1&#xa0;: la ligne %1 ne contient aucun objectif du plan.</translation>
     </message>
+    <message>
+        <source>Reached at level</source>
+        <translation>Atteint au niveau</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>The statistics level by level</source>
+        <translation>Les caractéristiques niveau par niveau</translation>
+    </message>
+    <message>
+        <source>Share code:</source>
+        <translation>Code de partage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Save as a page to share or print…</source>
+        <translation>Enregistrer comme page à partager ou imprimer…</translation>
+    </message>
 </context>
 <context>
     <name>brevath::ui::FirstScreen</name>

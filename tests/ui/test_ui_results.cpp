@@ -2,6 +2,7 @@
 // the rise, the goals explained and the lines copied.
 
 #include <QHeaderView>
+#include <functional>
 #include <QLineSeries>
 #include <QProcess>
 #include <QScatterSeries>
@@ -198,13 +199,18 @@ private slots:
         auto world = startWorld();
         runPlan(*world, {"Spark"});
         const QString path = world->path("plan");
-        for (const auto &[button, start] : {std::pair("Command3", "Level\t"), std::pair("Command1", "<HTML>")}) {
+        ui::ThirdScreen &third = world->third();
+        const std::pair<std::function<void()>, const char *> exports[] = {
+            {[&] { clickButton(third, "Command3"); }, "Level\t"},
+            {[&] { clickButton(third, "Command1"); }, "<HTML>"},
+            {[&] { third.SavePageAction->trigger(); }, "<!DOCTYPE html>"}};
+        for (const auto &[save, start] : exports) {
             world->prompts.messages.clear();
-            clickButton(world->third(), button); // cancelled: nothing written, nothing said
+            save(); // cancelled: nothing written, nothing said
             QVERIFY(world->prompts.messages.isEmpty());
 
             world->prompts.QueueFileAnswer(path);
-            clickButton(world->third(), button);
+            save();
             QCOMPARE(world->prompts.messages, QStringList{world->captions().entry(65) + u' ' + path});
             QVERIFY(readBytes(path).startsWith(start));
 
@@ -212,7 +218,7 @@ private slots:
             world->prompts.QueueFileAnswer(path);
             {
                 WritesFail fail;
-                clickButton(world->third(), button);
+                save();
             }
             QCOMPARE(world->prompts.initialNames.last(), path);
             QCOMPARE(world->prompts.messages.last(), world->captions().entry(66) + u' ' + path);

@@ -12,7 +12,9 @@
 
 #include "Workspace.h"
 #include "HtmlExport.h"
+#include "PlanPage.h"
 #include "TextExport.h"
+#include "Translations.h"
 #include "ShareCode.h"
 #include "ComparisonModel.h"
 #include "Controls.h"
@@ -104,6 +106,7 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
     CompareCodeAction = listAction(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
                                    [this] { CompareWith(PlanSource::Code(QGuiApplication::clipboard()->text())); });
     CopyCodeAction = listAction(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C), [this] { copyShareCode(); });
+    SavePageAction = listAction(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { savePage(); });
     CloseComparisonAction = listAction(QKeySequence(), [this] { closeComparison(); });
     CloseComparisonAction->setEnabled(false);
     retranslate();
@@ -166,6 +169,7 @@ void ThirdScreen::retranslate()
     CompareFileAction->setText(QCoreApplication::translate("Brevath", "Compare with a choice file…"));
     CompareCodeAction->setText(QCoreApplication::translate("Brevath", "Compare with the copied share code"));
     CopyCodeAction->setText(QCoreApplication::translate("Brevath", "Copy share code"));
+    SavePageAction->setText(QCoreApplication::translate("Brevath", "Save as a page to share or print…"));
     CloseComparisonAction->setText(QCoreApplication::translate("Brevath", "Close comparison"));
     CloseComparison1->setText(CloseComparisonAction->text());
     const QString chart = QCoreApplication::translate("Brevath", "Chart of the rise");
@@ -219,10 +223,25 @@ void ThirdScreen::closeComparison()
     layOut();
 }
 
+QString ThirdScreen::shareCode() const
+{
+    return EncodeShareCode(
+        SharedPlanOf(m_workspace.inputs, m_workspace.filters.states, ListModel1->plan().list, m_workspace.catalogue));
+}
+
 void ThirdScreen::copyShareCode()
 {
-    QGuiApplication::clipboard()->setText(EncodeShareCode(
-        SharedPlanOf(m_workspace.inputs, m_workspace.filters.states, ListModel1->plan().list, m_workspace.catalogue)));
+    QGuiApplication::clipboard()->setText(shareCode());
+}
+
+void ThirdScreen::savePage()
+{
+    const QString path = CommonDialog1.ShowSave();
+    if (path.isEmpty())
+        return;
+    const PlanPageInput page{m_workspace.inputs, ListModel1->plan(), m_workspace.captions,
+                             LanguageCode(m_workspace.language.language), shareCode()};
+    m_prompts.ShowMessage(this, SavePlanPage(path, page).message);
 }
 
 void ThirdScreen::copyLines()

@@ -52,7 +52,7 @@ public:
     QTreeView *Comparison1;
     QPushButton *CloseComparison1;
     // The list's context menu, each with its shortcut.
-    QAction *CompareFileAction, *CompareCodeAction, *CopyCodeAction, *CloseComparisonAction;
+    QAction *CompareFileAction, *CompareCodeAction, *CopyCodeAction, *CloseComparisonAction, *SavePageAction;
     bool IsComparing() const { return m_comparing; }
     // Another plan under the list, on its own sheet or else the session's, or the message why
     // it cannot be: a goal that names nothing refuses it, as a comparison that skipped it would mislead.
@@ -71,7 +71,9 @@ private:
     void copyLines();
     void retranslate();
     void closeComparison();
+    QString shareCode() const;
     void copyShareCode();
+    void savePage();
     using ExportWriter = Outcome (*)(const QString &, const Plan &, const CaptionTable &);
     // Both export buttons: ask for a path, write, and tell the outcome.
     void exportPlan(ExportWriter save);

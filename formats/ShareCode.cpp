@@ -175,8 +175,11 @@ Split SplitCode(QStringView text)
     const qsizetype colon = code.indexOf(u':');
     const QString head = colon < 0 ? code : code.first(colon);
     if (colon < 0) {
-        const QString full = kWord.toString() + QString::number(kVersion) + u':';
-        return {!code.isEmpty() && full.startsWith(code) ? ShareCodeError::Cut : ShareCodeError::NotACode, {}};
+        // Older codes are still shared: a cut one is cut too.
+        bool cut = false;
+        for (int version = 1; version <= kVersion && !code.isEmpty(); ++version)
+            cut = cut || (kWord.toString() + QString::number(version) + u':').startsWith(code);
+        return {cut ? ShareCodeError::Cut : ShareCodeError::NotACode, {}};
     }
     const QStringView digits = QStringView(head).sliced(std::min(head.size(), kWord.size()));
     const bool numbered = head.startsWith(kWord) && !digits.isEmpty()

@@ -8,10 +8,12 @@
 #include "PlanCommand.h"
 #include "PlanComparison.h"
 #include "PlanJson.h"
+#include "PlanPage.h"
 #include "PlanLibrary.h"
 #include "ShareCode.h"
 #include "TextExport.h"
 #include "TextFile.h"
+#include "Translations.h"
 
 namespace brevath {
 
@@ -159,13 +161,17 @@ ModeOutput PlayedMode(PlanSession &session, const FirstPlan &first)
     const std::optional<Plan> plan = Play(session, w.goals, w.inputs, PlanRole::Only, SourceName(first, request));
     if (!plan)
         return {{}, ExitFailure};
+    const auto code = [&] {
+        const CategoryStates shown = request.fromCode() ? first.sheet.categories : AllTicked();
+        return EncodeShareCode(SharedPlanOf(w.inputs, shown, plan->list, w.catalogue));
+    };
     switch (request.mode) {
     case PlanMode::Json:
         return {PlanJson(w.inputs, *plan, w.captions)};
-    case PlanMode::Share: {
-        const CategoryStates shown = request.fromCode() ? first.sheet.categories : AllTicked();
-        return {LineBytes(EncodeShareCode(SharedPlanOf(w.inputs, shown, plan->list, w.catalogue)))};
-    }
+    case PlanMode::Share:
+        return {LineBytes(code())};
+    case PlanMode::Page:
+        return {PlanPageBytes({w.inputs, *plan, w.captions, LanguageCode(w.language.language), code()})};
     case PlanMode::Exports: {
         ModeOutput output;
         for (const Outcome &saved :

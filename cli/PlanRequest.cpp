@@ -37,8 +37,8 @@ constexpr OptionText kOptions[] = {
      "against the plan; a choice file plays on the same sheet.",
      "OTHER"},
     {"format",
-     "What to print: text (the text export, default), json (sheet, goals and rows, UTF-8) or plan (a plan "
-     "file).",
+     "What to print: text (the text export, default), json (sheet, goals and rows, UTF-8), page (an HTML5 "
+     "page to share and print, UTF-8) or plan (a plan file).",
      "FORMAT"},
     {"library",
      "Print one tab-separated line per plan file of this folder: name, notes, starting level, goals, level of the "
@@ -139,11 +139,12 @@ private:
 std::optional<QString> ReadMode(const Parser &parser, PlanRequest &request)
 {
     const QString format = parser.isSet("format") ? parser.value("format") : QStringLiteral("text");
-    if (format != u"text" && format != u"json" && format != u"plan")
-        return QStringLiteral("Unknown format: give text, json or plan.");
+    if (format != u"text" && format != u"json" && format != u"page" && format != u"plan")
+        return QStringLiteral("Unknown format: give text, json, page or plan.");
     const std::pair<bool, PlanMode> modes[] = {
         {parser.isSet("txt") || parser.isSet("html"), PlanMode::Exports},
         {format == u"json", PlanMode::Json},
+        {format == u"page", PlanMode::Page},
         {format == u"plan", PlanMode::PlanFile},
         {parser.isSet("share"), PlanMode::Share},
         {parser.isSet("compare"), PlanMode::Compare},
@@ -158,7 +159,7 @@ std::optional<QString> ReadMode(const Parser &parser, PlanRequest &request)
         }
     }
     if (asked > 1)
-        return QStringLiteral("Give only one of --share, --compare, --suggest-order, --library, --format json or "
+        return QStringLiteral("Give only one of --share, --compare, --suggest-order, --library, --format json, page or "
                               "plan and the exports.");
     return std::nullopt;
 }

@@ -18,6 +18,7 @@ enum class PlanMode {
     Text, // the text export on standard output
     Exports, // --txt and --html
     Json,
+    Page, // the page to share and print
     PlanFile,
     Share,
     Compare,

@@ -52,8 +52,8 @@ QString sheetTable(const PlanPageInput &page)
     const std::array<std::int32_t, kStatCount> start = {in.SDStr, in.SDEnd, in.SDDex, in.SDSag, in.SDInt};
     const auto maxima = in.maxima();
     QString html = QStringLiteral("<table>\n<caption>") + escaped(page.captions.entry(Caption::SheetTitle))
-        + QStringLiteral("</caption>\n<thead><tr><td></td>") + columnHead(tr("Start")) + columnHead(page.captions.entry(Caption::MaximumTitle))
-        + QStringLiteral("</tr></thead>\n<tbody>\n");
+        + QStringLiteral("</caption>\n<thead><tr><td></td>") + columnHead(tr("Start"))
+        + columnHead(page.captions.entry(Caption::MaximumTitle)) + QStringLiteral("</tr></thead>\n<tbody>\n");
     html += QStringLiteral("<tr>") + rowHead(page.captions.entry(Caption::FirstExportTitle)) + numberCell(in.SDLevel)
         + QStringLiteral("<td></td></tr>\n");
     for (int s = 1; s <= kStatCount; ++s) {
@@ -125,7 +125,8 @@ QString chart(const PlanPageInput &page)
         }
     const double plotWidth = kWidth - kLeft - kRight, plotHeight = kHeight - kTop - kBottom;
     const auto x = [&](std::int64_t level) {
-        return kLeft + (lastLevel > firstLevel ? plotWidth * double(level - firstLevel) / double(lastLevel - firstLevel) : 0.0);
+        return kLeft
+            + (lastLevel > firstLevel ? plotWidth * double(level - firstLevel) / double(lastLevel - firstLevel) : 0.0);
     };
     const auto y = [&](std::int64_t value) { return kTop + plotHeight * double(high - value) / double(high - low); };
     const auto number = [](double v) { return QString::number(v, 'f', 1); };

@@ -156,6 +156,7 @@ private slots:
         const QString full = fixtureWorld().captions.message(Caption::ExportFailed, u"/dev/stdout"_s) + u'\n';
         for (const QStringList &mode : QList<QStringList>{{},
                                                           {u"--format=json"_s},
+                                                          {u"--format=page"_s},
                                                           {u"--format=plan"_s},
                                                           {u"--share"_s},
                                                           {u"--compare"_s, golden},

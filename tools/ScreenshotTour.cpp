@@ -27,8 +27,10 @@ namespace {
 constexpr int kStepMilliseconds = 300;
 }
 
-ScreenshotTour::ScreenshotTour(Program &program, ScriptedPrompts &prompts, QString outputDir, QString choiceFile)
-    : m_program(program), m_prompts(prompts), m_outputDir(std::move(outputDir)), m_choiceFile(std::move(choiceFile))
+ScreenshotTour::ScreenshotTour(Program &program, ScriptedPrompts &prompts, QString outputDir, QString choiceFile,
+                               QString variant)
+    : m_program(program), m_prompts(prompts), m_outputDir(std::move(outputDir)), m_choiceFile(std::move(choiceFile)),
+      m_variant(std::move(variant))
 {
     FirstScreen &first = m_program.First();
     m_steps = {
@@ -63,10 +65,8 @@ ScreenshotTour::ScreenshotTour(Program &program, ScriptedPrompts &prompts, QStri
             selectMiddleGoalLine();
         },
         [this] { save(m_program.Third(), "results"); },
-        [this] {
-            m_program.Third().Toggle1->setChecked(true);
-            m_program.Third().resize(800, 720);
-        },
+        // The chart and the comparison at the start size, where room is scarcest.
+        [this] { m_program.Third().Toggle1->setChecked(true); },
         [this] { save(m_program.Third(), "results_chart"); },
         [this] {
             m_prompts.QueueFileAnswer(otherExample());
@@ -97,7 +97,8 @@ void ScreenshotTour::step()
 void ScreenshotTour::save(QWidget &window, const char *name)
 {
     const QString language = m_program.Session().language.language;
-    window.grab().save(QDir(m_outputDir).filePath(language + u'_' + QLatin1String(name) + QStringLiteral(".png")));
+    window.grab().save(
+        QDir(m_outputDir).filePath(language + u'_' + QLatin1String(name) + m_variant + QStringLiteral(".png")));
 }
 
 void ScreenshotTour::selectMiddleGoalLine()

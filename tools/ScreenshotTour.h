@@ -19,8 +19,9 @@ class ScreenshotTour : public QObject
     Q_OBJECT
 
 public:
-    // Pictures go to outputDir as <language>_<window>.png; the choice screen loads choiceFile.
-    ScreenshotTour(Program &program, ScriptedPrompts &prompts, QString outputDir, QString choiceFile);
+    // Pictures go to outputDir as <language>_<window><variant>.png; the choice screen loads
+    // choiceFile.
+    ScreenshotTour(Program &program, ScriptedPrompts &prompts, QString outputDir, QString choiceFile, QString variant);
 
     // Takes its steps one event-loop turn apart, so that every window is drawn, then ends the program.
     void Run();
@@ -36,6 +37,7 @@ private:
     ScriptedPrompts &m_prompts;
     QString m_outputDir;
     QString m_choiceFile;
+    QString m_variant;
     std::vector<std::function<void()>> m_steps;
     size_t m_next = 0;
 };

@@ -14,7 +14,10 @@ public:
     void QueueFileAnswer(const QString &path) { m_fileAnswers << path; }
 
     void ShowMessage(QWidget *, const QString &text) override { messages << text; }
-    QString SaveFileName(QWidget *, const QString &initialName) override { return answer(initialName); }
+    QString SaveFileName(QWidget *, const QString &initialName, const QString &) override
+    {
+        return answer(initialName);
+    }
     QString OpenFileName(QWidget *, const QString &initialName) override { return answer(initialName); }
     // The next questions are answered so; with none queued, No.
     void QueueConfirm(bool yes) { m_confirmAnswers << yes; }

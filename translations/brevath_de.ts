@@ -12,32 +12,32 @@
     </message>
     <message>
         <source>This text is not a Brevath share code.</source>
-        <translation>Dieser Text ist kein Brevath-Teilcode.</translation>
+        <translation>Dieser Text ist kein Code zum Teilen aus Brevath.</translation>
     </message>
     <message>
         <source>This share code is incomplete: it was probably cut off when copied.</source>
-        <translation>Dieser Teilcode ist unvollständig: Er wurde beim Kopieren wohl abgeschnitten.</translation>
+        <translation>Dieser Code zum Teilen ist unvollständig: Er wurde beim Kopieren wohl abgeschnitten.</translation>
     </message>
     <message>
         <source>This share code is damaged and cannot be read.</source>
-        <translation>Dieser Teilcode ist beschädigt und kann nicht gelesen werden.</translation>
+        <translation>Dieser Code zum Teilen ist beschädigt und kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>This share code comes from a newer version of Brevath and cannot be read here.</source>
-        <translation>Dieser Teilcode stammt aus einer neueren Version von Brevath und kann hier nicht gelesen werden.</translation>
+        <translation>Dieser Code zum Teilen stammt aus einer neueren Version von Brevath und kann hier nicht gelesen werden.</translation>
     </message>
     <message numerus="yes">
         <source>This share code names %n goal(s) that the catalogue in force does not hold.</source>
         <translation>
-            <numerusform>Dieser Teilcode nennt %n Ziel, das der geltende Katalog nicht enthält.</numerusform>
-            <numerusform>Dieser Teilcode nennt %n Ziele, die der geltende Katalog nicht enthält.</numerusform>
+            <numerusform>Dieser Code zum Teilen nennt %n Ziel, das der geltende Katalog nicht enthält.</numerusform>
+            <numerusform>Dieser Code zum Teilen nennt %n Ziele, die der geltende Katalog nicht enthält.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>This share code was made with a different catalogue: here its goal(s) %1 may name other entries. It was not loaded.</source>
         <translation>
-            <numerusform>Dieser Teilcode stammt aus einem anderen Katalog: Hier könnte sein Ziel %1 einen anderen Eintrag nennen. Er wurde nicht geladen.</numerusform>
-            <numerusform>Dieser Teilcode stammt aus einem anderen Katalog: Hier könnten seine Ziele %1 andere Einträge nennen. Er wurde nicht geladen.</numerusform>
+            <numerusform>Dieser Code zum Teilen stammt aus einem anderen Katalog: Hier könnte sein Ziel %1 einen anderen Eintrag nennen. Er wurde nicht geladen.</numerusform>
+            <numerusform>Dieser Code zum Teilen stammt aus einem anderen Katalog: Hier könnten seine Ziele %1 andere Einträge nennen. Er wurde nicht geladen.</numerusform>
         </translation>
     </message>
     <message>
@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>share code</source>
-        <translation>Teilcode</translation>
+        <translation>Code zum Teilen</translation>
     </message>
     <message>
         <source>Goal</source>
@@ -78,11 +78,11 @@
     </message>
     <message>
         <source>Compare with the copied share code</source>
-        <translation>Mit dem kopierten Teilcode vergleichen</translation>
+        <translation>Mit dem kopierten Code zum Teilen vergleichen</translation>
     </message>
     <message>
         <source>Copy share code</source>
-        <translation>Teilcode kopieren</translation>
+        <translation>Code zum Teilen kopieren</translation>
     </message>
     <message>
         <source>Close comparison</source>
@@ -184,24 +184,75 @@
         <translation>--pin %1: Zeile %1 enthält kein Ziel des Plans.</translation>
     </message>
     <message>
+        <source>Save as a page to share or print…</source>
+        <translation>Als Seite zum Teilen oder Drucken speichern…</translation>
+    </message>
+    <message>
+        <source>As the first goal: reached at level %1.</source>
+        <translation>Als erstes Ziel: erreicht auf Stufe %1.</translation>
+    </message>
+    <message>
+        <source>As the first goal: never reached.</source>
+        <translation>Als erstes Ziel: nie erreicht.</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Copy the selected lines</source>
+        <translation>Gewählte Zeilen kopieren</translation>
+    </message>
+    <message>
+        <source>Share code copied.</source>
+        <translation>Code zum Teilen kopiert.</translation>
+    </message>
+    <message>
+        <source>Lines copied.</source>
+        <translation>Zeilen kopiert.</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html *.htm)</source>
+        <translation>Webseiten (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>Choice files (*.txt)</source>
+        <translation>Auswahldateien (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>brevath</name>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished">Start</translation>
+    </message>
+    <message>
+        <source>Goals</source>
+        <translation type="unfinished">Ziele</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation type="unfinished">Ziel</translation>
+    </message>
+    <message>
         <source>Reached at level</source>
-        <translation>Erreicht auf Stufe</translation>
+        <translation type="unfinished">Erreicht auf Stufe</translation>
     </message>
     <message>
         <source>never</source>
-        <translation>nie</translation>
+        <translation type="unfinished">nie</translation>
     </message>
     <message>
         <source>The statistics level by level</source>
-        <translation>Die Attribute Stufe für Stufe</translation>
+        <translation type="unfinished">Die Attribute Stufe für Stufe</translation>
     </message>
     <message>
         <source>Share code:</source>
-        <translation>Code zum Teilen:</translation>
-    </message>
-    <message>
-        <source>Save as a page to share or print…</source>
-        <translation>Als Seite zum Teilen oder Drucken speichern…</translation>
+        <translation type="unfinished">Code zum Teilen:</translation>
     </message>
 </context>
 <context>
@@ -209,6 +260,17 @@
     <message>
         <source>My plans…</source>
         <translation>Meine Pläne…</translation>
+    </message>
+    <message>
+        <source>The plans kept by this program (%1)</source>
+        <translation>Die von diesem Programm aufbewahrten Pläne (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>brevath::ui::HelpScreen</name>
+    <message>
+        <source>Beyond the pages. Start screen: My plans… (Ctrl+L) keeps plans and opens them again. Choice screen, the Tools button: undo (Ctrl+Z), redo (Ctrl+Y), copy or paste the goal list (Ctrl+Shift+C, Ctrl+Shift+V; a copied share code pastes too), copy the share code (Ctrl+Alt+C), suggest an order (Ctrl+Shift+R). Results screen: the chart button, and the … button: copy the selected lines (Ctrl+C), copy the share code (Ctrl+Alt+C), save as a page (Ctrl+Shift+S), compare with a choice file (Ctrl+Shift+O) or with a copied share code (Ctrl+Shift+V).</source>
+        <translation>Über die Seiten hinaus. Startseite: Meine Pläne… (Strg+L) bewahrt Pläne auf und öffnet sie wieder. Auswahlseite, Knopf Werkzeuge: rückgängig (Strg+Z), wiederholen (Strg+Y), Zielliste kopieren oder einfügen (Strg+Umschalt+C, Strg+Umschalt+V; ein kopierter Code zum Teilen lässt sich ebenso einfügen), Code zum Teilen kopieren (Strg+Alt+C), eine Reihenfolge vorschlagen (Strg+Umschalt+R). Ergebnisseite: der Knopf des Diagramms, und der Knopf …: gewählte Zeilen kopieren (Strg+C), Code zum Teilen kopieren (Strg+Alt+C), als Seite speichern (Strg+Umschalt+S), mit einer Auswahldatei (Strg+Umschalt+O) oder einem kopierten Code zum Teilen (Strg+Umschalt+V) vergleichen.</translation>
     </message>
 </context>
 <context>
@@ -263,7 +325,7 @@
     </message>
     <message>
         <source>Import the copied share code</source>
-        <translation>Kopierten Teilungscode importieren</translation>
+        <translation>Kopierten Code zum Teilen importieren</translation>
     </message>
     <message>
         <source>Export as a choice file…</source>
@@ -271,7 +333,7 @@
     </message>
     <message>
         <source>Copy its share code</source>
-        <translation>Seinen Teilungscode kopieren</translation>
+        <translation>Seinen Code zum Teilen kopieren</translation>
     </message>
     <message>
         <source>Close</source>
@@ -325,10 +387,6 @@
         <translation>Stufe jetzt</translation>
     </message>
     <message>
-        <source>Level with the suggestion</source>
-        <translation>Stufe mit dem Vorschlag</translation>
-    </message>
-    <message>
         <source>Apply this order</source>
         <translation>Diese Reihenfolge übernehmen</translation>
     </message>
@@ -353,16 +411,44 @@
         <translation>nie</translation>
     </message>
     <message>
-        <source>Last goal at level %1 instead of %2; sum of the levels %3 instead of %4.</source>
-        <translation>Letztes Ziel auf Stufe %1 statt %2; Summe der Stufen %3 statt %4.</translation>
-    </message>
-    <message>
         <source>No better order was found: the rows stay as they are.</source>
         <translation>Keine bessere Reihenfolge gefunden: Die Zeilen bleiben, wie sie sind.</translation>
     </message>
     <message>
         <source>Levels now and with the suggestion</source>
         <translation>Stufen jetzt und mit dem Vorschlag</translation>
+    </message>
+    <message>
+        <source>Suggested level</source>
+        <translation>Vorgeschlagene Stufe</translation>
+    </message>
+    <message>
+        <source>%1: %2, no change.</source>
+        <translation>%1: %2, keine Änderung.</translation>
+    </message>
+    <message>
+        <source>%1: %2 instead of %3.</source>
+        <translation>%1: %2 statt %3.</translation>
+    </message>
+    <message>
+        <source>never reached</source>
+        <translation>nie erreicht</translation>
+    </message>
+    <message>
+        <source>level %1</source>
+        <translation>Stufe %1</translation>
+    </message>
+    <message>
+        <source>Last goal</source>
+        <translation>Letztes Ziel</translation>
+    </message>
+    <message>
+        <source>Goals never reached</source>
+        <translation>Nie erreichte Ziele</translation>
+    </message>
+    <message>
+        <source>Sum of the levels</source>
+        <translation>Summe der Stufen</translation>
     </message>
 </context>
 <context>
@@ -373,11 +459,14 @@
     </message>
 </context>
 <context>
-    <name>brevath::ui::SecondScreen</name>
+    <name>brevath::ui::RiseChart</name>
     <message>
-        <source>(clipboard)</source>
-        <translation>(Zwischenablage)</translation>
+        <source>This plan</source>
+        <translation>Dieser Plan</translation>
     </message>
+</context>
+<context>
+    <name>brevath::ui::SecondScreen</name>
     <message>
         <source>Copy goal list</source>
         <translation>Zielliste kopieren</translation>
@@ -388,7 +477,7 @@
     </message>
     <message>
         <source>Copy share code</source>
-        <translation>Teilcode kopieren</translation>
+        <translation>Code zum Teilen kopieren</translation>
     </message>
     <message>
         <source>Suggest an order…</source>
@@ -429,6 +518,41 @@
     <message>
         <source>Suggested entries</source>
         <translation>Vorgeschlagene Einträge</translation>
+    </message>
+    <message>
+        <source>Nothing was copied: a statistic value is not a number a plan can hold.</source>
+        <translation>Nichts wurde kopiert: Ein Attributwert ist keine Zahl, die ein Plan fassen kann.</translation>
+    </message>
+    <message>
+        <source>Goal list copied.</source>
+        <translation>Zielliste kopiert.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds neither a goal list nor a share code.</source>
+        <translation>Die Zwischenablage enthält weder eine Zielliste noch einen Code zum Teilen.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Share code copied.</source>
+        <translation>Code zum Teilen kopiert.</translation>
+    </message>
+</context>
+<context>
+    <name>brevath::ui::ToolsButton</name>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>%1: copy, paste, compare and more, with their keys</source>
+        <translation>%1: Kopieren, Einfügen, Vergleichen und mehr, mit ihren Tasten</translation>
     </message>
 </context>
 </TS>

@@ -184,24 +184,75 @@
         <translation>--pin %1&#xa0;: la ligne %1 ne contient aucun objectif du plan.</translation>
     </message>
     <message>
+        <source>Save as a page to share or print…</source>
+        <translation>Enregistrer comme page à partager ou imprimer…</translation>
+    </message>
+    <message>
+        <source>As the first goal: reached at level %1.</source>
+        <translation>En premier objectif : atteint au niveau %1.</translation>
+    </message>
+    <message>
+        <source>As the first goal: never reached.</source>
+        <translation>En premier objectif : jamais atteint.</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Copy the selected lines</source>
+        <translation>Copier les lignes choisies</translation>
+    </message>
+    <message>
+        <source>Share code copied.</source>
+        <translation>Code de partage copié.</translation>
+    </message>
+    <message>
+        <source>Lines copied.</source>
+        <translation>Lignes copiées.</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html *.htm)</source>
+        <translation>Pages web (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>Choice files (*.txt)</source>
+        <translation>Fichiers de choix (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>brevath</name>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished">Départ</translation>
+    </message>
+    <message>
+        <source>Goals</source>
+        <translation type="unfinished">Objectifs</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation type="unfinished">Objectif</translation>
+    </message>
+    <message>
         <source>Reached at level</source>
-        <translation>Atteint au niveau</translation>
+        <translation type="unfinished">Atteint au niveau</translation>
     </message>
     <message>
         <source>never</source>
-        <translation>jamais</translation>
+        <translation type="unfinished">jamais</translation>
     </message>
     <message>
         <source>The statistics level by level</source>
-        <translation>Les caractéristiques niveau par niveau</translation>
+        <translation type="unfinished">Les caractéristiques niveau par niveau</translation>
     </message>
     <message>
         <source>Share code:</source>
-        <translation>Code de partage&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Save as a page to share or print…</source>
-        <translation>Enregistrer comme page à partager ou imprimer…</translation>
+        <translation type="unfinished">Code de partage&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -209,6 +260,17 @@
     <message>
         <source>My plans…</source>
         <translation>Mes plans…</translation>
+    </message>
+    <message>
+        <source>The plans kept by this program (%1)</source>
+        <translation>Les plans gardés par ce programme (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>brevath::ui::HelpScreen</name>
+    <message>
+        <source>Beyond the pages. Start screen: My plans… (Ctrl+L) keeps plans and opens them again. Choice screen, the Tools button: undo (Ctrl+Z), redo (Ctrl+Y), copy or paste the goal list (Ctrl+Shift+C, Ctrl+Shift+V; a copied share code pastes too), copy the share code (Ctrl+Alt+C), suggest an order (Ctrl+Shift+R). Results screen: the chart button, and the … button: copy the selected lines (Ctrl+C), copy the share code (Ctrl+Alt+C), save as a page (Ctrl+Shift+S), compare with a choice file (Ctrl+Shift+O) or with a copied share code (Ctrl+Shift+V).</source>
+        <translation>Au-delà des pages. Écran de départ : Mes plans… (Ctrl+L) garde les plans et les rouvre. Écran des choix, bouton Outils : annuler (Ctrl+Z), rétablir (Ctrl+Y), copier ou coller la liste des objectifs (Ctrl+Maj+C, Ctrl+Maj+V ; un code de partage copié se colle aussi), copier le code de partage (Ctrl+Alt+C), suggérer un ordre (Ctrl+Maj+R). Écran des résultats : le bouton du graphique, et le bouton … : copier les lignes choisies (Ctrl+C), copier le code de partage (Ctrl+Alt+C), enregistrer en page (Ctrl+Maj+S), comparer avec un fichier de choix (Ctrl+Maj+O) ou avec un code de partage copié (Ctrl+Maj+V).</translation>
     </message>
 </context>
 <context>
@@ -325,10 +387,6 @@
         <translation>Niveau actuel</translation>
     </message>
     <message>
-        <source>Level with the suggestion</source>
-        <translation>Niveau avec la suggestion</translation>
-    </message>
-    <message>
         <source>Apply this order</source>
         <translation>Appliquer cet ordre</translation>
     </message>
@@ -353,16 +411,44 @@
         <translation>jamais</translation>
     </message>
     <message>
-        <source>Last goal at level %1 instead of %2; sum of the levels %3 instead of %4.</source>
-        <translation>Dernier objectif au niveau %1 au lieu de %2&#xa0;; somme des niveaux %3 au lieu de %4.</translation>
-    </message>
-    <message>
         <source>No better order was found: the rows stay as they are.</source>
         <translation>Aucun meilleur ordre trouvé&#xa0;: les lignes restent telles quelles.</translation>
     </message>
     <message>
         <source>Levels now and with the suggestion</source>
         <translation>Niveaux actuels et avec la suggestion</translation>
+    </message>
+    <message>
+        <source>Suggested level</source>
+        <translation>Niveau suggéré</translation>
+    </message>
+    <message>
+        <source>%1: %2, no change.</source>
+        <translation>%1 : %2, sans changement.</translation>
+    </message>
+    <message>
+        <source>%1: %2 instead of %3.</source>
+        <translation>%1 : %2 au lieu de %3.</translation>
+    </message>
+    <message>
+        <source>never reached</source>
+        <translation>jamais atteint</translation>
+    </message>
+    <message>
+        <source>level %1</source>
+        <translation>niveau %1</translation>
+    </message>
+    <message>
+        <source>Last goal</source>
+        <translation>Dernier objectif</translation>
+    </message>
+    <message>
+        <source>Goals never reached</source>
+        <translation>Objectifs jamais atteints</translation>
+    </message>
+    <message>
+        <source>Sum of the levels</source>
+        <translation>Somme des niveaux</translation>
     </message>
 </context>
 <context>
@@ -373,11 +459,14 @@
     </message>
 </context>
 <context>
-    <name>brevath::ui::SecondScreen</name>
+    <name>brevath::ui::RiseChart</name>
     <message>
-        <source>(clipboard)</source>
-        <translation>(presse-papiers)</translation>
+        <source>This plan</source>
+        <translation>Ce plan</translation>
     </message>
+</context>
+<context>
+    <name>brevath::ui::SecondScreen</name>
     <message>
         <source>Copy goal list</source>
         <translation>Copier la liste des objectifs</translation>
@@ -429,6 +518,41 @@
     <message>
         <source>Suggested entries</source>
         <translation>Entrées proposées</translation>
+    </message>
+    <message>
+        <source>Nothing was copied: a statistic value is not a number a plan can hold.</source>
+        <translation>Rien n&apos;a été copié : une valeur de statistique n&apos;est pas un nombre qu&apos;un plan peut contenir.</translation>
+    </message>
+    <message>
+        <source>Goal list copied.</source>
+        <translation>Liste des objectifs copiée.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds neither a goal list nor a share code.</source>
+        <translation>Le presse-papiers ne contient ni liste d&apos;objectifs ni code de partage.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Share code copied.</source>
+        <translation>Code de partage copié.</translation>
+    </message>
+</context>
+<context>
+    <name>brevath::ui::ToolsButton</name>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>%1: copy, paste, compare and more, with their keys</source>
+        <translation>%1 : copier, coller, comparer et plus, avec leurs touches</translation>
     </message>
 </context>
 </TS>

@@ -118,10 +118,14 @@ private slots:
         for (int row = 0; row < kept.size(); ++row)
             QCOMPARE(entryBox(*world, row)->currentText(), kept[row]);
 
-        const QString folder = world->path("english");
-        world->prompts.QueueFileAnswer(folder);
+        const QString nowhere = world->path("missing/plan.txt");
+        world->prompts.QueueFileAnswer(nowhere);
         clickButton(world->second(), "Command3");
-        QCOMPARE(world->prompts.messages.last(), world->captions().entry(38) + u' ' + folder);
+        QCOMPARE(world->prompts.messages.last(), world->captions().entry(38) + u' ' + nowhere);
+        // A name chosen without a suffix is saved with the choice files' own.
+        world->prompts.QueueFileAnswer(world->path("out_plan"));
+        clickButton(world->second(), "Command3");
+        QVERIFY(readBytes(world->path("out_plan.txt")).startsWith("0\tClub"));
     }
 
     // A French plan opened in English takes the English names in the load's one step, and a

@@ -1,6 +1,8 @@
 // The order dialog: nothing comes back unless the player accepts a suggestion. The choice
 // screen's undo test takes an accepted suggestion as one of its steps.
 
+#include <QComboBox>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
@@ -40,11 +42,24 @@ private slots:
         const GoalRows before = rows;
         ui::OrderDialog dialog(m_world, rows);
         dialog.show();
+        // Each goal as the result list names it; no progress before a search.
+        QCOMPARE(dialog.Pinned->item(0)->text(),
+                 "1. " + m_world.captions.entry(Caption::StatNameBase + Str) + " : 200");
+        QVERIFY(!dialog.Progress->isVisible());
         dialog.Suggest->click();
         if (waitForIt) {
-            QTRY_VERIFY_WITH_TIMEOUT(dialog.Apply->isEnabled(), 60000);
-            QCOMPARE(dialog.Preview->rowCount(), 6);
-            QCOMPARE(dialog.Progress->value(), 100);
+            // The dialog stays usable: another objective, suggested again.
+            for (const int objective : {0, 1}) {
+                QTRY_VERIFY_WITH_TIMEOUT(dialog.Apply->isEnabled(), 60000);
+                QCOMPARE(dialog.Preview->rowCount(), 6);
+                QCOMPARE(dialog.Progress->value(), 100);
+                QVERIFY(dialog.Objective->isEnabled() && dialog.Pinned->isEnabled() && dialog.Suggest->isEnabled());
+                if (objective == 0) {
+                    dialog.Objective->setCurrentIndex(1);
+                    dialog.Suggest->click();
+                    QVERIFY(!dialog.Apply->isEnabled() && !dialog.Suggest->isEnabled());
+                }
+            }
         }
         dialog.findChild<QPushButton *>(button)->click();
         QCOMPARE(rows, before);
@@ -61,6 +76,32 @@ private slots:
         for (int i = 0; i < kChoiceRows; ++i)
             QCOMPARE(sorted[size_t(i)], i);
         QVERIFY((*order)[0] != 0); // the heavy goal no longer leads
+    }
+
+    // A goal never reached is said so, never as the level the scores count it at.
+    void theSummarySaysWhatChanges_data()
+    {
+        QTest::addColumn<QList<int>>("before");
+        QTest::addColumn<QList<int>>("after");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("sooner") << QList<int>{20, 30} << QList<int>{20, 25}
+                                << "Last goal: level 25 instead of level 30. Sum of the levels: 45 instead of 50.";
+        QTest::newRow("reached at last") << QList<int>{20, kNeverReached} << QList<int>{20, 150}
+                                         << "Last goal: level 150 instead of never reached. Goals never reached: 0 "
+                                            "instead of 1.";
+        QTest::newRow("still never") << QList<int>{kNeverReached, 9} << QList<int>{kNeverReached, 8}
+                                     << "Last goal: never reached, no change. Goals never reached: 1, no change.";
+    }
+    void theSummarySaysWhatChanges()
+    {
+        QFETCH(QList<int>, before);
+        QFETCH(QList<int>, after);
+        OrderSuggestion suggestion;
+        suggestion.levelsBefore.assign(before.begin(), before.end());
+        suggestion.levelsAfter.assign(after.begin(), after.end());
+        suggestion.before = ScoreOf(suggestion.levelsBefore);
+        suggestion.after = ScoreOf(suggestion.levelsAfter);
+        QTEST(ui::OrderDialog::ChangeSummary(suggestion), "said");
     }
 };
 

@@ -4,9 +4,11 @@
 #include <QHeaderView>
 #include <functional>
 #include <QLineSeries>
+#include <QMenu>
 #include <QProcess>
 #include <QScatterSeries>
 #include <QScrollBar>
+#include <tuple>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QToolButton>
@@ -19,7 +21,9 @@
 #include "ResultListView.h"
 #include "ResultTableModel.h"
 #include "ResultsLayout.h"
+#include "Notice.h"
 #include "RiseChart.h"
+#include "ToolsButton.h"
 
 using namespace brevath;
 using namespace brevath::testing;
@@ -94,12 +98,15 @@ private slots:
             const ui::ResultsLayout hidden = ui::LayOutResults(9585, height);
             QCOMPARE(shown.ListView1.height() + 50 + shown.Chart1.height(), hidden.ListView1.height());
             QCOMPARE(shown.Chart1.bottom(), hidden.ListView1.bottom());
-            QCOMPARE(shown.ListView1.height(), std::min(6540, 6540 + height - 7185 - 1800 - 50));
+            QCOMPARE(shown.ListView1.height(), std::min(6540, 6540 + height - 7185 - ui::kChartMinimumHeight - 50));
         }
-        // A comparison shares the list's room likewise; its close button sits in the row's gap.
+        // A comparison shares the list's room likewise; its close button sits in the row's gap,
+        // past the tools.
         const ui::ResultsLayout comparing = ui::LayOutResults(9585, 7185, true, true);
-        QCOMPARE(comparing.ListView1.height() + 50 + comparing.Comparison1.height(), 6540 - 1800 - 50);
-        QCOMPARE(comparing.CloseComparison1, QRect(2940, 6640, 2025, 495));
+        QCOMPARE(comparing.ListView1.height() + 50 + comparing.Comparison1.height(),
+                 6540 - ui::kChartMinimumHeight - 50);
+        QCOMPARE(comparing.Tools1, QRect(2940, 6640, 495, 495));
+        QCOMPARE(comparing.CloseComparison1, QRect(3485, 6640, 1480, 495));
 
         // The window follows it; the chart is one click away and the next run opens as left.
         auto world = startWorld();
@@ -109,11 +116,9 @@ private slots:
             QCOMPARE(third.Chart1->isVisible(), chart);
             const ui::ResultsLayout l =
                 ui::LayOutResults(ui::ToTwips(third.width()), ui::ToTwips(third.height()), chart);
-            const std::pair<QWidget *, QRect> places[] = {{third.ListView1, l.ListView1},
-                                                          {third.Command1, l.Command1},
-                                                          {third.Command2, l.Command2},
-                                                          {third.Command3, l.Command3},
-                                                          {third.Toggle1, l.Toggle1}};
+            const std::pair<QWidget *, QRect> places[] = {{third.ListView1, l.ListView1}, {third.Command1, l.Command1},
+                                                          {third.Command2, l.Command2},   {third.Command3, l.Command3},
+                                                          {third.Toggle1, l.Toggle1},     {third.Tools1, l.Tools1}};
             for (const auto &[control, twips] : places)
                 QCOMPARE(control->geometry(), ui::PixelRect(twips));
             if (chart)
@@ -129,6 +134,11 @@ private slots:
         third.Toggle1->click();
         followsLayout(false);
         QVERIFY(!startWorld()->third().Toggle1->isChecked());
+        // The size the player gave it comes back on the next visit, and in the next run.
+        third.hide();
+        auto next = startWorld();
+        next->third().PlaceAt(next->first());
+        QCOMPARE(next->third().size(), QSize(800, 600));
     }
 
     // A target that cannot be planned keeps the choice screen; a name the catalogue lacks
@@ -151,7 +161,9 @@ private slots:
         QCOMPARE(world->third().ListModel1->rowCount(), 199);
         QCOMPARE(namedLines(*world->third().ListModel1), QStringList({"3 Club", "6 Grey Robe"}));
 
-        // Back, the rows as left, another goal, forward: the list is the current choices' plan.
+        // Back, the rows as left, another goal, forward: the list is the current choices' plan,
+        // read from its top.
+        world->third().ListView1->scrollToBottom();
         clickButton(world->third(), "Command2");
         QCOMPARE(typeList(*world, 2)->currentText(), world->captions().entry(15));
         for (int row = 0; row < rows.size(); ++row)
@@ -159,6 +171,7 @@ private slots:
         typeText(*world, 0, "Long Bow");
         clickButton(world->second(), "Command2");
         QCOMPARE(namedLines(*world->third().ListModel1), QStringList({"7 Long Bow", "10 Grey Robe"}));
+        QCOMPARE(world->third().ListView1->verticalScrollBar()->value(), 0);
     }
 
     // The names on line 150, out of sight, from wider than any column down to no line at
@@ -198,19 +211,20 @@ private slots:
     {
         auto world = startWorld();
         runPlan(*world, {"Spark"});
-        const QString path = world->path("plan");
         ui::ThirdScreen &third = world->third();
-        const std::pair<std::function<void()>, const char *> exports[] = {
-            {[&] { clickButton(third, "Command3"); }, "Level\t"},
-            {[&] { clickButton(third, "Command1"); }, "<HTML>"},
-            {[&] { third.SavePageAction->trigger(); }, "<!DOCTYPE html>"}};
-        for (const auto &[save, start] : exports) {
+        // A name chosen without a suffix gets its type's.
+        const std::tuple<std::function<void()>, const char *, const char *> exports[] = {
+            {[&] { clickButton(third, "Command3"); }, "Level\t", ".txt"},
+            {[&] { clickButton(third, "Command1"); }, "<HTML>", ".html"},
+            {[&] { third.SavePageAction->trigger(); }, "<!DOCTYPE html>", ".html"}};
+        for (const auto &[save, start, suffix] : exports) {
             world->prompts.messages.clear();
             save(); // cancelled: nothing written, nothing said
             QVERIFY(world->prompts.messages.isEmpty());
 
-            world->prompts.QueueFileAnswer(path);
+            world->prompts.QueueFileAnswer(world->path("plan"));
             save();
+            const QString path = world->path("plan") + QLatin1String(suffix);
             QCOMPARE(world->prompts.messages, QStringList{world->captions().entry(65) + u' ' + path});
             QVERIFY(readBytes(path).startsWith(start));
 
@@ -369,7 +383,7 @@ private slots:
         QVERIFY(tips["Twin Axe"].contains(c.entry(68) + " ≥ 60 · " + c.entry(69) + " ≥ 30"));
         QVERIFY(tips[c.entry(80) + " : 40"].contains(c.entry(70) + " ≥ 40"));
         // Alone, Club comes before Twin Axe takes the points it needs.
-        QVERIFY(tips["Club"].contains("#1 → " + c.entry(41) + " 3<"));
+        QVERIFY(tips["Club"].contains("As the first goal: reached at level 3."));
 
         world->third().Toggle1->setChecked(true);
         settle();
@@ -396,8 +410,29 @@ private slots:
         QCOMPARE(copied(), exportedLines[2] + "\r\n" + exportedLines[5] + "\r\n");
         list->selectAll();
         QCOMPARE(copied(), exported);
+        QVERIFY(world->third().Notice1->isVisible()); // a copy is told
         list->clearSelection();
         QCOMPARE(copied(), exported); // nothing selected: the clipboard keeps what it had
+    }
+
+    // Nothing beyond the page buttons hides behind a key: every action with one is in a menu in
+    // sight, which shows it.
+    void everyFeatureHasAControlInSight()
+    {
+        auto world = startWorld();
+        QVERIFY(world->first().Library1->isVisible() && world->first().Library1->toolTip().contains("Ctrl+L"));
+        runPlan(*world, {"Spark"});
+        world->second().show();
+        const std::pair<QWidget *, QWidget *> screens[] = {{&world->second(), &world->second()},
+                                                           {&world->third(), world->third().ListView1}};
+        for (const auto &[screen, holder] : screens) {
+            const auto *tools = screen->findChild<ui::ToolsButton *>("Tools1");
+            QVERIFY(tools && tools->isVisible());
+            for (QAction *action : holder->actions()) {
+                if (!action->shortcut().isEmpty())
+                    QVERIFY2(tools->menu()->actions().contains(action), qPrintable(action->text()));
+            }
+        }
     }
 };
 

@@ -1,8 +1,13 @@
 // The start screen, the language dialog, the help screen, the captions and the end of the program.
 
 #include <QAbstractAxis>
+#include <QAbstractButton>
+#include <QAbstractSeries>
 #include <QAccessible>
+#include <QAction>
 #include <QChart>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -11,6 +16,7 @@
 
 #include "UiWorld.h"
 #include "CaptionAppliers.h"
+#include "LibraryWindow.h"
 #include "QtPrompts.h"
 #include "ResultListView.h"
 #include "RiseChart.h"
@@ -36,6 +42,30 @@ void chooseLanguage(UiWorld &world, const char *option)
 template<class Control> QList<Control *> named(QWidget &window, const char *prefix)
 {
     return window.findChildren<Control *>(QRegularExpression(QLatin1String("^") + QLatin1String(prefix) + "\\d+$"));
+}
+
+// Every text the program's windows show or say of themselves, the chart's keys among them.
+QSet<QString> shownTexts(UiWorld &world)
+{
+    QSet<QString> texts;
+    for (QWidget *window : std::initializer_list<QWidget *>{&world.first(), &world.second(), &world.third(),
+                                                            &world.program->Help(), &world.program->Library()}) {
+        QList<QWidget *> widgets = window->findChildren<QWidget *>();
+        widgets << window;
+        for (const QWidget *widget : widgets) {
+            texts << widget->windowTitle() << widget->toolTip() << widget->accessibleName();
+            if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+                texts << button->text();
+            if (const auto *label = qobject_cast<const QLabel *>(widget))
+                texts << label->text();
+        }
+        for (const QAction *action : window->findChildren<QAction *>())
+            texts << action->text();
+    }
+    for (const QAbstractSeries *series : world.third().Chart1->chart()->series())
+        texts << series->name();
+    texts.remove(QString());
+    return texts;
 }
 
 } // namespace
@@ -139,15 +169,25 @@ private slots:
         QCOMPARE(world->prompts.messages.size(), 1 + kCategoryCount);
         QCOMPARE(world->prompts.messages.first(), "Unable to open language file " + world->path("french.txt"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Annuler");
+        QDir(world->dir.path()).mkdir("translations");
+        QVERIFY(QFile::copy(BREVATH_BIN "/translations/brevath_de.qm", world->path("translations/brevath_de.qm")));
         clickLabel(world->first(), "Label25");
         chooseLanguage(*world, "Option3");
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+        settle(); // the windows hear of the new language from the event loop
+        const QSet<QString> german = shownTexts(*world);
         // The dialog is outside the caption table and stays readable.
         QCOMPARE(control<QPushButton>(world->program->LanguageDialog(), "Command1")->text(), "&OK");
 
         clickLabel(world->first(), "Label25");
         chooseLanguage(*world, "Option1");
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+        // No text of one language is left in the other, but for the few that are the same in all.
+        settle();
+        QSet<QString> left = shownTexts(*world) & german;
+        for (const char *everywhere : {"…", "Objet", "Type d'Objet"})
+            left.remove(QString::fromUtf8(everywhere));
+        QVERIFY2(left.isEmpty(), qPrintable(QStringList(left.begin(), left.end()).join(" | ")));
         const CaptionTable &e = world->captions();
         QVERIFY(!world->second().isVisible() && world->session().catalogue.count() > 0);
         QCOMPARE(QStringList({world->second().windowTitle(), world->program->Help().windowTitle(),

@@ -117,7 +117,7 @@ void Program::openChoiceScreen()
 
 void Program::openResultsScreen()
 {
-    placeAt(*m_third, *m_first);
+    m_third->PlaceAt(*m_first);
     // A statistic target outside 0 to 65535 cannot be planned: the choice screen stays.
     if (!m_third->MakeList()) {
         showMessage(m_workspace.captions.entry(Caption::CommitFailed));

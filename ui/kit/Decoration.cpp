@@ -30,18 +30,30 @@ QFont DecorativeFont(double pointSize, bool bold)
     return font;
 }
 
-void UseLightText(QWidget *window)
+namespace {
+
+// Only the labels that stand on the picture: those inside boxes keep the boxes' colours.
+void ColourOwnLabels(QWidget *window, const QString &colour)
 {
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::WindowText, QColor(0xf3, 0xe7, 0xc9));
-    window->setPalette(palette);
+    window->setStyleSheet(
+        QStringLiteral("#%1 > QLabel { color: %2; background: transparent; }").arg(window->objectName(), colour));
 }
 
-void UseHighlightedText(QWidget *label)
+} // namespace
+
+void UseLightText(QWidget *window)
 {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::HighlightedText));
-    label->setPalette(palette);
+    ColourOwnLabels(window, QStringLiteral("#f3e7c9"));
+}
+
+void UseHighlightedText(QWidget *window)
+{
+    ColourOwnLabels(window, QStringLiteral("palette(highlighted-text)"));
+}
+
+QColor WarningTextColour(const QPalette &palette)
+{
+    return palette.color(QPalette::Base).lightness() < 128 ? QColor(0xff, 0x8a, 0x80) : QColor(0x9a, 0x10, 0x10);
 }
 
 QCursor BowCursor()

@@ -1,5 +1,6 @@
 #include "GoalTips.h"
 
+#include <QCoreApplication>
 #include <map>
 #include <optional>
 
@@ -23,12 +24,12 @@ QString requirementsText(const RowViews &views, int row, const CaptionTable &cap
     return parts.isEmpty() ? QStringLiteral("—") : parts.join(QStringLiteral(" · ")).toHtmlEscaped();
 }
 
-QString aloneText(const std::optional<int> &level, const CaptionTable &captions)
+QString aloneText(const std::optional<int> &level)
 {
-    const QString reached = level
-        ? captions.entry(Caption::FirstListHeader).toHtmlEscaped() + u' ' + QString::number(*level)
-        : QStringLiteral("—");
-    return QStringLiteral("#1 → ") + reached;
+    const QString text = level
+        ? QCoreApplication::translate("Brevath", "As the first goal: reached at level %1.").arg(*level)
+        : QCoreApplication::translate("Brevath", "As the first goal: never reached.");
+    return text.toHtmlEscaped();
 }
 
 } // namespace
@@ -50,7 +51,7 @@ std::vector<QString> GoalToolTips(const Workspace &workspace, const Plan &plan)
                 alone = aloneByGoal.emplace(key, EarliestLevelAlone(goal, workspace.catalogue, start)).first;
             goals << QStringLiteral("<b>") + plan.labels[size_t(r)].toHtmlEscaped() + QStringLiteral("</b><br>")
                     + requirementsText(views, r, workspace.captions) + QStringLiteral("<br>")
-                    + aloneText(alone->second, workspace.captions);
+                    + aloneText(alone->second);
         }
         tips.push_back(goals.isEmpty() ? QString()
                                        : QStringLiteral("<p style='white-space:pre'>")

@@ -18,9 +18,10 @@ public:
 
     // A message box with an OK button only.
     virtual void ShowMessage(QWidget *parent, const QString &text) = 0;
-    // The standard file dialogs, with no filter and the given initial name; empty text
-    // when the user cancels.
-    virtual QString SaveFileName(QWidget *parent, const QString &initialName) = 0;
+    // The standard file dialogs, with the given initial name; empty text when the user
+    // cancels. A save offers its file type (for example "Text files (*.txt)") beside all files;
+    // an empty type offers all files only.
+    virtual QString SaveFileName(QWidget *parent, const QString &initialName, const QString &fileType) = 0;
     virtual QString OpenFileName(QWidget *parent, const QString &initialName) = 0;
     // A question answered Yes or No; true for Yes. No is the answer a slip of the key gives.
     virtual bool Confirm(QWidget *parent, const QString &question) = 0;

@@ -1,5 +1,6 @@
 #include "QtPrompts.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -20,10 +21,12 @@ void QtPrompts::ShowMessage(QWidget *parent, const QString &text)
     box.exec();
 }
 
-QString QtPrompts::SaveFileName(QWidget *parent, const QString &initialName)
+QString QtPrompts::SaveFileName(QWidget *parent, const QString &initialName, const QString &fileType)
 {
+    const QString allFiles = QCoreApplication::translate("Brevath", "All files (*)");
+    const QString filter = fileType.isEmpty() ? allFiles : fileType + QStringLiteral(";;") + allFiles;
     // Replacing a file is the player's choice made in the dialog; the program asks nothing more.
-    return QFileDialog::getSaveFileName(parent, QString(), initialName, QString(), nullptr,
+    return QFileDialog::getSaveFileName(parent, QString(), initialName, filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 

@@ -9,7 +9,7 @@ class QtPrompts final : public Prompts
 {
 public:
     void ShowMessage(QWidget *parent, const QString &text) override;
-    QString SaveFileName(QWidget *parent, const QString &initialName) override;
+    QString SaveFileName(QWidget *parent, const QString &initialName, const QString &fileType) override;
     QString OpenFileName(QWidget *parent, const QString &initialName) override;
     bool Confirm(QWidget *parent, const QString &question) override;
     std::optional<QString> AskText(QWidget *parent, const QString &label, const QString &initial,

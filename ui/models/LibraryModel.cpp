@@ -1,8 +1,11 @@
 #include "LibraryModel.h"
 
 #include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QCoreApplication>
 
+#include "Decoration.h"
 #include "SearchKey.h"
 
 namespace brevath::ui {
@@ -97,7 +100,7 @@ QVariant LibraryModel::data(const QModelIndex &index, int role) const
             return QCoreApplication::translate("Brevath", "A goal of this plan is never reached.");
         return index.column() == Notes ? QVariant(plan.plan.notes) : QVariant();
     case Qt::ForegroundRole:
-        return plan.ok ? QVariant() : QVariant(QColor(0x9a, 0x10, 0x10));
+        return plan.ok ? QVariant() : QVariant(WarningTextColour(QGuiApplication::palette()));
     case Qt::TextAlignmentRole:
         return index.column() >= StartLevel && index.column() <= LevelSum
             ? QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter)

@@ -211,10 +211,16 @@ void FirstScreen::makeButtonsAndNotices()
 void FirstScreen::makeLibraryButton()
 {
     Library1 = MakeControl<QPushButton>(this, QStringLiteral("Library1"), 240, 240, 2655, 420);
-    Library1->setText(tr("My plans…"));
+    nameLibraryButton();
     connect(Library1, &QPushButton::clicked, this, &FirstScreen::libraryRequested);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this,
-            &FirstScreen::libraryRequested);
+    connect(new QShortcut(kLibraryKeys, this), &QShortcut::activated, this, &FirstScreen::libraryRequested);
+}
+
+void FirstScreen::nameLibraryButton()
+{
+    Library1->setText(tr("My plans…"));
+    Library1->setToolTip(
+        tr("The plans kept by this program (%1)").arg(kLibraryKeys.toString(QKeySequence::NativeText)));
 }
 
 void FirstScreen::setTabOrder()
@@ -338,7 +344,7 @@ void FirstScreen::changeEvent(QEvent *event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         activated();
     if (event->type() == QEvent::LanguageChange)
-        Library1->setText(tr("My plans…"));
+        nameLibraryButton();
 }
 
 } // namespace brevath::ui

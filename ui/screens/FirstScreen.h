@@ -1,6 +1,7 @@
 #pragma once
 // The start screen: the character sheet, the presets and the way on to the choice screen.
 
+#include <QKeySequence>
 #include <array>
 
 #include "ChoiceFilters.h"
@@ -68,6 +69,7 @@ private:
     void makeCategories();
     void makeButtonsAndNotices();
     void makeLibraryButton();
+    void nameLibraryButton();
     void setTabOrder();
     void applyPreset(int preset);
     void activated();
@@ -77,6 +79,7 @@ private:
     std::array<QCheckBox *, kCategoryCount> checks() const;
 
     bool m_firstActivation = true;
+    const QKeySequence kLibraryKeys{Qt::CTRL | Qt::Key_L};
 };
 
 } // namespace brevath::ui

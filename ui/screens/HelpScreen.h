@@ -1,5 +1,6 @@
 #pragma once
 // The help page: a title and one block of text on a picture, and a picture that leads back.
+// Under the text, in the room it leaves, a word on the tools beyond the pages.
 
 #include "ProgramWindow.h"
 
@@ -17,10 +18,19 @@ public:
     HelpScreen();
 
     QLabel *Label1, *Label2;
+    QLabel *Tools1; // the tools, their buttons and keys; hidden when the text leaves no room
     ClickableLabel *Image1;
 
 signals:
     void returnRequested();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void retranslate();
+    void placeTools();
 };
 
 } // namespace brevath::ui

@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "ChoiceFile.h"
+#include "CommonDialog.h"
 #include "LibraryModel.h"
 #include "PlanLibrary.h"
 #include "Prompts.h"
@@ -420,9 +421,11 @@ void LibraryWindow::exportFile()
     if (!line)
         return;
     const PlanFile plan = line->plan;
-    const QString path = m_prompts.SaveFileName(this, plan.name + QStringLiteral(".txt"));
+    const FileType type = FileType::Choices();
+    QString path = m_prompts.SaveFileName(this, plan.name + u'.' + type.suffix, type.filter);
     if (path.isEmpty())
         return;
+    path = type.Completed(path);
     if (const Outcome saved = SaveChoiceFile(path, rowsOf(plan), m_workspace.catalogue, m_workspace.captions);
         !saved.ok)
         tell(saved.message);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <numeric>
 
 #include "Workspace.h"
@@ -26,9 +27,11 @@ OrderDialog::OrderDialog(const Workspace &workspace, const GoalRows &rows, QWidg
     Objective->addItem(tr("Last goal reached as soon as possible"), int(OrderObjective::Finish));
     Pinned = new QListWidget(this);
     Pinned->setObjectName(QStringLiteral("Pinned"));
+    // Each goal named as the result list names it: a bare statistic value says nothing.
+    const RowViews views(m_goals.list, workspace.catalogue, workspace.captions);
     for (size_t g = 0; g < m_goals.rows.size(); ++g) {
-        const int row = m_goals.rows[g];
-        auto *item = new QListWidgetItem(QStringLiteral("%1. %2").arg(row + 1).arg(rows.texts[size_t(row)]), Pinned);
+        const QString label = QStringLiteral("%1. %2").arg(m_goals.rows[g] + 1).arg(views.RowLabel(int(g)));
+        auto *item = new QListWidgetItem(label, Pinned);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
@@ -38,14 +41,19 @@ OrderDialog::OrderDialog(const Workspace &workspace, const GoalRows &rows, QWidg
     Progress->setObjectName(QStringLiteral("Progress"));
     Progress->setRange(0, 100);
     Progress->setValue(0);
+    Progress->hide(); // nothing is under way before the first search
     Summary = new QLabel(this);
     Summary->setObjectName(QStringLiteral("Summary"));
     Summary->setWordWrap(true);
     Preview = new QTableWidget(0, 3, this);
     Preview->setObjectName(QStringLiteral("Preview"));
-    Preview->setHorizontalHeaderLabels({tr("Goal"), tr("Level now"), tr("Level with the suggestion")});
+    Preview->setHorizontalHeaderLabels({tr("Goal"), tr("Level now"), tr("Suggested level")});
     Preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The levels keep their whole headers; the names take what is left.
     Preview->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    Preview->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    Preview->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    Preview->verticalHeader()->hide();
     auto *buttons = new QDialogButtonBox(this);
     Apply = buttons->addButton(tr("Apply this order"), QDialogButtonBox::AcceptRole);
     Apply->setObjectName(QStringLiteral("Apply"));
@@ -87,6 +95,37 @@ OrderDialog::OrderDialog(const Workspace &workspace, const GoalRows &rows, QWidg
     connect(this, &QDialog::rejected, this, &OrderDialog::stopSearch);
 }
 
+void OrderDialog::setSearching(bool searching)
+{
+    for (QWidget *control :
+         {static_cast<QWidget *>(Objective), static_cast<QWidget *>(Pinned), static_cast<QWidget *>(Suggest)})
+        control->setEnabled(!searching);
+}
+
+QString OrderDialog::ChangeSummary(const OrderSuggestion &suggestion)
+{
+    const auto change = [](const QString &what, const QString &now, const QString &before) {
+        return now == before ? tr("%1: %2, no change.").arg(what, now)
+                             : tr("%1: %2 instead of %3.").arg(what, now, before);
+    };
+    // The scores count a goal never reached as a level past the last: said in words here.
+    const auto last = [](const OrderScore &score) {
+        return score.finish >= kUnreachedLevel ? tr("never reached") : tr("level %1").arg(score.finish);
+    };
+    const auto unreached = [](const std::vector<int> &levels) {
+        return int(std::count(levels.begin(), levels.end(), kNeverReached));
+    };
+    const int unreachedBefore = unreached(suggestion.levelsBefore), unreachedAfter = unreached(suggestion.levelsAfter);
+    QStringList sentences{change(tr("Last goal"), last(suggestion.after), last(suggestion.before))};
+    if (unreachedBefore + unreachedAfter > 0)
+        sentences << change(tr("Goals never reached"), QString::number(unreachedAfter),
+                            QString::number(unreachedBefore));
+    else
+        sentences << change(tr("Sum of the levels"), QString::number(suggestion.after.sum),
+                            QString::number(suggestion.before.sum));
+    return sentences.join(u' ');
+}
+
 OrderDialog::~OrderDialog()
 {
     stopSearch();
@@ -103,9 +142,10 @@ void OrderDialog::startSearch()
 {
     if (m_search.joinable())
         return;
-    Objective->setEnabled(false);
-    Pinned->setEnabled(false);
-    Suggest->setEnabled(false);
+    setSearching(true);
+    Apply->setEnabled(false);
+    Progress->setValue(0);
+    Progress->show();
     Summary->setText(tr("Searching for a better order…"));
 
     std::vector<bool> pinned;
@@ -130,6 +170,7 @@ void OrderDialog::showSuggestion(const OrderSuggestion &suggestion)
         m_search.join();
     m_suggestion = suggestion;
     Progress->setValue(100);
+    setSearching(false);
     const auto levelText = [this](int level) { return level == kNeverReached ? tr("never") : QString::number(level); };
     const RowViews views(m_goals.list, m_workspace.catalogue, m_workspace.captions);
     Preview->setRowCount(int(suggestion.order.size()));
@@ -142,12 +183,7 @@ void OrderDialog::showSuggestion(const OrderSuggestion &suggestion)
     std::vector<int> given(suggestion.order.size());
     std::iota(given.begin(), given.end(), 0);
     const bool better = suggestion.order != given;
-    Summary->setText(better ? tr("Last goal at level %1 instead of %2; sum of the levels %3 instead of %4.")
-                                  .arg(suggestion.after.finish)
-                                  .arg(suggestion.before.finish)
-                                  .arg(suggestion.after.sum)
-                                  .arg(suggestion.before.sum)
-                            : tr("No better order was found: the rows stay as they are."));
+    Summary->setText(better ? ChangeSummary(suggestion) : tr("No better order was found: the rows stay as they are."));
     Apply->setEnabled(better);
     emit searchEnded();
 }

@@ -34,6 +34,9 @@ public:
 
     // Only once the player has accepted a suggestion: entry i is the row that moves to row i.
     std::optional<std::array<int, kChoiceRows>> AcceptedOrder() const { return m_accepted; }
+    // What the suggestion changes, in words: a goal never reached is said so, an equal score
+    // is no change.
+    static QString ChangeSummary(const OrderSuggestion &suggestion);
 
     QComboBox *Objective;
     QListWidget *Pinned;
@@ -51,6 +54,8 @@ private:
     void startSearch();
     void showSuggestion(const OrderSuggestion &suggestion);
     void stopSearch();
+    // The objective, the pins and Suggest wait while a search runs, and only then.
+    void setSearching(bool searching);
 
     const Workspace &m_workspace;
     RowGoals m_goals;

@@ -25,12 +25,13 @@ ResultsLayout LayOutResults(int clientWidth, int clientHeight, bool chartShown, 
     layout.Command2 = QRect(kMargin, buttonTop, kBackButtonWidth, h);
     layout.Command3 = QRect(clientWidth - kHtmlButtonWidth - kTextButtonWidth - 100, buttonTop, kTextButtonWidth, h);
     layout.Toggle1 = QRect(kMargin + kBackButtonWidth + kMargin, buttonTop, h, h);
+    layout.Tools1 = QRect(layout.Toggle1.right() + 1 + kMargin, buttonTop, h, h);
     if (comparing) {
         const int room = layout.ListView1.height();
         const int height = std::min(std::max(kComparisonMinimumHeight, room * 2 / 5), room);
         layout.ListView1.setHeight(std::max(0, room - height - kMargin));
         layout.Comparison1 = QRect(kMargin, kMargin + room - height, width, height);
-        const int left = layout.Toggle1.right() + 1 + kMargin;
+        const int left = layout.Tools1.right() + 1 + kMargin;
         layout.CloseComparison1 =
             QRect(left, buttonTop, std::clamp(layout.Command3.left() - kMargin - left, 0, kBackButtonWidth), h);
     }

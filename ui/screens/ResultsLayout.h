@@ -13,8 +13,9 @@ struct ResultsLayout
     QRect Command2; // back, at the left
     QRect Command3; // save as text, left of Command1
     QRect Toggle1; // shows or hides the chart, right of Command2
+    QRect Tools1; // the menu of the other features, right of Toggle1
     QRect Comparison1; // the goals of two plans side by side; empty unless comparing
-    QRect CloseComparison1; // closes the comparison, right of Toggle1; empty unless comparing
+    QRect CloseComparison1; // closes the comparison, right of Tools1; empty unless comparing
 };
 
 // The buttons keep their design sizes.
@@ -24,7 +25,7 @@ constexpr int kBackButtonWidth = 2295;
 constexpr int kTextButtonWidth = 2175;
 // The list's height in the design client area, and the least height a chart can be read at.
 constexpr int kDesignListHeight = 6540;
-constexpr int kChartMinimumHeight = 1800;
+constexpr int kChartMinimumHeight = 2850;
 constexpr int kComparisonMinimumHeight = 1500;
 
 // The list fills the client area but for 50 at the top and left and the strip of the buttons,

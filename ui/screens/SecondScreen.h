@@ -41,7 +41,9 @@ struct ChoiceFileLoad;
 namespace brevath::ui {
 
 class EntryCompleter;
+class Notice;
 class Prompts;
+class ToolsButton;
 
 class SecondScreen : public ProgramWindow
 {
@@ -82,6 +84,9 @@ public:
     // menu: the goal list as a choice file holds it (the paste takes a share code as well);
     // Ctrl+Alt+C, the share code; Ctrl+Shift+R, the order assistant.
     QAction *UndoAction, *RedoAction, *CopyAction, *PasteAction, *CopyCodeAction, *SuggestOrderAction;
+    // The same actions, from a button in sight; a short notice after a copy.
+    ToolsButton *Tools1;
+    Notice *Notice1;
 
 signals:
     void previousPageRequested();
@@ -129,7 +134,7 @@ private:
     void pasteRows();
     void copyCode();
     void suggestOrder();
-    QString clipboardMessage(int captionEntry) const;
+    static QString copyFailedMessage();
 
     Workspace &m_workspace;
     Prompts &m_prompts;

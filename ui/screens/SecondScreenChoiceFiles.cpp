@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 
 #include "ChoiceFile.h"
+#include "Notice.h"
 #include "Prompts.h"
 #include "SecondScreen.h"
 #include "ShareCode.h"
@@ -14,7 +15,7 @@ namespace brevath::ui {
 
 void SecondScreen::Command3_Click()
 {
-    const QString path = CommonDialog1.ShowSave();
+    const QString path = CommonDialog1.ShowSave(FileType::Choices());
     if (path.isEmpty())
         return;
     const Outcome outcome = SaveChoiceFile(path, m_workspace.goals, m_workspace.catalogue, m_workspace.captions);
@@ -40,18 +41,18 @@ void SecondScreen::applyLoad(const ChoiceFileLoad &load)
         m_prompts.ShowMessage(this, load.message);
 }
 
-// A file message names the file; the clipboard's is named in the player's language.
-QString SecondScreen::clipboardMessage(int captionEntry) const
+QString SecondScreen::copyFailedMessage()
 {
-    return m_workspace.captions.message(captionEntry, tr("(clipboard)"));
+    return tr("Nothing was copied: a statistic value is not a number a plan can hold.");
 }
 
 void SecondScreen::copyRows()
 {
     const std::optional<QString> text = ChoiceFileText(m_workspace.goals, m_workspace.catalogue, m_workspace.captions);
     if (!text)
-        return m_prompts.ShowMessage(this, clipboardMessage(Caption::ChoiceSaveFailed));
+        return m_prompts.ShowMessage(this, copyFailedMessage());
     QGuiApplication::clipboard()->setText(*text);
+    Notice1->Flash(tr("Goal list copied."));
 }
 
 void SecondScreen::pasteRows()
@@ -62,7 +63,7 @@ void SecondScreen::pasteRows()
     bool pasted = false;
     loadRows([&](GoalRows &rows) { return pasted = PasteGoalList(rows, text, m_workspace.captions); });
     if (!pasted)
-        m_prompts.ShowMessage(this, clipboardMessage(Caption::ReadFailed));
+        m_prompts.ShowMessage(this, tr("The clipboard holds neither a goal list nor a share code."));
 }
 
 } // namespace brevath::ui

@@ -11,8 +11,11 @@
 #include <QMenu>
 #include <QUndoStack>
 
+#include "Controls.h"
 #include "EntryCompleter.h"
+#include "Notice.h"
 #include "SecondScreen.h"
+#include "ToolsButton.h"
 
 namespace brevath::ui {
 
@@ -45,11 +48,24 @@ void SecondScreen::makeActions()
     connect(PasteAction, &QAction::triggered, this, &SecondScreen::pasteRows);
     connect(CopyCodeAction, &QAction::triggered, this, &SecondScreen::copyCode);
     connect(SuggestOrderAction, &QAction::triggered, this, &SecondScreen::suggestOrder);
+    const QUndoStack *stack = m_history->Stack();
+    UndoAction->setEnabled(stack->canUndo());
+    RedoAction->setEnabled(stack->canRedo());
+    connect(stack, &QUndoStack::canUndoChanged, UndoAction, &QAction::setEnabled);
+    connect(stack, &QUndoStack::canRedoChanged, RedoAction, &QAction::setEnabled);
+    // Beside the heading of the entries, where the picture leaves room.
+    Tools1 = new ToolsButton(
+        this, {UndoAction, RedoAction, nullptr, CopyAction, PasteAction, CopyCodeAction, nullptr, SuggestOrderAction},
+        false);
+    PlaceControl(Tools1, 7620, 105, 1395, 345);
+    Notice1 = new Notice(this, ToPixels(kClientHeightTwips - 6480) + 6);
     nameActions();
 }
 
 void SecondScreen::nameActions()
 {
+    UndoAction->setText(tr("Undo"));
+    RedoAction->setText(tr("Redo"));
     CopyAction->setText(tr("Copy goal list"));
     PasteAction->setText(tr("Paste goal list"));
     CopyCodeAction->setText(tr("Copy share code"));
@@ -62,18 +78,17 @@ void SecondScreen::changeEvent(QEvent *event)
         nameActions();
         ShowLevels();
     }
+    // A mark must stay readable on the boxes' new ground.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) {
+        for (int i = 0; i <= lNMax && i < int(Choix1.size()); ++i)
+            markRow(i);
+    }
     ProgramWindow::changeEvent(event);
 }
 
 void SecondScreen::contextMenuEvent(QContextMenuEvent *event)
 {
-    QMenu menu(this);
-    menu.addAction(CopyAction);
-    menu.addAction(PasteAction);
-    menu.addAction(CopyCodeAction);
-    menu.addSeparator();
-    menu.addAction(SuggestOrderAction);
-    menu.exec(event->globalPos());
+    Tools1->menu()->exec(event->globalPos());
 }
 
 QAction *SecondScreen::shortcutAction(const QKeyEvent *key) const

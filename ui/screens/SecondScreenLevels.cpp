@@ -36,10 +36,8 @@ void SecondScreen::makeLevel(int i)
     QFont font = level->font();
     font.setPointSizeF(font.pointSizeF() * 0.85);
     level->setFont(font);
-    // Dark on the box's light ground, whatever the screen's own text colour.
-    QPalette palette = level->palette();
-    palette.setColor(QPalette::WindowText, QColor(0x50, 0x50, 0x50));
-    level->setPalette(palette);
+    // Quieter than the name, on the box's own ground, light or dark.
+    level->setForegroundRole(QPalette::PlaceholderText);
     // The name never runs under the level: the box keeps the level's room free.
     const int width = level->fontMetrics().horizontalAdvance(QStringLiteral("199")) + 4;
     level->setFixedWidth(width);

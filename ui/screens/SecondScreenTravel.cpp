@@ -6,8 +6,10 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 
+#include "Decoration.h"
 #include "GoalTranslation.h"
 #include "OrderDialog.h"
+#include "Notice.h"
 #include "Prompts.h"
 #include "SecondScreen.h"
 #include "PlanSource.h"
@@ -42,13 +44,12 @@ void SecondScreen::markRow(int i)
         mark = tr("No entry of this name: the plan will skip this goal.");
     else if (RowOutsideCategories(goals, i, m_workspace.catalogue, m_workspace.captions, m_workspace.filters.mask))
         mark = tr("This entry's category is not ticked on the start screen; the plan still counts it.");
-    if (entry->toolTip() == mark)
-        return;
-    QPalette palette; // nothing set: the box looks as every other does
+    QPalette colours; // nothing set: the box looks as every other does
     if (!mark.isEmpty())
-        palette.setColor(QPalette::Text, QColor(0x9a, 0x10, 0x10));
-    entry->lineEdit()->setPalette(palette);
-    entry->setToolTip(mark);
+        colours.setColor(QPalette::Text, WarningTextColour(entry->palette()));
+    entry->lineEdit()->setPalette(colours);
+    if (entry->toolTip() != mark)
+        entry->setToolTip(mark);
 }
 
 void SecondScreen::copyCode()
@@ -56,9 +57,10 @@ void SecondScreen::copyCode()
     const std::optional<ChoiceList> list =
         BuildChoiceList(m_workspace.goals, m_workspace.catalogue, m_workspace.captions);
     if (!list)
-        return m_prompts.ShowMessage(this, clipboardMessage(Caption::ChoiceSaveFailed));
+        return m_prompts.ShowMessage(this, copyFailedMessage());
     QGuiApplication::clipboard()->setText(
         EncodeShareCode(SharedPlanOf(m_workspace.inputs, m_workspace.filters.states, *list, m_workspace.catalogue)));
+    Notice1->Flash(tr("Share code copied."));
 }
 
 void SecondScreen::suggestOrder()

@@ -19,18 +19,21 @@
 #include "ComparisonModel.h"
 #include "Controls.h"
 #include "GoalTips.h"
+#include "Notice.h"
 #include "Prompts.h"
 #include "ResultListView.h"
 #include "ResultTableModel.h"
 #include "ResultsLayout.h"
 #include "RiseChart.h"
+#include "ToolsButton.h"
 
 namespace brevath::ui {
 
 namespace {
 
-// Whether the player last left the chart shown.
+// Whether the player last left the chart shown, and the size the player last gave the window.
 constexpr const char *kChartShownKey = "results/chartShown";
+constexpr const char *kSizeKey = "results/size";
 
 QSettings windowSettings()
 {
@@ -64,8 +67,8 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
         MakeControl<QPushButton>(this, QStringLiteral("Command1"), 7080, 6480, kHtmlButtonWidth, kResultsButtonHeight);
     Command1->setText(QStringLiteral("Sauver sous format HTML"));
     connect(Command2, &QPushButton::clicked, this, &ThirdScreen::previousPageRequested);
-    connect(Command3, &QPushButton::clicked, this, [this] { exportPlan(&SaveTxt); });
-    connect(Command1, &QPushButton::clicked, this, [this] { exportPlan(&SaveHtml); });
+    connect(Command3, &QPushButton::clicked, this, [this] { exportPlan(&SaveTxt, FileType::Text()); });
+    connect(Command1, &QPushButton::clicked, this, [this] { exportPlan(&SaveHtml, FileType::Html()); });
     Toggle1 = MakeControl<QToolButton>(this, QStringLiteral("Toggle1"), 2395, 6480, kResultsButtonHeight,
                                        kResultsButtonHeight);
     Toggle1->setCheckable(true);
@@ -109,6 +112,13 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
     SavePageAction = listAction(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { savePage(); });
     CloseComparisonAction = listAction(QKeySequence(), [this] { closeComparison(); });
     CloseComparisonAction->setEnabled(false);
+    CopyLinesAction = listAction(QKeySequence(), [this] { copyLines(); });
+    Tools1 = new ToolsButton(
+        this,
+        {CopyLinesAction, CopyCodeAction, SavePageAction, nullptr, CompareFileAction, CompareCodeAction,
+         CloseComparisonAction},
+        true);
+    Notice1 = new Notice(this, ToPixels(kResultsButtonHeight + 100));
     retranslate();
 
     // Buttons and list must stay apart; the design size is the natural one.
@@ -116,6 +126,13 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
                    ToPixels(kResultsButtonHeight * 4));
     resize(ToPixels(kClientWidthTwips), ToPixels(kClientHeightTwips));
     layOut();
+    m_playerSize = windowSettings().value(QLatin1String(kSizeKey)).toSize();
+}
+
+void ThirdScreen::PlaceAt(const QWidget &place)
+{
+    move(place.pos());
+    resize(m_playerSize.isValid() ? m_playerSize.expandedTo(minimumSize()) : place.size());
 }
 
 bool ThirdScreen::MakeList()
@@ -127,6 +144,7 @@ bool ThirdScreen::MakeList()
         return false;
     std::vector<QString> tips = GoalToolTips(m_workspace, *plan);
     ListModel1->ShowPlan(std::move(*plan), std::move(tips)); // the list sizes its last column on the new lines
+    ListView1->scrollToTop(); // a new plan is read from its start
     return true;
 }
 
@@ -139,6 +157,7 @@ void ThirdScreen::layOut()
     Command2->setGeometry(PixelRect(layout.Command2));
     Command3->setGeometry(PixelRect(layout.Command3));
     Toggle1->setGeometry(PixelRect(layout.Toggle1));
+    Tools1->setGeometry(PixelRect(layout.Tools1));
     Comparison1->setGeometry(PixelRect(layout.Comparison1));
     CloseComparison1->setGeometry(PixelRect(layout.CloseComparison1));
     ListView1->SizeLastColumn();
@@ -154,7 +173,17 @@ void ThirdScreen::showChart(bool shown)
 void ThirdScreen::resizeEvent(QResizeEvent *event)
 {
     ProgramWindow::resizeEvent(event);
+    // The program sizes the window only while it is hidden: a size given in sight is the player's.
+    if (isVisible())
+        m_playerSize = size();
     layOut();
+}
+
+void ThirdScreen::hideEvent(QHideEvent *event)
+{
+    ProgramWindow::hideEvent(event);
+    if (m_playerSize.isValid())
+        windowSettings().setValue(QLatin1String(kSizeKey), m_playerSize);
 }
 
 void ThirdScreen::changeEvent(QEvent *event)
@@ -166,11 +195,17 @@ void ThirdScreen::changeEvent(QEvent *event)
 
 void ThirdScreen::retranslate()
 {
+    const QString toggleTip = QCoreApplication::translate("Brevath", "Chart of the rise");
+    Toggle1->setToolTip(toggleTip);
+    Toggle1->setAccessibleName(toggleTip);
     CompareFileAction->setText(QCoreApplication::translate("Brevath", "Compare with a choice file…"));
     CompareCodeAction->setText(QCoreApplication::translate("Brevath", "Compare with the copied share code"));
     CopyCodeAction->setText(QCoreApplication::translate("Brevath", "Copy share code"));
     SavePageAction->setText(QCoreApplication::translate("Brevath", "Save as a page to share or print…"));
     CloseComparisonAction->setText(QCoreApplication::translate("Brevath", "Close comparison"));
+    // The list takes Ctrl+C itself; the menu only shows it.
+    CopyLinesAction->setText(QCoreApplication::translate("Brevath", "Copy the selected lines") + u'\t'
+                             + QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText));
     CloseComparison1->setText(CloseComparisonAction->text());
     const QString chart = QCoreApplication::translate("Brevath", "Chart of the rise");
     Toggle1->setToolTip(chart);
@@ -200,7 +235,7 @@ void ThirdScreen::CompareWith(const PlanSource &source)
                                      committed ? QT_TRANSLATE_NOOP("Brevath", "A statistic goal of %1 is out of range.")
                                                : QT_TRANSLATE_NOOP("Brevath", "Refused value: %1"))));
     ComparisonModel1->ShowComparison(ComparePlans(ListModel1->plan(), *plan), other.name);
-    Chart1->ShowSecondPlan(plan->lines);
+    Chart1->ShowSecondPlan(plan->lines, other.name);
     m_comparing = true;
     Comparison1->show();
     CloseComparison1->show();
@@ -232,11 +267,12 @@ QString ThirdScreen::shareCode() const
 void ThirdScreen::copyShareCode()
 {
     QGuiApplication::clipboard()->setText(shareCode());
+    Notice1->Flash(QCoreApplication::translate("Brevath", "Share code copied."));
 }
 
 void ThirdScreen::savePage()
 {
-    const QString path = CommonDialog1.ShowSave();
+    const QString path = CommonDialog1.ShowSave(FileType::Html());
     if (path.isEmpty())
         return;
     const PlanPageInput page{m_workspace.inputs, ListModel1->plan(), m_workspace.captions,
@@ -247,13 +283,15 @@ void ThirdScreen::savePage()
 void ThirdScreen::copyLines()
 {
     const QString text = LinesText(ListView1->SelectedLines(), ListModel1->plan(), m_workspace.captions);
-    if (!text.isEmpty())
-        QGuiApplication::clipboard()->setText(text);
+    if (text.isEmpty())
+        return;
+    QGuiApplication::clipboard()->setText(text);
+    Notice1->Flash(QCoreApplication::translate("Brevath", "Lines copied."));
 }
 
-void ThirdScreen::exportPlan(ExportWriter save)
+void ThirdScreen::exportPlan(ExportWriter save, const FileType &type)
 {
-    const QString path = CommonDialog1.ShowSave();
+    const QString path = CommonDialog1.ShowSave(type);
     if (path.isEmpty())
         return;
     const Outcome outcome = save(path, ListModel1->plan(), m_workspace.captions);

@@ -22,6 +22,8 @@ class CaptionTable;
 namespace brevath::ui {
 
 class ComparisonModel;
+class Notice;
+class ToolsButton;
 class Prompts;
 class ResultListView;
 class ResultTableModel;
@@ -47,12 +49,20 @@ public:
     QToolButton *Toggle1;
     CommonDialog CommonDialog1;
 
+    // At the place of another screen, in the size the player last gave this one, else in that
+    // screen's size.
+    void PlaceAt(const QWidget &place);
+
     // Another plan beside this one, under the list while comparing; CloseComparison1 closes it.
     ComparisonModel *ComparisonModel1;
     QTreeView *Comparison1;
     QPushButton *CloseComparison1;
-    // The list's context menu, each with its shortcut.
-    QAction *CompareFileAction, *CompareCodeAction, *CopyCodeAction, *CloseComparisonAction, *SavePageAction;
+    // The list's context menu, each with its shortcut, and the same from Tools1 in sight;
+    // CopyLinesAction names the list's own Ctrl+C. Notice1 tells of a copy.
+    QAction *CompareFileAction, *CompareCodeAction, *CopyCodeAction, *CloseComparisonAction, *SavePageAction,
+        *CopyLinesAction;
+    ToolsButton *Tools1;
+    Notice *Notice1;
     bool IsComparing() const { return m_comparing; }
     // Another plan under the list, on its own sheet or else the session's, or the message why
     // it cannot be: a goal that names nothing refuses it, as a comparison that skipped it would mislead.
@@ -63,6 +73,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -76,11 +87,12 @@ private:
     void savePage();
     using ExportWriter = Outcome (*)(const QString &, const Plan &, const CaptionTable &);
     // Both export buttons: ask for a path, write, and tell the outcome.
-    void exportPlan(ExportWriter save);
+    void exportPlan(ExportWriter save, const FileType &type);
 
     Workspace &m_workspace;
     Prompts &m_prompts;
     bool m_comparing = false;
+    QSize m_playerSize; // invalid until the player resizes the window
 };
 
 } // namespace brevath::ui

@@ -75,7 +75,8 @@ public:
             return;
         painter->save();
         const bool selected = option.state & QStyle::State_Selected;
-        painter->setPen(selected ? option.palette.color(QPalette::HighlightedText) : QColor(0x60, 0x60, 0x60));
+        painter->setPen(selected ? option.palette.color(QPalette::HighlightedText)
+                                 : option.palette.color(QPalette::PlaceholderText));
         painter->drawText(option.rect.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, hint);
         painter->restore();
     }

@@ -1,5 +1,6 @@
 #include "RiseChart.h"
 
+#include <QEvent>
 #include <QGraphicsLayout>
 #include <QIcon>
 #include <QPainter>
@@ -13,6 +14,7 @@
 #include <cmath>
 
 #include "CaptionTable.h"
+#include "Simulation.h"
 #include "ResultTableModel.h"
 
 namespace brevath::ui {
@@ -21,10 +23,19 @@ namespace {
 
 constexpr int kHitPointsField = PlanColumn::HitPoints;
 constexpr int kGoalsHeader = 50;
-// Str, End, Dex, Sag, Int, then hit and mana points, dashed on their own axis.
-const QColor kFieldColours[RiseChart::kDrawnFields] = {QColor(0xc0392b), QColor(0x27ae60), QColor(0x2471a3),
-                                                       QColor(0x8e44ad), QColor(0xd68910), QColor(0x922b21),
-                                                       QColor(0x1f618d)};
+// Str, End, Dex, Sag, Int, then hit and mana points, dashed on their own axis: colours told
+// apart with the common kinds of colour blindness too (Okabe and Ito). Mana points take the
+// palette's text colour, which stands out on any ground.
+const QColor kFieldColours[RiseChart::kDrawnFields - 1] = {QColor(0xd55e00), QColor(0x009e73), QColor(0x0072b2),
+                                                           QColor(0xcc79a7), QColor(0xe69f00), QColor(0x56b4e9)};
+const QColor kGoalColour(0xf0e442);
+// With no plan: the whole range of levels, and round scales.
+constexpr double kEmptyStatHigh = 20, kEmptyPointHigh = 100;
+
+QColor fieldColour(int field, const QPalette &palette)
+{
+    return field <= RiseChart::kDrawnFields - 1 ? kFieldColours[field - 1] : palette.color(QPalette::Text);
+}
 
 QValueAxis *makeAxis(QChart *chart, Qt::Alignment side, int ticks)
 {
@@ -63,7 +74,7 @@ QString joinedHeaders(const CaptionTable &captions, int first, int last)
     QStringList headers;
     for (int n = first; n <= last; ++n)
         headers << captions.entry(n);
-    return headers.join(QStringLiteral(" · "));
+    return headers.join(u'·'); // no blanks: the whole title fits the short axis of a small chart
 }
 
 } // namespace
@@ -79,6 +90,8 @@ RiseChart::RiseChart(QWidget *parent) : QChartView(new QChart, parent)
     QFont legendFont = c->legend()->font();
     legendFont.setPointSizeF(7.5);
     c->legend()->setFont(legendFont);
+    // Each key drawn as its line: whole or dashed, this plan's or the other's.
+    c->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     setRenderHint(QPainter::Antialiasing);
 
     m_levelAxis = makeAxis(c, Qt::AlignBottom, 9);
@@ -90,17 +103,9 @@ RiseChart::RiseChart(QWidget *parent) : QChartView(new QChart, parent)
     for (int field = 1; field <= kDrawnFields; ++field) {
         const bool points = field >= kHitPointsField;
         auto *series = new QLineSeries(c);
-        QPen pen(kFieldColours[field - 1], 1.6);
-        if (points)
-            pen.setStyle(Qt::DashLine);
-        series->setPen(pen);
         attach(c, series, m_levelAxis, points ? m_pointAxis : m_statAxis);
         m_fields[size_t(field - 1)] = series;
-
-        // The other plan's points must not look like this plan's, which are dashed already.
         auto *second = new QLineSeries(c);
-        pen.setStyle(points ? Qt::DotLine : Qt::DashLine);
-        second->setPen(pen);
         attach(c, second, m_levelAxis, points ? m_pointAxis : m_statAxis);
         c->legend()->markers(second).constFirst()->setVisible(false);
         m_secondFields[size_t(field - 1)] = second;
@@ -109,7 +114,7 @@ RiseChart::RiseChart(QWidget *parent) : QChartView(new QChart, parent)
     m_goals = new QScatterSeries(c);
     m_goals->setMarkerShape(QScatterSeries::MarkerShapeRotatedRectangle);
     m_goals->setMarkerSize(9);
-    m_goals->setColor(QColor(0xf1c40f));
+    m_goals->setColor(kGoalColour);
     m_goals->setBorderColor(QColor(0x4d3b00));
     attach(c, m_goals, m_levelAxis, m_statAxis);
     connect(m_goals, &QScatterSeries::hovered, this, [this](const QPointF &point, bool entered) {
@@ -120,9 +125,61 @@ RiseChart::RiseChart(QWidget *parent) : QChartView(new QChart, parent)
     });
 
     m_highlight = new QLineSeries(c);
-    m_highlight->setPen(QPen(QColor(0, 0, 0, 110), 2.0));
     attach(c, m_highlight, m_levelAxis, m_statAxis);
     c->legend()->markers(m_highlight).constFirst()->setVisible(false);
+
+    // While comparing, two keys with no points tell the plans apart: this plan's lines are
+    // whole, the other plan's dotted and paler.
+    for (QLineSeries *&key : m_planKeys) {
+        key = new QLineSeries(c);
+        attach(c, key, m_levelAxis, m_statAxis);
+        c->legend()->markers(key).constFirst()->setVisible(false);
+    }
+    applyPalette();
+}
+
+void RiseChart::applyPalette()
+{
+    const QPalette colours = palette();
+    const QColor text = colours.color(QPalette::Text);
+    QChart *c = chart();
+    c->setBackgroundBrush(colours.color(QPalette::Base));
+    c->setBackgroundPen(Qt::NoPen);
+    c->setPlotAreaBackgroundVisible(false);
+    c->legend()->setLabelColor(text);
+    QColor grid = text;
+    grid.setAlpha(40);
+    for (QValueAxis *axis : {m_levelAxis, m_statAxis, m_pointAxis}) {
+        axis->setLabelsColor(text);
+        axis->setTitleBrush(text);
+        axis->setLinePenColor(colours.color(QPalette::Mid));
+        axis->setGridLineColor(grid);
+    }
+    for (int field = 1; field <= kDrawnFields; ++field) {
+        const bool points = field >= kHitPointsField;
+        QPen pen(fieldColour(field, colours), 1.6);
+        pen.setStyle(points ? Qt::DashLine : Qt::SolidLine);
+        m_fields[size_t(field - 1)]->setPen(pen);
+        QColor pale = pen.color();
+        pale.setAlphaF(0.6);
+        m_secondFields[size_t(field - 1)]->setPen(QPen(pale, 1.3, Qt::DotLine));
+    }
+    QColor mark = text;
+    mark.setAlpha(110);
+    m_highlight->setPen(QPen(mark, 2.0));
+    m_planKeys[0]->setPen(QPen(text, 1.6));
+    QColor pale = text;
+    pale.setAlphaF(0.6);
+    m_planKeys[1]->setPen(QPen(pale, 1.3, Qt::DotLine));
+}
+
+void RiseChart::changeEvent(QEvent *event)
+{
+    QChartView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        applyPalette();
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
 }
 
 void RiseChart::SetModel(const ResultTableModel *model)
@@ -135,9 +192,9 @@ void RiseChart::SetModel(const ResultTableModel *model)
 void RiseChart::showRows()
 {
     const std::vector<PlanLine> &lines = m_model->plan().lines;
-    double statLow = 0, statHigh = 1, pointHigh = 1;
-    double levelStart = lines.empty() ? 0 : double(lines.front().level());
-    double levelEnd = lines.empty() ? 1 : double(lines.back().level());
+    double statLow = 0, statHigh = kEmptyStatHigh, pointHigh = kEmptyPointHigh;
+    double levelStart = lines.empty() ? 1 : double(lines.front().level());
+    double levelEnd = lines.empty() ? kTopLevel : double(lines.back().level());
     // Draws one plan's lines; the highest statistic of each line in highest.
     const auto draw = [&](const std::vector<PlanLine> &plan, const std::array<QLineSeries *, kDrawnFields> &series,
                           std::vector<double> &highest) {
@@ -188,9 +245,13 @@ void RiseChart::showRows()
     HighlightLine(-1);
 }
 
-void RiseChart::ShowSecondPlan(std::vector<PlanLine> lines)
+void RiseChart::ShowSecondPlan(std::vector<PlanLine> lines, const QString &name)
 {
     m_secondLines = std::move(lines);
+    m_planKeys[1]->setName(name);
+    const bool comparing = !m_secondLines.empty();
+    for (QLineSeries *key : m_planKeys)
+        chart()->legend()->markers(key).constFirst()->setVisible(comparing);
     showRows();
 }
 
@@ -203,6 +264,12 @@ void RiseChart::ApplyCaptions(const CaptionTable &captions)
     for (int field = 1; field <= kDrawnFields; ++field)
         m_fields[size_t(field - 1)]->setName(captions.entry(firstHeader + field));
     m_goals->setName(captions.entry(kGoalsHeader));
+    retranslate();
+}
+
+void RiseChart::retranslate()
+{
+    m_planKeys[0]->setName(tr("This plan"));
 }
 
 QIcon RiseChart::Icon()
@@ -215,7 +282,7 @@ QIcon RiseChart::Icon()
     painter.drawPolyline(QPolygonF({{8, 6}, {8, 56}, {58, 56}}));
     painter.setPen(QPen(kFieldColours[0], 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPolyline(QPolygonF({{14, 48}, {26, 36}, {36, 40}, {54, 14}}));
-    painter.setPen(QPen(kFieldColours[2], 6, Qt::DashLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(kFieldColours[5], 6, Qt::DashLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPolyline(QPolygonF({{14, 52}, {34, 46}, {54, 34}}));
     painter.end();
     return QIcon(picture);

@@ -37,8 +37,9 @@ public:
     void ApplyCaptions(const CaptionTable &captions);
     // A small picture of a rising line, for the button that shows the chart.
     static QIcon Icon();
-    // Another plan's rise over this one, dashed in the same colours; no lines take it away.
-    void ShowSecondPlan(std::vector<PlanLine> lines);
+    // Another plan's rise over this one, dotted and paler in the same colours, named in the
+    // legend beside this plan; no lines take it away.
+    void ShowSecondPlan(std::vector<PlanLine> lines, const QString &name = {});
     // A vertical mark at the level of this line of the plan; -1 takes it away.
     void HighlightLine(int line);
 
@@ -54,8 +55,12 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // Ground, texts and lines from the palette in force, light or dark.
+    void applyPalette();
+    void retranslate();
     void showRows();
     int lineAt(double level) const;
 
@@ -63,6 +68,7 @@ private:
     std::vector<PlanLine> m_secondLines;
     QScatterSeries *m_goals;
     QLineSeries *m_highlight;
+    std::array<QLineSeries *, 2> m_planKeys{}; // legend keys: this plan, the other
     QValueAxis *m_levelAxis, *m_statAxis, *m_pointAxis;
     const ResultTableModel *m_model = nullptr;
     std::int64_t m_firstLevel = 0;

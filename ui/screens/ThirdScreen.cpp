@@ -195,9 +195,6 @@ void ThirdScreen::changeEvent(QEvent *event)
 
 void ThirdScreen::retranslate()
 {
-    const QString toggleTip = QCoreApplication::translate("Brevath", "Chart of the rise");
-    Toggle1->setToolTip(toggleTip);
-    Toggle1->setAccessibleName(toggleTip);
     CompareFileAction->setText(QCoreApplication::translate("Brevath", "Compare with a choice file…"));
     CompareCodeAction->setText(QCoreApplication::translate("Brevath", "Compare with the copied share code"));
     CopyCodeAction->setText(QCoreApplication::translate("Brevath", "Copy share code"));

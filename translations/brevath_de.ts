@@ -223,36 +223,21 @@
         <source>Choice files (*.txt)</source>
         <translation>Auswahldateien (*.txt)</translation>
     </message>
-</context>
-<context>
-    <name>brevath</name>
-    <message>
-        <source>Start</source>
-        <translation type="unfinished">Start</translation>
-    </message>
-    <message>
-        <source>Goals</source>
-        <translation type="unfinished">Ziele</translation>
-    </message>
-    <message>
-        <source>Goal</source>
-        <translation type="unfinished">Ziel</translation>
-    </message>
     <message>
         <source>Reached at level</source>
-        <translation type="unfinished">Erreicht auf Stufe</translation>
+        <translation>Erreicht auf Stufe</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished">nie</translation>
+        <translation>nie</translation>
     </message>
     <message>
         <source>The statistics level by level</source>
-        <translation type="unfinished">Die Attribute Stufe für Stufe</translation>
+        <translation>Die Attribute Stufe für Stufe</translation>
     </message>
     <message>
         <source>Share code:</source>
-        <translation type="unfinished">Code zum Teilen:</translation>
+        <translation>Code zum Teilen:</translation>
     </message>
 </context>
 <context>

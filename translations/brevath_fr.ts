@@ -223,36 +223,21 @@
         <source>Choice files (*.txt)</source>
         <translation>Fichiers de choix (*.txt)</translation>
     </message>
-</context>
-<context>
-    <name>brevath</name>
-    <message>
-        <source>Start</source>
-        <translation type="unfinished">Départ</translation>
-    </message>
-    <message>
-        <source>Goals</source>
-        <translation type="unfinished">Objectifs</translation>
-    </message>
-    <message>
-        <source>Goal</source>
-        <translation type="unfinished">Objectif</translation>
-    </message>
     <message>
         <source>Reached at level</source>
-        <translation type="unfinished">Atteint au niveau</translation>
+        <translation>Atteint au niveau</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished">jamais</translation>
+        <translation>jamais</translation>
     </message>
     <message>
         <source>The statistics level by level</source>
-        <translation type="unfinished">Les caractéristiques niveau par niveau</translation>
+        <translation>Les caractéristiques niveau par niveau</translation>
     </message>
     <message>
         <source>Share code:</source>
-        <translation type="unfinished">Code de partage&#xa0;:</translation>
+        <translation>Code de partage&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -113,11 +113,10 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
     CloseComparisonAction = listAction(QKeySequence(), [this] { closeComparison(); });
     CloseComparisonAction->setEnabled(false);
     CopyLinesAction = listAction(QKeySequence(), [this] { copyLines(); });
-    Tools1 = new ToolsButton(
-        this,
-        {CopyLinesAction, CopyCodeAction, SavePageAction, nullptr, CompareFileAction, CompareCodeAction,
-         CloseComparisonAction},
-        true);
+    Tools1 = new ToolsButton(this,
+                             {CopyLinesAction, CopyCodeAction, SavePageAction, nullptr, CompareFileAction,
+                              CompareCodeAction, CloseComparisonAction},
+                             true);
     Notice1 = new Notice(this, ToPixels(kResultsButtonHeight + 100));
     retranslate();
 

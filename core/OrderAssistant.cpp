@@ -35,7 +35,16 @@ namespace {
 constexpr std::int64_t kWorst = std::numeric_limits<std::int64_t>::max();
 // Fixed, whatever the machine: the suggestion must not depend on the number of cores.
 constexpr int kStarts = 4;
+// A start's share grows with the number of moves (about two passes over them) and, once its
+// descent settles, goes to restarts from perturbed copies of its best order.
+constexpr std::int64_t kPassesPerStart = 2;
 constexpr std::int64_t kEvaluationsPerStart = 6'000;
+constexpr int kPerturbMoves = 3;
+
+std::int64_t ShareOf(std::int64_t goals)
+{
+    return std::max(kEvaluationsPerStart, kPassesPerStart * goals * goals);
+}
 
 // Follows one candidate's rise and gives up as soon as it cannot beat the cutoff: a goal
 // still open at the end of a level is reached one level later at the soonest.
@@ -220,8 +229,25 @@ StartResult RunStart(int start, const OrderRequest &request, const std::vector<i
             std::swap(sequence[i - 1], sequence[random() % i]);
         sequence = search.greedy(sequence);
     }
+    const std::int64_t n = std::int64_t(sequence.size());
+    const std::int64_t end = search.evaluations() + ShareOf(n);
     StartResult result;
-    result.key = search.descend(sequence, search.evaluations() + kEvaluationsPerStart);
+    result.key = search.descend(sequence, end);
+    std::mt19937 random{std::uint32_t(1000 + start)};
+    while (n > 2 && search.evaluations() < end) {
+        std::vector<int> kicked = sequence;
+        for (int k = 0; k < kPerturbMoves; ++k) {
+            const size_t from = random() % size_t(n);
+            const size_t to = random() % size_t(n);
+            const int goal = kicked[from];
+            kicked.erase(kicked.begin() + std::ptrdiff_t(from));
+            kicked.insert(kicked.begin() + std::ptrdiff_t(to), goal);
+        }
+        if (const std::int64_t key = search.descend(kicked, end); key < result.key) {
+            result.key = key;
+            sequence = std::move(kicked);
+        }
+    }
     result.order = search.merged(sequence);
     return result;
 }
@@ -264,7 +290,7 @@ OrderSuggestion SuggestOrder(const OrderRequest &request, const std::atomic<bool
         workers.emplace_back(work);
 
     // A rough measure: a start that settles early leaves its share unspent.
-    const std::int64_t expected = kStarts * (kEvaluationsPerStart + std::int64_t(count) * (count + 1) / 2);
+    const std::int64_t expected = kStarts * (ShareOf(count) + std::int64_t(count) * (count + 1) / 2);
     int shown = -1;
     for (;;) {
         std::unique_lock lock(mutex);

@@ -55,10 +55,11 @@ struct OrderSuggestion
 // Percent done, from 0 to 100; called on the calling thread.
 using OrderProgress = std::function<void(int)>;
 
-// Greedy insertions and local searches from a few fixed starting points, spread over
-// `threads` workers (0: the machine's cores). The suggestion depends only on the request: never
-// on the thread count or timing. It is never worse than the given order; when cancel is set
-// the search stops within one evaluation and the suggestion is marked cancelled.
+// Greedy insertions, local searches and restarts from perturbed orders, from a few fixed
+// starting points spread over `threads` workers (0: the machine's cores). The suggestion
+// depends only on the request: never on the thread count or timing. It is never worse than
+// the given order; when cancel is set the search stops within one evaluation and the
+// suggestion is marked cancelled.
 OrderSuggestion SuggestOrder(const OrderRequest &request, const std::atomic<bool> *cancel,
                              const OrderProgress &progress, int threads = 0);
 

@@ -2,6 +2,8 @@
 
 #include <QVarLengthArray>
 #include <algorithm>
+#include <bit>
+#include <cmath>
 #include <limits>
 #include <stdexcept>
 
@@ -12,14 +14,8 @@
 namespace brevath {
 
 namespace {
-constexpr std::int16_t kWide = std::numeric_limits<std::int16_t>::min();
-
 constexpr std::uint32_t kRepeated = 0x80000000u;
-
-std::uint64_t wideKey(size_t record, int field)
-{
-    return std::uint64_t(record) * 8 + std::uint64_t(field);
-}
+constexpr std::uint32_t kValueBlock = 16;
 
 std::uint32_t hashRequirements(const CatalogueEntry &entry)
 {
@@ -32,6 +28,80 @@ std::uint32_t hashRequirements(const CatalogueEntry &entry)
     }
     return hash;
 }
+
+void putVarint(QByteArray &out, std::uint32_t value)
+{
+    for (; value >= 0x80; value >>= 7)
+        out += char(0x80 | (value & 0x7f));
+    out += char(value);
+}
+
+std::uint32_t takeVarint(const char *&p)
+{
+    std::uint32_t value = 0;
+    for (int shift = 0;; shift += 7) {
+        const std::uint8_t b = std::uint8_t(*p++);
+        value |= std::uint32_t(b & 0x7f) << shift;
+        if ((b & 0x80) == 0)
+            return value;
+    }
+}
+
+// Past one stored set of values: a mask byte, then a varint per bit.
+const char *skipValues(const char *p)
+{
+    for (int n = std::popcount(std::uint8_t(*p++)); n > 0; --n) {
+        while ((std::uint8_t(*p++) & 0x80) != 0) {
+        }
+    }
+    return p;
+}
+
+// A name's hash with every bit mixed into the high ones, which the table and the count use.
+std::uint64_t nameHash(QByteArrayView name)
+{
+    std::uint64_t h = qHash(name);
+    h = (h ^ (h >> 33)) * 0xff51afd7ed558ccdull;
+    h = (h ^ (h >> 33)) * 0xc4ceb9fe1a85ec53ull;
+    return h ^ (h >> 33);
+}
+
+// The slot a hash starts at, in a table of any size.
+size_t homeSlot(std::uint64_t hash, size_t tableSize)
+{
+    using Wide = unsigned __int128;
+    return static_cast<size_t>((Wide(hash) * Wide(tableSize)) >> 64);
+}
+
+// How many distinct names there are, within a few percent (a HyperLogLog count), so that the
+// lookup table is sized once to what it holds.
+class DistinctCount
+{
+public:
+    void add(std::uint64_t hash)
+    {
+        const std::uint64_t h = hash;
+        std::uint8_t &r = m_registers[h >> (64 - kBits)];
+        r = std::max<std::uint8_t>(r, std::uint8_t(std::countl_zero((h << kBits) | (1ull << (kBits - 1))) + 1));
+    }
+    double estimate() const
+    {
+        constexpr double m = kRegisters;
+        double sum = 0;
+        int zeros = 0;
+        for (const std::uint8_t r : m_registers) {
+            sum += std::ldexp(1.0, -r);
+            zeros += r == 0;
+        }
+        const double raw = 0.7213 / (1 + 1.079 / m) * m * m / sum;
+        return raw <= 2.5 * m && zeros > 0 ? m * std::log(m / zeros) : raw;
+    }
+
+private:
+    static constexpr int kBits = 12;
+    static constexpr int kRegisters = 1 << kBits;
+    std::array<std::uint8_t, kRegisters> m_registers{};
+};
 } // namespace
 
 void Catalogue::clear()
@@ -39,39 +109,94 @@ void Catalogue::clear()
     *this = Catalogue();
 }
 
-void Catalogue::reserve(int entries)
+void Catalogue::reserve(qsizetype entries, qsizetype nameBytes)
 {
-    m_firstEntry.reserve(size_t(entries));
-    m_nameEnd.reserve(size_t(entries));
-    m_values.reserve(size_t(entries));
-    m_category.reserve(size_t(entries));
+    // With room to spare, which costs nothing until written, so that the smaller files after a
+    // large one fit without a copy of all before them.
+    const size_t records = m_records + size_t(entries);
+    if (records > m_nameEnd.capacity())
+        m_nameEnd.reserve(records + records / 4);
+    const qsizetype bytes = m_names.size() + nameBytes;
+    if (bytes > m_names.capacity())
+        m_names.reserve(bytes + bytes / 4);
+}
+
+void Catalogue::Marked::push(bool set)
+{
+    if (m_size % 64 == 0) {
+        m_before.push_back(m_words.empty() ? 0 : m_before.back() + std::uint32_t(std::popcount(m_words.back())));
+        m_words.push_back(0);
+    }
+    m_words.back() |= std::uint64_t(set) << (m_size % 64);
+    ++m_size;
+}
+
+std::uint32_t Catalogue::Marked::rank(size_t record) const
+{
+    const std::uint64_t below = (std::uint64_t(1) << (record % 64)) - 1;
+    return m_before[record / 64] + std::uint32_t(std::popcount(m_words[record / 64] & below));
 }
 
 QByteArrayView Catalogue::storedName(size_t record) const
 {
-    const std::uint32_t start = record == 0 ? 0 : m_nameEnd[record - 1];
-    return QByteArrayView(m_names).sliced(start, m_nameEnd[record] - start);
+    if (!m_named.test(record))
+        return QByteArrayView("", 0);
+    const std::uint32_t i = m_named.rank(record);
+    const std::uint32_t start = i == 0 ? 0 : m_nameEnd[i - 1];
+    return QByteArrayView(m_names).sliced(start, m_nameEnd[i] - start);
 }
 
-std::int32_t Catalogue::value(size_t record, int field) const
+Catalogue::Values Catalogue::valuesOf(size_t record) const
 {
-    const std::int16_t v = m_values[record][size_t(field)];
-    return v == kWide ? m_wide.at(wideKey(record, field)) : v;
+    Values values{};
+    if (!m_valued.test(record))
+        return values;
+    const std::uint32_t rank = m_valued.rank(record);
+    const char *p = m_valueBytes.constData() + m_valueStart[rank / kValueBlock];
+    for (std::uint32_t i = rank % kValueBlock; i > 0; --i)
+        p = skipValues(p);
+    const std::uint8_t mask = std::uint8_t(*p++);
+    for (int field = 0; field < kValues; ++field) {
+        if ((mask >> field) & 1) {
+            const std::uint32_t v = takeVarint(p);
+            values[size_t(field)] = std::int32_t(v >> 1) ^ -std::int32_t(v & 1);
+        }
+    }
+    return values;
 }
 
 size_t Catalogue::recordOf(int e) const
 {
     if (e < 1 || e > m_count)
         throw std::out_of_range("catalogue entry");
-    // Without a run every entry is its own record.
-    return m_firstEntry.size() == size_t(m_count)
-        ? size_t(e) - 1
-        : size_t(std::upper_bound(m_firstEntry.begin(), m_firstEntry.end(), e) - m_firstEntry.begin()) - 1;
+    const auto next = std::upper_bound(m_runMarks.begin(), m_runMarks.end(), e,
+                                       [](int entry, const RunMark &mark) { return entry < mark.firstEntry; });
+    size_t record = size_t(e) - 1;
+    if (next != m_runMarks.begin())
+        record = std::prev(next)->record + size_t(e - std::prev(next)->firstEntry);
+    // The record before a mark is a run, and takes every entry up to the mark's.
+    return std::min(record, next == m_runMarks.end() ? m_records - 1 : size_t(next->record) - 1);
+}
+
+int Catalogue::firstEntryOf(size_t record) const
+{
+    const auto next = std::upper_bound(m_runMarks.begin(), m_runMarks.end(), record,
+                                       [](size_t r, const RunMark &mark) { return r < mark.record; });
+    if (next == m_runMarks.begin())
+        return int(record) + 1;
+    return std::prev(next)->firstEntry + int(record - std::prev(next)->record);
+}
+
+CategoryFlag Catalogue::categoryOfRecord(size_t record) const
+{
+    const auto next = std::upper_bound(m_spans.begin(), m_spans.end(), record,
+                                       [](size_t r, const CategorySpan &span) { return r < span.record; });
+    return std::prev(next)->category;
 }
 
 CategoryFlag Catalogue::categoryOf(int e) const
 {
-    return e == 0 ? 0 : m_category[recordOf(e)];
+    return e == 0 ? 0 : categoryOfRecord(recordOf(e));
 }
 
 CatalogueEntry Catalogue::entry(int e) const
@@ -81,112 +206,128 @@ CatalogueEntry Catalogue::entry(int e) const
         return entry;
     const size_t record = recordOf(e);
     entry.name = QString::fromUtf8(storedName(record));
-    for (int r = 0; r < 6; ++r)
-        entry.requirement[size_t(r)] = value(record, r);
-    entry.extra = value(record, 6);
-    entry.category = m_category[record];
+    const Values values = valuesOf(record);
+    std::copy_n(values.begin(), 6, entry.requirement.begin());
+    entry.extra = values[6];
+    entry.category = categoryOfRecord(record);
     return entry;
 }
 
 size_t Catalogue::slotOf(QByteArrayView name) const
 {
     // Open addressing: the slot holding this name, or the free slot where it would go.
-    const size_t mask = m_slots.size() - 1;
-    for (size_t slot = qHash(name) & mask;; slot = (slot + 1) & mask) {
+    for (size_t slot = homeSlot(nameHash(name), m_slots.size());; slot = slot + 1 == m_slots.size() ? 0 : slot + 1) {
         if (m_slots[slot] == 0 || storedName((m_slots[slot] & ~kRepeated) - 1) == name)
             return slot;
     }
 }
 
+void Catalogue::indexNames() const
+{
+    if (m_indexed)
+        return;
+    DistinctCount distinct;
+    for (size_t r = 0; r < m_records; ++r)
+        distinct.add(nameHash(storedName(r)));
+    // About 70% full; should the count fall short, the table grows once more.
+    for (double size = distinct.estimate() / 0.7 + 16;; size *= 1.5) {
+        m_slots.assign(size_t(size), 0);
+        const size_t limit = size_t(size * 0.9);
+        size_t names = 0;
+        size_t r = 0;
+        for (; r < m_records && names < limit; ++r) {
+            std::uint32_t &slot = m_slots[slotOf(storedName(r))];
+            // A repeated name keeps pointing at its first entry: lookups take the lowest number.
+            if (slot == 0) {
+                slot = std::uint32_t(r + 1);
+                ++names;
+            } else {
+                slot |= kRepeated;
+            }
+        }
+        if (r == m_records)
+            break;
+    }
+    // A run's name is one that several entries bear.
+    for (const RunMark &mark : m_runMarks)
+        m_slots[slotOf(storedName(mark.record - 1))] |= kRepeated;
+    if (m_records > 0 && m_lastFirstEntry < m_count)
+        m_slots[slotOf(storedName(m_records - 1))] |= kRepeated;
+    m_indexed = true;
+}
+
 int Catalogue::FindByName(const QString &name) const
 {
+    indexNames();
     if (m_slots.empty())
         return 0;
     const std::uint32_t record = m_slots[slotOf(name.toUtf8())] & ~kRepeated;
-    return record == 0 ? 0 : m_firstEntry[record - 1];
+    return record == 0 ? 0 : firstEntryOf(record - 1);
 }
 
 int Catalogue::FindOnlyByName(const QString &name) const
 {
+    indexNames();
     if (m_slots.empty() || (m_slots[slotOf(name.toUtf8())] & kRepeated) != 0)
         return 0;
     return FindByName(name);
 }
 
-void Catalogue::addName(size_t record)
-{
-    // A repeated name keeps pointing at its first entry: lookups take the lowest number.
-    if ((m_distinctNames + 1) * 2 > m_slots.size()) {
-        std::vector<std::uint32_t> old(std::max<size_t>(16, m_slots.size() * 2), 0);
-        old.swap(m_slots);
-        for (const std::uint32_t r : old) {
-            if (r != 0)
-                m_slots[slotOf(storedName((r & ~kRepeated) - 1))] = r;
-        }
-    }
-    std::uint32_t &slot = m_slots[slotOf(storedName(record))];
-    if (slot == 0) {
-        slot = std::uint32_t(record + 1);
-        ++m_distinctNames;
-    } else {
-        slot |= kRepeated;
-    }
-}
-
 void Catalogue::tally(CategoryFlag category, std::uint32_t requirements)
 {
-    const int k = LoadOrderOf(category);
-    if (k == 0 || (m_count > 1 && LoadOrderOf(m_category.back()) > k))
-        m_inLoadOrder = false;
-    if (k == 0)
-        return;
-    ++m_categoryCount[size_t(k - 1)];
-    std::uint32_t &checksum = m_categoryChecksum[size_t(k - 1)];
-    checksum = checksum * 31u + requirements;
-}
-
-bool Catalogue::sameAsLast(const CatalogueEntry &entry, const QByteArray &name) const
-{
-    if (m_firstEntry.empty())
-        return false;
-    const size_t last = m_firstEntry.size() - 1;
-    if (m_category[last] != entry.category || storedName(last) != name || value(last, 6) != entry.extra)
-        return false;
-    for (int r = 0; r < 6; ++r) {
-        if (value(last, r) != entry.requirement[size_t(r)])
-            return false;
+    if (const int k = LoadOrderOf(category)) {
+        ++m_categoryCount[size_t(k - 1)];
+        std::uint32_t &checksum = m_categoryChecksum[size_t(k - 1)];
+        checksum = checksum * 31u + requirements;
     }
-    return true;
 }
 
 void Catalogue::append(const CatalogueEntry &entry)
 {
     const QByteArray name = entry.name.toUtf8();
+    Values values{};
+    std::copy(entry.requirement.begin(), entry.requirement.end(), values.begin());
+    values[6] = entry.extra;
     ++m_count;
-    if (sameAsLast(entry, name)) {
-        // A run's second entry makes its name one that several entries bear.
-        if (m_firstEntry.back() == m_count - 1)
-            m_slots[slotOf(name)] |= kRepeated;
+    m_indexed = false;
+    const size_t record = m_records;
+    if (record > 0 && m_spans.back().category == entry.category && values == m_lastValues
+        && storedName(record - 1) == name) {
         tally(entry.category, m_lastRequirements);
         return;
     }
+    if (record > 0 && m_lastFirstEntry < m_count - 1)
+        m_runMarks.push_back({std::uint32_t(record), m_count});
+    m_lastFirstEntry = m_count;
+    ++m_records;
+    m_named.push(!name.isEmpty());
+    if (!name.isEmpty()) {
+        m_names += name;
+        m_nameEnd.push_back(std::uint32_t(m_names.size()));
+    }
+    std::uint8_t mask = 0;
+    for (int field = 0; field < kValues; ++field)
+        mask |= std::uint8_t(values[size_t(field)] != 0) << field;
+    m_valued.push(mask != 0);
+    if (mask != 0) {
+        const std::uint32_t rank = m_valued.rank(record);
+        if (rank % kValueBlock == 0)
+            m_valueStart.push_back(std::uint32_t(m_valueBytes.size()));
+        m_valueBytes += char(mask);
+        for (const std::int32_t v : values) {
+            if (v != 0)
+                putVarint(m_valueBytes, (std::uint32_t(v) << 1) ^ std::uint32_t(v >> 31));
+        }
+    }
+
+    const int k = LoadOrderOf(entry.category);
+    if (k == 0 || (!m_spans.empty() && LoadOrderOf(m_spans.back().category) > k))
+        m_inLoadOrder = false;
+    if (m_spans.empty() || m_spans.back().category != entry.category)
+        m_spans.push_back({std::uint32_t(record), entry.category});
+    m_lastValues = values;
     m_lastRequirements = hashRequirements(entry);
     tally(entry.category, m_lastRequirements);
-    const size_t record = m_firstEntry.size();
-    m_firstEntry.push_back(m_count);
-    m_names += name;
-    m_nameEnd.push_back(std::uint32_t(m_names.size()));
-    Values values{};
-    for (int field = 0; field < kValues; ++field) {
-        const std::int32_t v = field < 6 ? entry.requirement[size_t(field)] : entry.extra;
-        const bool narrow = v > kWide && v <= std::numeric_limits<std::int16_t>::max();
-        values[size_t(field)] = narrow ? std::int16_t(v) : kWide;
-        if (!narrow)
-            m_wide[wideKey(record, field)] = v;
-    }
-    m_values.push_back(values);
-    m_category.push_back(entry.category);
-    addName(record);
 }
 
 void Catalogue::appendBlank(CategoryFlag category)
@@ -241,6 +382,11 @@ Outcome LoadCatalogueFile(const QString &path, CategoryFlag category, int requir
     const std::optional<QByteArray> bytes = ReadFileBytes(path);
     if (!bytes)
         return failure;
+    // At most a record per delimiter, and names no longer than the file (unless they are far
+    // from ASCII): room that stays unused costs no memory until it is written.
+    const qsizetype delimiters =
+        std::count_if(bytes->begin(), bytes->end(), [](char c) { return c == '\n' || c == '\r' || c == ','; });
+    catalogue.reserve(delimiters + 1, bytes->size());
     BasicRecordReader<QByteArrayView> reader(*bytes);
     try {
         while (!reader.atEnd()) {

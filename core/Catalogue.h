@@ -7,7 +7,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 #include "LanguageSettings.h"
@@ -46,8 +45,9 @@ struct CatalogueEntry
 };
 
 // Held compactly, since a data file may hold millions of lines: names in one pooled UTF-8
-// buffer, numbers in flat 16-bit arrays (wider values aside), and a run of identical
-// consecutive entries, such as the empty entries of empty lines, stored once.
+// buffer, only the numbers that are not 0 (as varints), the categories as stretches, and a
+// run of identical consecutive entries, such as the empty entries of empty lines, stored
+// once; names are indexed once, on the first lookup after entries were added.
 class Catalogue
 {
 public:
@@ -76,31 +76,70 @@ public:
     void append(const CatalogueEntry &entry);
     // Appends the entry of an empty record: empty name, all values 0.
     void appendBlank(CategoryFlag category);
-    void reserve(int entries);
+    // Room for this many more entries and bytes of names, so that a load grows nothing twice.
+    void reserve(qsizetype entries, qsizetype nameBytes = 0);
 
 private:
     static constexpr int kValues = 7; // requirements 1 to 6, then the extra value
-    using Values = std::array<std::int16_t, kValues>;
+    using Values = std::array<std::int32_t, kValues>;
 
     size_t recordOf(int e) const;
+    int firstEntryOf(size_t record) const;
     QByteArrayView storedName(size_t record) const;
-    std::int32_t value(size_t record, int field) const;
-    bool sameAsLast(const CatalogueEntry &entry, const QByteArray &name) const;
-    void addName(size_t record);
-    size_t slotOf(QByteArrayView name) const;
+    Values valuesOf(size_t record) const;
+    CategoryFlag categoryOfRecord(size_t record) const;
     void tally(CategoryFlag category, std::uint32_t requirements);
+    void indexNames() const;
+    size_t slotOf(QByteArrayView name) const;
+
+    // A bit per record, and how many are set before each 64: which records have something
+    // kept, and where theirs is among those kept.
+    class Marked
+    {
+    public:
+        void push(bool set);
+        bool test(size_t record) const { return (m_words[record / 64] >> (record % 64)) & 1; }
+        std::uint32_t rank(size_t record) const;
+
+    private:
+        std::vector<std::uint64_t> m_words;
+        std::vector<std::uint32_t> m_before;
+        size_t m_size = 0;
+    };
 
     int m_count = 0;
-    std::vector<std::int32_t> m_firstEntry; // per record: the number of its first entry
-    std::vector<std::uint32_t> m_nameEnd; // per record: where its name ends in m_names
+    size_t m_records = 0;
+    // Names, only those not empty: where each ends in m_names.
+    Marked m_named;
+    std::vector<std::uint32_t> m_nameEnd;
     QByteArray m_names;
-    std::vector<Values> m_values; // kWide: the value is in m_wide
-    std::unordered_map<std::uint64_t, std::int32_t> m_wide;
-    std::vector<CategoryFlag> m_category;
-    // Name lookup: record + 1 of a name's first entry (kRepeated set when more entries bear
-    // it), 0 free.
-    std::vector<std::uint32_t> m_slots;
-    size_t m_distinctNames = 0;
+    // Values, only for records with one that is not 0: a mask byte and zigzag varints each,
+    // with where every 16th begins.
+    Marked m_valued;
+    QByteArray m_valueBytes;
+    std::vector<std::uint32_t> m_valueStart;
+    // Where a run (identical consecutive entries stored once) ends, the record after it and
+    // its first entry; records between such marks number their entries one by one.
+    struct RunMark
+    {
+        std::uint32_t record;
+        std::int32_t firstEntry;
+    };
+    std::vector<RunMark> m_runMarks;
+    struct CategorySpan
+    {
+        std::uint32_t record; // the first record of a stretch of one category
+        CategoryFlag category;
+    };
+    std::vector<CategorySpan> m_spans;
+    Values m_lastValues{};
+    int m_lastFirstEntry = 0;
+
+    // Name lookup, built on the first lookup after entries were added: record + 1 of a name's
+    // first entry (kRepeated set when more entries bear it), 0 free; sized to the names.
+    mutable std::vector<std::uint32_t> m_slots;
+    mutable bool m_indexed = false;
+
     std::array<int, kCategoryCount> m_categoryCount{};
     std::array<std::uint32_t, kCategoryCount> m_categoryChecksum{};
     std::uint32_t m_lastRequirements = 0; // the last record's requirements, hashed

@@ -149,6 +149,17 @@ private slots:
         QCOMPARE(coded.out.count("Spark"), kChoiceRows);
 #ifndef __SANITIZE_ADDRESS__ // the sanitizer's shadow memory is no part of the program's
         QVERIFY2(run.peakKb * 1024 < 3 * size + (50 << 20), QByteArray::number(run.peakKb) + " kB");
+        // 8 MB of the shortest distinct lines (0, 1, ..., z, 10, ...): at most 4 bytes a byte
+        // beyond what the program holds on the fixture language (before: about 11).
+        QByteArray tiny;
+        for (int n = 0; tiny.size() < (8 << 20); ++n)
+            tiny += QByteArray::number(n, 36) + '\n';
+        const QByteArray tinyFolder = fixtureCopy(dir, "tiny");
+        writeBytes(DecodeNativePath(tinyFolder + "/testland/testland_arcs.txt"), tiny);
+        const QList<QByteArray> plan = {"--language", "testland", fixturePath(u"golden_plan.txt"_s).toUtf8()};
+        const long baseKb = runRaw(kPlanProgram, QList<QByteArray>{"--data-dir", kFixtures} + plan).peakKb;
+        const long tinyKb = runRaw(kPlanProgram, QList<QByteArray>{"--data-dir", tinyFolder} + plan).peakKb;
+        QVERIFY2((tinyKb - baseKb) * 1024 <= 4 * tiny.size(), QByteArray::number(tinyKb - baseKb) + " kB");
 #endif
     }
 

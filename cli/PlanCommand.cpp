@@ -7,6 +7,7 @@
 #include "NativePath.h"
 #include "PlanModes.h"
 #include "PlanRequest.h"
+#include "TextFile.h"
 #include "Translations.h"
 
 using namespace Qt::StringLiterals;
@@ -64,7 +65,7 @@ std::optional<QString> DataFolder(const PlanRequest &request, const QString &def
 
 } // namespace
 
-int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, int out, std::FILE *err)
+int RunPlanCommand(const QStringList &arguments, const ProgramPaths &programPaths, int out, std::FILE *err)
 {
     const PlanRequestRead read = ReadPlanRequest(arguments);
     if (!read.request) {
@@ -75,18 +76,34 @@ int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, 
     const PlanRequest &request = *read.request;
     if (request.mode == PlanMode::Help)
         return Deliver({LineBytes(request.helpText)}, out, CaptionTable(), err);
-    const std::optional<QString> dataDir = DataFolder(request, defaultDataDir, err);
+    if (request.mode == PlanMode::Version)
+        return Deliver({LineBytes(QStringLiteral("brevath-plan " BREVATH_VERSION))}, out, CaptionTable(), err);
+    const ProgramPaths paths = request.dataDir ? PortablePaths(*request.dataDir) : programPaths;
+    if (request.mode == PlanMode::Paths) // empty when the program's own folder cannot be told
+        return Deliver(
+            {LineBytes(u"data folder\t"_s + paths.dataDir) + LineBytes(u"settings file\t"_s + paths.settingsFile())},
+            out, CaptionTable(), err);
+    const std::optional<QString> dataDir = DataFolder(request, programPaths.dataDir, err);
     if (!dataDir)
         return request.dataDir ? ExitUsage : ExitFailure;
 
     PlanSession session{request, err, {}};
     const QString language =
-        request.language ? *request.language : ReadLanguageWord(SettingsFilePath(*dataDir)).value_or(u"english"_s);
+        request.language ? *request.language : ReadLanguageWord(paths.settingsFile()).value_or(u"english"_s);
     // The messages that are not captions follow the language in force too.
-    if (!defaultDataDir.isEmpty())
-        UseTranslations(defaultDataDir, language);
-    session.Tell(LoadLanguageWord(session.workspace, *dataDir, language));
+    if (!programPaths.dataDir.isEmpty())
+        UseTranslations(programPaths.dataDir, language);
+    const QStringList captionMessages = LoadLanguageWord(session.workspace, *dataDir, language);
+    session.Tell(captionMessages);
     session.Tell(session.workspace.LoadCatalogue());
+    // Without a caption file or any entry a plan would be empty columns: no plan, and where
+    // the data was sought. A short caption file still plans, as the desktop does.
+    if ((!captionMessages.isEmpty() && !ReadFileBytes(session.workspace.language.captionFile))
+        || session.workspace.catalogue.count() == 0) {
+        session.Tell(
+            QCoreApplication::translate("Brevath", "No data for the language %1 in %2.").arg(language, *dataDir));
+        return ExitFailure;
+    }
     return Deliver(RunMode(session), out, session.workspace.captions, err);
 }
 

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "ProgramPaths.h"
+
 namespace brevath {
 
 enum ExitCode { ExitSuccess = 0, ExitFailure = 1, ExitUsage = 2 };
@@ -15,9 +17,10 @@ void PrintLine(std::FILE *stream, const QString &text);
 QByteArray LineBytes(const QString &text);
 
 // Runs the command with the given arguments (the program name first), native paths as
-// NativePath.h decodes them. defaultDataDir plays the program directory when --data-dir is
-// not given; empty when that folder cannot be told. What the command prints goes to the file
-// descriptor out, which it closes; its messages go to err.
-int RunPlanCommand(const QStringList &arguments, const QString &defaultDataDir, int out, std::FILE *err);
+// NativePath.h decodes them. programPaths are the program's own, in force when --data-dir
+// is not given (which names one folder holding both the data and Brevath.ini); empty folders
+// when they cannot be told. What the command prints goes to the file descriptor out, which it
+// closes; its messages go to err.
+int RunPlanCommand(const QStringList &arguments, const ProgramPaths &programPaths, int out, std::FILE *err);
 
 } // namespace brevath

@@ -101,6 +101,9 @@ public:
         m_parser.setApplicationDescription(
             QStringLiteral("Plays a character's rise from a choice file and prints or saves the plan."));
         m_parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")});
+        m_parser.addOption({QStringLiteral("version"), QStringLiteral("Shows the version.")});
+        m_parser.addOption(
+            {QStringLiteral("paths"), QStringLiteral("Shows the data folder and the settings file in force.")});
         for (const OptionText &o : kOptions) {
             if (QLatin1StringView(o.name) == u"priority") { // the sheet's options go before it
                 for (const OptionText &s : kSheetOptions)
@@ -228,6 +231,11 @@ PlanRequestRead ReadPlanRequest(const QStringList &arguments)
     request.helpText = read.helpText;
     if (parser.isSet("help")) {
         request.mode = PlanMode::Help;
+    } else if (parser.isSet("version")) {
+        request.mode = PlanMode::Version;
+    } else if (parser.isSet("paths")) {
+        request.mode = PlanMode::Paths;
+        request.dataDir = parser.given("data-dir");
     } else if (const std::optional<QString> problem = ReadRequest(parser, request)) {
         read.problem = *problem;
         return read;

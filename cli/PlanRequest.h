@@ -15,6 +15,8 @@ namespace brevath {
 
 enum class PlanMode {
     Help,
+    Version,
+    Paths, // the data folder and the settings file in force
     Text, // the text export on standard output
     Exports, // --txt and --html
     Json,

@@ -13,5 +13,6 @@ int main(int argc, char *argv[])
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brevath-plan"));
-    return brevath::RunPlanCommand(arguments, brevath::ExecutableFolder().value_or(QString()), 1, stderr);
+    const brevath::ProgramPaths paths = brevath::FindProgramPaths(brevath::ExecutableFolder().value_or(QString()));
+    return brevath::RunPlanCommand(arguments, paths, 1, stderr);
 }

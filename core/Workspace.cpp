@@ -16,21 +16,21 @@ const OtherLanguages &Workspace::OtherCatalogues()
     return m_otherCatalogues;
 }
 
-QStringList LoadLanguageWord(Workspace &workspace, const QString &programDir, const QString &language)
+QStringList LoadLanguageWord(Workspace &workspace, const QString &dataDir, const QString &language)
 {
-    workspace.language = LanguagePaths(programDir, language);
+    workspace.language = LanguagePaths(dataDir, language);
     QStringList messages;
     if (const Outcome loaded = LoadCaptionFile(workspace.language.captionFile, workspace.captions); !loaded.ok)
         messages << loaded.message;
     return messages;
 }
 
-std::optional<QStringList> LoadLanguageSettings(Workspace &workspace, const QString &programDir)
+std::optional<QStringList> LoadLanguageSettings(Workspace &workspace, const ProgramPaths &paths)
 {
-    const std::optional<QString> word = ReadLanguageWord(SettingsFilePath(programDir));
+    const std::optional<QString> word = ReadLanguageWord(paths.settingsFile());
     if (!word)
         return std::nullopt;
-    return LoadLanguageWord(workspace, programDir, *word);
+    return LoadLanguageWord(workspace, paths.dataDir, *word);
 }
 
 } // namespace brevath

@@ -16,6 +16,7 @@
 #include "PlanInputs.h"
 #include "CaptionTable.h"
 #include "LanguageSettings.h"
+#include "ProgramPaths.h"
 
 namespace brevath {
 
@@ -41,12 +42,12 @@ private:
     OtherLanguages m_otherCatalogues;
 };
 
-// The language word of the settings file of programDir, the paths it gives, and the caption
-// file read into the table: the steps of a language load up to the captions. Empty when the
-// settings file cannot be read (nothing then changes); otherwise the messages to show
-// (an unreadable caption file).
-std::optional<QStringList> LoadLanguageSettings(Workspace &workspace, const QString &programDir);
+// The language word of the settings file in force, the paths it gives in the data folder, and
+// the caption file read into the table: the steps of a language load up to the captions.
+// Empty when the settings file cannot be read (nothing then changes); otherwise the messages
+// to show (an unreadable caption file).
+std::optional<QStringList> LoadLanguageSettings(Workspace &workspace, const ProgramPaths &paths);
 // The same from a given language word, for a caller that already knows it.
-QStringList LoadLanguageWord(Workspace &workspace, const QString &programDir, const QString &language);
+QStringList LoadLanguageWord(Workspace &workspace, const QString &dataDir, const QString &language);
 
 } // namespace brevath

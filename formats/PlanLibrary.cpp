@@ -53,24 +53,6 @@ QString Cut(const QString &text, qsizetype limit)
 
 } // namespace
 
-bool MakeFolders(const QString &path)
-{
-    const QByteArray bytes = EncodeNativePath(path);
-    if (bytes.isEmpty())
-        return false;
-    for (qsizetype end = bytes.indexOf('/', 1);; end = bytes.indexOf('/', end + 1)) {
-        const QByteArray folder = end < 0 ? bytes : bytes.first(end);
-        if (::mkdir(folder.constData(), 0777) != 0 && errno != EEXIST)
-            return false;
-        if (end < 0)
-            break;
-    }
-    struct stat status
-    {
-    };
-    return ::stat(bytes.constData(), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
 bool RemoveFile(const QString &path)
 {
     return ::unlink(EncodeNativePath(path).constData()) == 0;

@@ -49,8 +49,6 @@ struct LibraryPlan
 LibraryPlan ReadLibraryPlan(const QString &path, Workspace &workspace);
 std::vector<LibraryPlan> ListLibrary(const QString &folder, Workspace &workspace);
 
-// Makes the folder and those above it that are missing; false when it cannot.
-bool MakeFolders(const QString &path);
 bool RemoveFile(const QString &path);
 // Moves a file where nothing stands yet; false when something does or the move fails.
 bool MoveWithoutReplacing(const QString &from, const QString &to);

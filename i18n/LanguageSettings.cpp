@@ -42,12 +42,22 @@ LanguageSettings LanguagePaths(const QString &programDir, const QString &languag
     return settings;
 }
 
-std::optional<QString> ReadLanguageWord(const QString &settingsPath)
+std::optional<QString> ReadSettingsWord(const QString &path)
 {
-    const std::optional<QString> text = ReadTextFile(settingsPath);
+    const std::optional<QString> text = ReadTextFile(path);
     if (!text)
         return std::nullopt;
-    std::optional<QString> word = RecordReader(*text).ReadRecord();
+    return RecordReader(*text).ReadRecord();
+}
+
+bool WriteSettingsWord(const QString &path, const QString &word)
+{
+    return SaveFileAtomically(path, EncodeWindows1252(word + kLineEnd));
+}
+
+std::optional<QString> ReadLanguageWord(const QString &settingsPath)
+{
+    std::optional<QString> word = ReadSettingsWord(settingsPath);
     if (word && !IsUsableLanguageWord(*word))
         return std::nullopt;
     return word;
@@ -64,7 +74,7 @@ bool IsUsableLanguageWord(const QString &word)
 
 bool WriteLanguageWord(const QString &settingsPath, const QString &word)
 {
-    return SaveFileAtomically(settingsPath, EncodeWindows1252(word + kLineEnd));
+    return WriteSettingsWord(settingsPath, word);
 }
 
 } // namespace brevath

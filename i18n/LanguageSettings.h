@@ -25,6 +25,12 @@ struct LanguageSettings
 QString SettingsFilePath(const QString &programDir);
 LanguageSettings LanguagePaths(const QString &programDir, const QString &language);
 
+// The first record of a one-line settings file, as read, by the rules of every other file
+// (regular files only, capped); empty when it cannot be read or holds no record.
+std::optional<QString> ReadSettingsWord(const QString &path);
+// Replaces the file with the one line: word, CR LF, through the safe save.
+bool WriteSettingsWord(const QString &path, const QString &word);
+
 // The first record of the settings file, used as read; empty when the file cannot be read,
 // holds no record at all, or its word is not usable.
 std::optional<QString> ReadLanguageWord(const QString &settingsPath);

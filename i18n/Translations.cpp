@@ -43,7 +43,7 @@ std::unique_ptr<QTranslator> install(const QString &name, const QString &folder)
 
 } // namespace
 
-void UseTranslations(const QString &programDir, const QString &languageWord)
+void UseTranslations(const QString &dataDir, const QString &languageWord)
 {
     Installed &now = installed();
     now.program.reset(); // a translator removes itself from the application as it goes
@@ -52,7 +52,7 @@ void UseTranslations(const QString &programDir, const QString &languageWord)
     // The source texts are English: there is nothing to load for it.
     if (code.isEmpty() || code == QLatin1String("en"))
         return;
-    now.program = install(QStringLiteral("brevath_") + code, programDir + QStringLiteral("/translations"));
+    now.program = install(QStringLiteral("brevath_") + code, dataDir + QStringLiteral("/translations"));
     now.qt = install(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 

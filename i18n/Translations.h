@@ -7,11 +7,11 @@
 namespace brevath {
 
 // Replaces the translations installed by the previous call with those of the language word
-// (french fr, german de): brevath_<code>.qm from the "translations" folder of programDir and
+// (french fr, german de): brevath_<code>.qm from the "translations" folder of dataDir and
 // Qt's own qtbase_<code>.qm. English, any other word, or a missing file: the English texts.
 // The two-letter code of a language word (english en, french fr, german de), empty for any other.
 QString LanguageCode(const QString &languageWord);
 
-void UseTranslations(const QString &programDir, const QString &languageWord);
+void UseTranslations(const QString &dataDir, const QString &languageWord);
 
 } // namespace brevath

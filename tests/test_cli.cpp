@@ -52,13 +52,20 @@ private slots:
         QVERIFY(run.out.contains("\tClub\t"));
 
         // A word no language could have (the reader refuses it, as the hostile cases show): english,
-        // missing here; each data file said once, no Qt warning nor the vast word, and an empty plan.
+        // missing here; each data file said once, no Qt warning nor the vast word, the folder
+        // named, and no plan.
         writeBytes(settings, QByteArray(16 << 20, 'w') + "\r\n");
         run = runPlanProcess(args);
-        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.exitCode, 1);
         QVERIFY(run.err.startsWith(u"Unable to open language file "_s + dir.path() + u"/english.txt\n"_s));
-        QVERIFY(run.err.count(u'\n') == 1 + kCategoryCount && run.err.size() < 4096);
-        QCOMPARE(run.out, QByteArray("\t\t\t\t\t\t\t\t\t\t\t\r\n")); // every row counts as empty
+        QVERIFY(run.err.count(u'\n') == 2 + kCategoryCount && run.err.size() < 4096);
+        QVERIFY(run.err.endsWith(u"No data for the language english in "_s + dir.path() + u".\n"_s));
+        QVERIFY(run.out.isEmpty());
+
+        QCOMPARE(runPlanProcess({u"--data-dir"_s, dir.path(), u"--paths"_s}).out,
+                 u"data folder\t%1\nsettings file\t%2\n"_s.arg(dir.path(), settings).toUtf8());
+        run = runPlanProcess({u"--version"_s});
+        QVERIFY(run.out.startsWith("brevath-plan ") && run.out.count('\n') == 1);
     }
 
     void planCommandEndToEnd()

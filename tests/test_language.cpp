@@ -6,6 +6,9 @@
 #include "Catalogue.h"
 #include "CaptionTable.h"
 #include "LanguageSettings.h"
+#include "ProgramPaths.h"
+
+#include <QStandardPaths>
 
 using namespace brevath;
 using namespace Qt::StringLiterals;
@@ -25,17 +28,37 @@ private slots:
         Workspace world;
         QTemporaryDir dir;
         const QString settings = SettingsFilePath(dir.path());
-        QVERIFY(!LoadLanguageSettings(world, dir.path())); // nothing changes on a first run
+        QVERIFY(!LoadLanguageSettings(world, PortablePaths(dir.path()))); // nothing changes on a first run
         QCOMPARE(world.language.catalogueFiles[0], u"");
 
         QVERIFY(WriteLanguageWord(settings, u"klingon"_s));
         QCOMPARE(readBytes(settings), QByteArray("klingon\r\n"));
         writeBytes(dir.filePath(u"klingon.txt"_s), "\"D\xe9x, \x9c\"\r\n" + QByteArray("E\r\n").repeated(81));
-        QCOMPARE(LoadLanguageSettings(world, dir.path()), std::optional<QStringList>(QStringList()));
+        QCOMPARE(LoadLanguageSettings(world, PortablePaths(dir.path())), std::optional<QStringList>(QStringList()));
         QCOMPARE(world.captions.entry(1), u"Déx, œ"_s);
         QCOMPARE(world.language.catalogueFiles[1], dir.path() + u"/klingon/klingon_robes.txt"_s);
         QCOMPARE(world.language.catalogueFiles[8], dir.path() + u"/klingon/klingon_sorts.txt"_s);
         QCOMPARE(world.LoadCatalogue().size(), kCategoryCount); // one message per missing file
+    }
+
+    // Data beside the program keeps everything there; data in ../share/brevath keeps the
+    // settings in the user's configuration folder, even when the program's folder holds a
+    // Brevath.ini too.
+    void theLayoutIsToldByWhereTheDataIs()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QTemporaryDir prefix;
+        const QString bin = prefix.filePath(u"bin"_s),
+                      config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        QVERIFY(QDir().mkpath(bin));
+        writeBytes(bin + u"/Brevath.ini"_s, "english\r\n");
+        const ProgramPaths portable = FindProgramPaths(bin);
+        QVERIFY(!portable.installed && portable.dataDir == bin && portable.settingsFile() == bin + u"/Brevath.ini"_s);
+        QVERIFY(QDir().mkpath(prefix.filePath(u"share/brevath"_s)));
+        const ProgramPaths installed = FindProgramPaths(bin);
+        QCOMPARE(installed.dataDir, prefix.filePath(u"share/brevath"_s));
+        QCOMPARE(installed.settingsFile(), config + u"/brevath/Brevath.ini"_s);
+        QVERIFY(installed.installed && !config.isEmpty() && !config.startsWith(prefix.path()));
     }
 
     void filesNumberOnWithoutGapsAndTheFirstNameIsFound()

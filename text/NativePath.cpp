@@ -1,8 +1,10 @@
 #include "NativePath.h"
 
 #include <QStringList>
+#include <cerrno>
 #include <dirent.h>
 #include <limits.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace brevath {
@@ -150,6 +152,24 @@ std::optional<QString> ExecutableFolder()
     if (!executable.startsWith('/') || slash < 0)
         return std::nullopt;
     return DecodeNativePath(slash == 0 ? QByteArray("/") : executable.left(slash));
+}
+
+bool MakeFolders(const QString &path)
+{
+    const QByteArray bytes = EncodeNativePath(path);
+    if (bytes.isEmpty())
+        return false;
+    for (qsizetype end = bytes.indexOf('/', 1);; end = bytes.indexOf('/', end + 1)) {
+        const QByteArray folder = end < 0 ? bytes : bytes.first(end);
+        if (::mkdir(folder.constData(), 0777) != 0 && errno != EEXIST)
+            return false;
+        if (end < 0)
+            break;
+    }
+    struct stat status
+    {
+    };
+    return ::stat(bytes.constData(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
 } // namespace brevath

@@ -27,4 +27,7 @@ QByteArray ReadLinkBytes(const char *path);
 // when it cannot be told.
 std::optional<QString> ExecutableFolder();
 
+// Makes the folder and those above it that are missing; false when it cannot.
+bool MakeFolders(const QString &path);
+
 } // namespace brevath

@@ -4,8 +4,6 @@
 
 #include <QApplication>
 #include <QPalette>
-#include <QSettings>
-#include <QStandardPaths>
 #include <cstdio>
 
 #include "Program.h"
@@ -44,10 +42,6 @@ int main(int argc, char *argv[])
     using namespace brevath::ui;
     QApplication app(argc, argv);
     QApplication::setApplicationName(kProgramTitle);
-    // The walk toggles the chart: that must not become the developer's own remembered choice.
-    QStandardPaths::setTestModeEnabled(true);
-    // Nor may what the window tests left there (a window size) change the pictures.
-    QSettings(QStringLiteral("Brevath"), QStringLiteral("Brevath")).clear();
     const QStringList arguments = QCoreApplication::arguments();
     const bool dark = arguments.size() == 5 && arguments[4] == QLatin1String("dark");
     if (arguments.size() != 4 && !dark) {

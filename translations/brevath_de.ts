@@ -49,6 +49,16 @@
         <translation>Der Ordner dieses Programms ist nicht feststellbar; geben Sie ihn mit --data-dir an.</translation>
     </message>
     <message>
+        <source>No data for the language %1 in %2.</source>
+        <translation>Keine Daten für die Sprache %1 in %2.</translation>
+    </message>
+    <message>
+        <source>Data: %1
+Settings: %2</source>
+        <translation>Daten: %1
+Einstellungen: %2</translation>
+    </message>
+    <message>
         <source>A statistic goal of %1 is out of range.</source>
         <translation>Ein Attributziel in %1 liegt außerhalb des Bereichs.</translation>
     </message>

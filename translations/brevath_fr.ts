@@ -49,6 +49,16 @@
         <translation>Impossible de savoir dans quel dossier se trouve ce programme&#xa0;; indiquez-le avec --data-dir.</translation>
     </message>
     <message>
+        <source>No data for the language %1 in %2.</source>
+        <translation>Aucune donnée pour la langue %1 dans %2.</translation>
+    </message>
+    <message>
+        <source>Data: %1
+Settings: %2</source>
+        <translation>Données&#xa0;: %1
+Réglages&#xa0;: %2</translation>
+    </message>
+    <message>
         <source>A statistic goal of %1 is out of range.</source>
         <translation>Un objectif de statistique de %1 est hors limites.</translation>
     </message>

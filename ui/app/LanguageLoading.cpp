@@ -17,13 +17,13 @@ namespace brevath::ui {
 void Program::LoadLanguage()
 {
     // An unreadable settings file is no error to report: it is the first run.
-    const std::optional<QStringList> captionMessages = LoadLanguageSettings(m_workspace, m_programDir);
+    const std::optional<QStringList> captionMessages = LoadLanguageSettings(m_workspace, m_paths);
     if (!captionMessages) {
         ShowLanguageDialog();
         return;
     }
     // Before any message: its button speaks the language too.
-    UseTranslations(m_programDir, m_workspace.language.language);
+    UseTranslations(m_paths.dataDir, m_workspace.language.language);
     for (const QString &message : *captionMessages)
         showMessage(message);
     ApplyFirstScreenCaptions(*m_first, m_workspace.captions);
@@ -47,7 +47,7 @@ void Program::ShowLanguageDialog()
 
 void Program::changeLanguage()
 {
-    if (!WriteLanguageWord(SettingsFilePath(m_programDir), m_language->ChosenWord())) {
+    if (!MakeSettingsFolder(m_paths) || !WriteLanguageWord(m_paths.settingsFile(), m_language->ChosenWord())) {
         showMessage(QStringLiteral("Could not change language"));
         return;
     }

@@ -25,16 +25,23 @@ void placeAt(QWidget &screen, const QWidget &place)
 
 } // namespace
 
-Program::Program(const QString &programDir, Prompts &prompts)
-    : m_prompts(prompts), m_programDir(programDir), m_first(std::make_unique<FirstScreen>()),
+Program::Program(const ProgramPaths &paths, Prompts &prompts)
+    : m_prompts(prompts), m_paths(paths), m_first(std::make_unique<FirstScreen>()),
       m_second(std::make_unique<SecondScreen>(m_workspace, prompts)),
       m_third(std::make_unique<ThirdScreen>(m_workspace, prompts)), m_help(std::make_unique<HelpScreen>()),
       m_language(std::make_unique<Language>()),
       m_library(std::make_unique<LibraryWindow>(
-          m_workspace, prompts, [this] { return LibraryFolder(m_programDir); },
+          m_workspace, prompts, [this] { return LibraryFolder(m_paths.settingsDir); },
           [this] { return std::optional<PlanFile>(sheetInForce()); }))
 {
     connectPages();
+    m_third->SetChartShown(ReadChartShown(m_paths));
+    connect(m_third.get(), &ThirdScreen::chartShownChanged, this,
+            [this](bool shown) { WriteChartShown(m_paths, shown); });
+    m_third->SetPlayerSize(ReadResultsSize(m_paths));
+    connect(m_third.get(), &ThirdScreen::playerSizeChanged, this,
+            [this](const QSize &size) { WriteResultsSize(m_paths, size); });
+    m_help->SetPaths(m_paths.dataDir, m_paths.settingsFile());
     for (ProgramWindow *window : windows())
         connect(window, &ProgramWindow::closed, this, &Program::end);
 }

@@ -8,6 +8,7 @@
 
 #include "PlanFile.h"
 #include "PlanSource.h"
+#include "ProgramPaths.h"
 #include "Workspace.h"
 
 class QWidget;
@@ -28,8 +29,10 @@ class Program : public QObject
     Q_OBJECT
 
 public:
-    // programDir holds Brevath.ini, the caption files and the language folders.
-    Program(const QString &programDir, Prompts &prompts);
+    // paths.dataDir holds the caption files and the language folders, paths.settingsDir
+    // Brevath.ini; a folder alone holds both.
+    Program(const ProgramPaths &paths, Prompts &prompts);
+    Program(const QString &programDir, Prompts &prompts) : Program(PortablePaths(programDir), prompts) {}
     ~Program() override;
 
     // Shows the start screen; its first activation loads the language.
@@ -75,7 +78,7 @@ private:
 
     Workspace m_workspace;
     Prompts &m_prompts;
-    QString m_programDir;
+    ProgramPaths m_paths;
     std::unique_ptr<FirstScreen> m_first;
     std::unique_ptr<SecondScreen> m_second;
     std::unique_ptr<ThirdScreen> m_third;

@@ -12,7 +12,8 @@ int main(int argc, char *argv[])
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     QApplication app(argc, argv);
     QApplication::setApplicationName(kProgramTitle);
-    // Every data file lives beside the program; without its folder nothing may be read or written.
+    // The data lies beside the program or, installed, in ../share/brevath from it; without its
+    // folder nothing may be read or written.
     const std::optional<QString> programFolder = brevath::ExecutableFolder();
     if (!programFolder) {
         QMessageBox::critical(nullptr, kProgramTitle,
@@ -21,7 +22,7 @@ int main(int argc, char *argv[])
     }
 
     QtPrompts prompts;
-    Program program(*programFolder, prompts);
+    Program program(brevath::FindProgramPaths(*programFolder), prompts);
     QObject::connect(&program, &Program::ended, &app, &QApplication::quit, Qt::QueuedConnection);
     program.Start();
     return app.exec();

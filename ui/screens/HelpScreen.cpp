@@ -1,5 +1,6 @@
 #include "HelpScreen.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QShortcut>
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include "ClickableLabel.h"
 #include "Controls.h"
 #include "Decoration.h"
+#include "NativePath.h"
 
 namespace brevath::ui {
 
@@ -25,7 +27,10 @@ HelpScreen::HelpScreen() : ProgramWindow(QStringLiteral("HelpScreen"))
     Tools1 = MakeControl<QLabel>(this, QStringLiteral("Tools1"), 3960, 840, 5175, 0);
     Tools1->setFont(DecorativeFont(8.25, false));
     Tools1->setTextFormat(Qt::PlainText);
-    for (QLabel *label : {Label1, Label2, Tools1}) {
+    Paths1 = MakeControl<QLabel>(this, QStringLiteral("Paths1"), 3960, 5640, 3240, 1380);
+    Paths1->setFont(DecorativeFont(8.25, false));
+    Paths1->setTextFormat(Qt::PlainText);
+    for (QLabel *label : {Label1, Label2, Tools1, Paths1}) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
@@ -62,6 +67,7 @@ void HelpScreen::retranslate()
            "(Ctrl+Shift+R). Results screen: the chart button, and the … button: copy the selected lines (Ctrl+C), "
            "copy the share code (Ctrl+Alt+C), save as a page (Ctrl+Shift+S), compare with a choice file "
            "(Ctrl+Shift+O) or with a copied share code (Ctrl+Shift+V)."));
+    Paths1->setText(QCoreApplication::translate("Brevath", "Data: %1\nSettings: %2").arg(m_dataDir, m_settingsFile));
     placeTools();
 }
 
@@ -75,6 +81,13 @@ void HelpScreen::placeTools()
     const int needed = Tools1->heightForWidth(text.width());
     Tools1->setGeometry(text.left(), top, text.width(), std::max(0, room));
     Tools1->setVisible(room >= std::min(needed, Tools1->fontMetrics().lineSpacing() * 2));
+}
+
+void HelpScreen::SetPaths(const QString &dataDir, const QString &settingsFile)
+{
+    m_dataDir = DisplayPath(dataDir);
+    m_settingsFile = DisplayPath(settingsFile);
+    retranslate();
 }
 
 } // namespace brevath::ui

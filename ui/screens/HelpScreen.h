@@ -19,6 +19,10 @@ public:
 
     QLabel *Label1, *Label2;
     QLabel *Tools1; // the tools, their buttons and keys; hidden when the text leaves no room
+    // Under the help text: the data folder and the settings file in force.
+    void SetPaths(const QString &dataDir, const QString &settingsFile);
+
+    QLabel *Paths1;
     ClickableLabel *Image1;
 
 signals:
@@ -31,6 +35,8 @@ protected:
 private:
     void retranslate();
     void placeTools();
+
+    QString m_dataDir, m_settingsFile;
 };
 
 } // namespace brevath::ui

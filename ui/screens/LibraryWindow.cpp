@@ -17,6 +17,7 @@
 
 #include "ChoiceFile.h"
 #include "CommonDialog.h"
+#include "NativePath.h"
 #include "LibraryModel.h"
 #include "PlanLibrary.h"
 #include "Prompts.h"

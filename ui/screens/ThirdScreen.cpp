@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QSettings>
 #include <QToolButton>
 #include <QTreeView>
 
@@ -28,19 +27,6 @@
 #include "ToolsButton.h"
 
 namespace brevath::ui {
-
-namespace {
-
-// Whether the player last left the chart shown, and the size the player last gave the window.
-constexpr const char *kChartShownKey = "results/chartShown";
-constexpr const char *kSizeKey = "results/size";
-
-QSettings windowSettings()
-{
-    return QSettings(QStringLiteral("Brevath"), QStringLiteral("Brevath"));
-}
-
-} // namespace
 
 ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
     : ProgramWindow(QStringLiteral("ThirdScreen")), CommonDialog1(prompts, this), m_workspace(workspace),
@@ -74,8 +60,7 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
     Toggle1->setCheckable(true);
     Toggle1->setIcon(RiseChart::Icon());
     Toggle1->setIconSize(QSize(ToPixels(kResultsButtonHeight) - 10, ToPixels(kResultsButtonHeight) - 10));
-    Toggle1->setChecked(windowSettings().value(QLatin1String(kChartShownKey), false).toBool());
-    Chart1->setVisible(Toggle1->isChecked());
+    Chart1->setVisible(false);
     connect(Toggle1, &QToolButton::toggled, this, &ThirdScreen::showChart);
 
     ComparisonModel1 = new ComparisonModel(this);
@@ -125,7 +110,11 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
                    ToPixels(kResultsButtonHeight * 4));
     resize(ToPixels(kClientWidthTwips), ToPixels(kClientHeightTwips));
     layOut();
-    m_playerSize = windowSettings().value(QLatin1String(kSizeKey)).toSize();
+}
+
+void ThirdScreen::SetPlayerSize(const QSize &size)
+{
+    m_playerSize = size;
 }
 
 void ThirdScreen::PlaceAt(const QWidget &place)
@@ -164,7 +153,15 @@ void ThirdScreen::layOut()
 
 void ThirdScreen::showChart(bool shown)
 {
-    windowSettings().setValue(QLatin1String(kChartShownKey), shown);
+    Chart1->setVisible(shown);
+    layOut();
+    emit chartShownChanged(shown);
+}
+
+void ThirdScreen::SetChartShown(bool shown)
+{
+    const QSignalBlocker quiet(Toggle1);
+    Toggle1->setChecked(shown);
     Chart1->setVisible(shown);
     layOut();
 }
@@ -182,7 +179,7 @@ void ThirdScreen::hideEvent(QHideEvent *event)
 {
     ProgramWindow::hideEvent(event);
     if (m_playerSize.isValid())
-        windowSettings().setValue(QLatin1String(kSizeKey), m_playerSize);
+        emit playerSizeChanged(m_playerSize);
 }
 
 void ThirdScreen::changeEvent(QEvent *event)

@@ -67,9 +67,15 @@ public:
     // Another plan under the list, on its own sheet or else the session's, or the message why
     // it cannot be: a goal that names nothing refuses it, as a comparison that skipped it would mislead.
     void CompareWith(const PlanSource &source);
+    // The chart as the player last left it, kept by the program; not told back as a change.
+    void SetChartShown(bool shown);
+    // The size the player last gave the window, kept by the program; invalid for none.
+    void SetPlayerSize(const QSize &size);
 
 signals:
     void previousPageRequested();
+    void chartShownChanged(bool shown);
+    void playerSizeChanged(const QSize &size);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -166,6 +166,8 @@ private slots:
     {
         // French and German have no data here: their captions stay empty, Qt's texts change all the same.
         auto world = startWorld("french");
+        QVERIFY(QDir().mkpath(world->path("translations")));
+        QVERIFY(QFile::copy(BREVATH_BIN "/translations/brevath_de.qm", world->path("translations/brevath_de.qm")));
         QCOMPARE(world->prompts.messages.size(), 1 + kCategoryCount);
         QCOMPARE(world->prompts.messages.first(), "Unable to open language file " + world->path("french.txt"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Annuler");
@@ -176,6 +178,8 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
         settle(); // the windows hear of the new language from the event loop
         const QSet<QString> german = shownTexts(*world);
+        QCOMPARE(world->program->Help().Paths1->text(), // the line of folders follows the language too
+                 "Daten: " + world->dir.path() + "\nEinstellungen: " + world->path("Brevath.ini"));
         // The dialog is outside the caption table and stays readable.
         QCOMPARE(control<QPushButton>(world->program->LanguageDialog(), "Command1")->text(), "&OK");
 

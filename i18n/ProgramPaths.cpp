@@ -41,11 +41,6 @@ QString ProgramPaths::resultsSizeFile() const
     return inFolder(settingsDir, "Results.ini");
 }
 
-QString ProgramPaths::translationsDir() const
-{
-    return inFolder(dataDir, "translations");
-}
-
 ProgramPaths PortablePaths(const QString &folder)
 {
     return ProgramPaths{folder, folder, false};

@@ -18,7 +18,6 @@ struct ProgramPaths
     QString settingsFile() const;
     QString chartFile() const;
     QString resultsSizeFile() const;
-    QString translationsDir() const;
 };
 
 // Data and settings both in folder.
@@ -26,14 +25,14 @@ ProgramPaths PortablePaths(const QString &folder);
 // The layout of the program whose executable lies in programFolder.
 ProgramPaths FindProgramPaths(const QString &programFolder);
 
-// Whether the chart was last left shown; false when the file cannot be read.
+// The settings folder made when it is missing (the user's, on a first run); false when it cannot be.
+bool MakeSettingsFolder(const ProgramPaths &paths);
+// Whether the results screen's chart was last left shown; false when the file cannot be read.
 bool ReadChartShown(const ProgramPaths &paths);
-// Makes the settings folder when needed. False when the choice cannot be kept.
+// Keeps the choice, making the settings folder when needed; false when it cannot be kept.
 bool WriteChartShown(const ProgramPaths &paths, bool shown);
 // The size the player last gave the results window; invalid when the file cannot be read.
 QSize ReadResultsSize(const ProgramPaths &paths);
 bool WriteResultsSize(const ProgramPaths &paths, const QSize &size);
-// The settings folder made when it is missing; false when it cannot be.
-bool MakeSettingsFolder(const ProgramPaths &paths);
 
 } // namespace brevath

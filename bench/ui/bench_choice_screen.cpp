@@ -29,7 +29,7 @@ class SilentPrompts : public Prompts
 {
 public:
     void ShowMessage(QWidget *, const QString &) override {}
-    QString SaveFileName(QWidget *, const QString &) override { return {}; }
+    QString SaveFileName(QWidget *, const QString &, const QString &) override { return {}; }
     QString OpenFileName(QWidget *, const QString &) override { return {}; }
     bool Confirm(QWidget *, const QString &) override { return false; }
     std::optional<QString> AskText(QWidget *, const QString &, const QString &, bool) override { return {}; }

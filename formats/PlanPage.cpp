@@ -11,11 +11,6 @@ namespace brevath {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Brevath", text);
-}
-
 QString escaped(const QString &text)
 {
     return text.toHtmlEscaped();
@@ -52,7 +47,8 @@ QString sheetTable(const PlanPageInput &page)
     const std::array<std::int32_t, kStatCount> start = {in.SDStr, in.SDEnd, in.SDDex, in.SDSag, in.SDInt};
     const auto maxima = in.maxima();
     QString html = QStringLiteral("<table>\n<caption>") + escaped(page.captions.entry(Caption::SheetTitle))
-        + QStringLiteral("</caption>\n<thead><tr><td></td>") + columnHead(tr("Start"))
+        + QStringLiteral("</caption>\n<thead><tr><td></td>")
+        + columnHead(QCoreApplication::translate("Brevath", "Start"))
         + columnHead(page.captions.entry(Caption::MaximumTitle)) + QStringLiteral("</tr></thead>\n<tbody>\n");
     html += QStringLiteral("<tr>") + rowHead(page.captions.entry(Caption::FirstExportTitle)) + numberCell(in.SDLevel)
         + QStringLiteral("<td></td></tr>\n");
@@ -73,13 +69,17 @@ QString sheetTable(const PlanPageInput &page)
 QString goalTable(const PlanPageInput &page)
 {
     const Plan &plan = page.plan;
-    QString html = QStringLiteral("<table>\n<caption>") + escaped(tr("Goals"))
-        + QStringLiteral("</caption>\n<thead><tr>") + columnHead(QStringLiteral("#")) + columnHead(tr("Goal"))
-        + columnHead(tr("Reached at level")) + QStringLiteral("</tr></thead>\n<tbody>\n");
+    QString html = QStringLiteral("<table>\n<caption>") + escaped(QCoreApplication::translate("Brevath", "Goals"))
+        + QStringLiteral("</caption>\n<thead><tr>") + columnHead(QStringLiteral("#"))
+        + columnHead(QCoreApplication::translate("Brevath", "Goal"))
+        + columnHead(QCoreApplication::translate("Brevath", "Reached at level"))
+        + QStringLiteral("</tr></thead>\n<tbody>\n");
     for (size_t goal = 0; goal < plan.labels.size(); ++goal) {
         const std::optional<int> level = plan.reachedLevel(goal);
         html += QStringLiteral("<tr>") + numberCell(std::int64_t(goal) + 1) + rowHead(plan.labels[goal])
-            + (level ? numberCell(*level) : cell(QStringLiteral("td"), tr("never"), QStringLiteral(" class=\"n\"")))
+            + (level ? numberCell(*level)
+                     : cell(QStringLiteral("td"), QCoreApplication::translate("Brevath", "never"),
+                            QStringLiteral(" class=\"n\"")))
             + QStringLiteral("</tr>\n");
     }
     return html + QStringLiteral("</tbody>\n</table>\n");
@@ -131,7 +131,7 @@ QString chart(const PlanPageInput &page)
     const auto y = [&](std::int64_t value) { return kTop + plotHeight * double(high - value) / double(high - low); };
     const auto number = [](double v) { return QString::number(v, 'f', 1); };
 
-    const QString title = escaped(tr("The statistics level by level"));
+    const QString title = escaped(QCoreApplication::translate("Brevath", "The statistics level by level"));
     QString svg = QStringLiteral("<figure>\n<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 %1 %2\" "
                                  "width=\"%1\" height=\"%2\" role=\"img\" aria-labelledby=\"chart-title\">\n"
                                  "<title id=\"chart-title\">%3</title>\n")
@@ -205,8 +205,8 @@ QByteArray PlanPageBytes(const PlanPageInput &page)
     if (!page.plan.lines.empty())
         html += chart(page) + riseTable(page);
     if (!page.shareCode.isEmpty())
-        html += QStringLiteral("<p>") + escaped(tr("Share code:")) + QStringLiteral(" <span class=\"code\">")
-            + escaped(page.shareCode) + QStringLiteral("</span></p>\n");
+        html += QStringLiteral("<p>") + escaped(QCoreApplication::translate("Brevath", "Share code:"))
+            + QStringLiteral(" <span class=\"code\">") + escaped(page.shareCode) + QStringLiteral("</span></p>\n");
     html += QStringLiteral("</main>\n</body>\n</html>\n");
     return html.toUtf8();
 }

@@ -246,27 +246,44 @@ ModeOutput SuggestedOrder(PlanSession &session)
         Play(session, w.goals, w.inputs, PlanRole::Only, request.source.text); // tells why
         return {{}, ExitFailure};
     }
+    // The goal on a row as the player numbers it, or -1 when it holds none.
+    const auto goalOn = [&](int row) {
+        const auto at = std::find(goals.rows.begin(), goals.rows.end(), row - 1);
+        return at == goals.rows.end() ? -1 : int(at - goals.rows.begin());
+    };
     std::vector<bool> pinned(goals.rows.size(), false);
     for (const int pin : request.pins) {
-        const auto at = std::find(goals.rows.begin(), goals.rows.end(), pin - 1);
-        if (at == goals.rows.end()) {
+        if (goalOn(pin) < 0) {
             session.Tell(
                 Translated(QT_TRANSLATE_NOOP("Brevath", "--pin %1: row %1 holds no goal of the plan.")).arg(pin));
             return {{}, ExitUsage};
         }
-        pinned[size_t(at - goals.rows.begin())] = true;
+        pinned[size_t(goalOn(pin))] = true;
+    }
+    const OrderObjective objective =
+        request.soonestRow ? OrderObjective::Soonest(goalOn(*request.soonestRow)) : OrderObjective::Sum();
+    if (objective.goal < 0 && request.soonestRow) {
+        session.Tell(
+            Translated(QT_TRANSLATE_NOOP("Brevath", "--suggest-order goal:%1: row %1 holds no goal of the plan."))
+                .arg(*request.soonestRow));
+        return {{}, ExitUsage};
     }
     const OrderSuggestion suggestion =
-        SuggestOrder(RequestFor(goals, w.catalogue, w.inputs, request.objective, std::move(pinned)), nullptr, {});
+        SuggestOrder(RequestFor(goals, w.catalogue, w.inputs, objective, std::move(pinned)), nullptr, {});
     const GoalRows rows = Reordered(w.goals, RowOrder(goals.rows, suggestion.order));
     const std::optional<QString> text = RowsText(rows, w.catalogue, w.captions);
-    session.Tell(request.objective == OrderObjective::Sum
-                     ? QStringLiteral("sum: %1 -> %2").arg(suggestion.before.sum).arg(suggestion.after.sum)
-                     : QStringLiteral("finish: %1 -> %2 (sum %3 -> %4)")
-                           .arg(suggestion.before.finish)
-                           .arg(suggestion.after.finish)
-                           .arg(suggestion.before.sum)
-                           .arg(suggestion.after.sum));
+    const QString sum = QStringLiteral("sum: %1 -> %2").arg(suggestion.before.sum).arg(suggestion.after.sum);
+    if (objective.goal < 0) {
+        session.Tell(sum);
+    } else {
+        const auto level = [](int level) {
+            return level == kNeverReached ? QStringLiteral("never") : QString::number(level);
+        };
+        session.Tell(QStringLiteral("goal %1: %2 -> %3 (%4)")
+                         .arg(*request.soonestRow)
+                         .arg(level(suggestion.levelsBefore[size_t(objective.goal)]),
+                              level(suggestion.levelsAfter[size_t(objective.goal)]), sum));
+    }
     return {EncodeWindows1252(text.value_or(QString()))}; // the same rows packed a moment ago
 }
 

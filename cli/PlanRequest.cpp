@@ -45,7 +45,9 @@ constexpr OptionText kOptions[] = {
      "last goal (empty: one is never reached), sum of the levels, date.",
      "DIR"},
     {"suggest-order",
-     "Print the goal rows in a better order for finish (the last goal soonest) or sum (the levels' sum).", "OBJECTIVE"},
+     "Print the goal rows in a better order for sum (the lowest sum of the levels at which the goals are reached) "
+     "or goal:N (the goal on row N as early as possible, numbered as --pin's rows, then the lowest sum).",
+     "OBJECTIVE"},
     {"pin",
      "With --suggest-order: goal rows that keep their place, numbered from 1 as the choice file's lines, "
      "separated by commas.",
@@ -63,13 +65,13 @@ int ParsePriority(const QString &text)
     return 0;
 }
 
-std::optional<OrderObjective> ParseObjective(const QString &text)
+// sum, or goal:N whatever row N holds: the plan tells that later. False when neither.
+bool ParseObjective(const QString &text, std::optional<int> &soonestRow)
 {
-    if (text == QLatin1String("finish"))
-        return OrderObjective::Finish;
-    if (text == QLatin1String("sum"))
-        return OrderObjective::Sum;
-    return std::nullopt;
+    bool ok = text == QLatin1String("sum");
+    if (text.startsWith(QLatin1String("goal:")))
+        soonestRow = text.mid(5).toInt(&ok);
+    return ok;
 }
 
 // Row numbers from 1 separated by commas, each 1 to 81; empty when any is not.
@@ -198,10 +200,8 @@ std::optional<QString> ReadRequest(const Parser &parser, PlanRequest &request)
     if (parser.isSet("pin") && request.mode != PlanMode::SuggestOrder)
         return QStringLiteral("Give --pin with --suggest-order.");
     if (request.mode == PlanMode::SuggestOrder) {
-        const std::optional<OrderObjective> objective = ParseObjective(parser.value("suggest-order"));
-        if (!objective)
-            return QStringLiteral("Give --suggest-order finish or sum.");
-        request.objective = *objective;
+        if (!ParseObjective(parser.value("suggest-order"), request.soonestRow))
+            return QStringLiteral("Give --suggest-order sum or goal:N, N a goal's row from 1.");
         const std::optional<std::vector<int>> pins =
             parser.isSet("pin") ? ParsePins(parser.value("pin")) : std::vector<int>{};
         if (!pins)

@@ -8,7 +8,6 @@
 #include <optional>
 #include <vector>
 
-#include "OrderAssistant.h"
 #include "PlanSource.h"
 
 namespace brevath {
@@ -42,7 +41,7 @@ struct PlanRequest
     std::array<std::optional<QString>, kSheetOptionCount> sheet; // the boxes given
     std::optional<int> priority;
     QString txtPath, htmlPath, libraryDir;
-    OrderObjective objective = OrderObjective::Sum;
+    std::optional<int> soonestRow; // --suggest-order goal:N, a row as the player numbers it; none: the sum
     std::vector<int> pins; // rows as the player numbers them, from 1
 
     bool fromCode() const { return source.kind == PlanSource::Kind::Code; }

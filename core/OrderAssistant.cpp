@@ -11,23 +11,35 @@
 
 namespace brevath {
 
+namespace {
+
+int Counted(int level)
+{
+    return level == kNeverReached ? kUnreachedLevel : level;
+}
+
+// The sum never reaches the scale, so the chosen goal's level always decides first.
+std::int64_t KeyOf(int goalLevel, int sum)
+{
+    return std::int64_t(goalLevel) * 1'000'000 + sum;
+}
+
+} // namespace
+
 OrderScore ScoreOf(const std::vector<int> &levels)
 {
     OrderScore score;
     for (const int level : levels) {
-        const int counted = level == kNeverReached ? kUnreachedLevel : level;
-        score.finish = std::max(score.finish, counted);
-        score.sum += counted;
+        score.finish = std::max(score.finish, Counted(level));
+        score.sum += Counted(level);
     }
     return score;
 }
 
-std::int64_t ObjectiveKey(const OrderScore &score, OrderObjective objective)
+std::int64_t ObjectiveKey(const std::vector<int> &levels, OrderObjective objective)
 {
-    // The second figure never reaches the scale, so the first always decides.
-    if (objective == OrderObjective::Finish)
-        return std::int64_t(score.finish) * 1'000'000 + score.sum;
-    return std::int64_t(score.sum) * 1'000 + score.finish;
+    const bool chosen = objective.goal >= 0 && size_t(objective.goal) < levels.size();
+    return KeyOf(chosen ? Counted(levels[size_t(objective.goal)]) : 0, ScoreOf(levels).sum);
 }
 
 namespace {
@@ -50,18 +62,23 @@ std::int64_t ShareOf(std::int64_t goals)
 // still open at the end of a level is reached one level later at the soonest.
 struct BoundedScore
 {
-    OrderObjective objective;
+    int target; // the chosen goal's place in the candidate, -1 when it has none
     std::int64_t cutoff;
-    OrderScore reachedSoFar;
+    int targetLevel = 0; // once reached; a start level may be 0 or below
+    bool targetOpen;
+    int sum = 0;
     int reachedCount = 0;
     bool beaten = false;
 
     void levelBegins(const StatValues &, bool) {}
     void spent(int, std::int64_t) {}
-    void reached(int, std::int64_t level)
+    void reached(int goal, std::int64_t level)
     {
-        reachedSoFar.finish = std::max(reachedSoFar.finish, int(level));
-        reachedSoFar.sum += int(level);
+        if (goal == target) {
+            targetLevel = int(level);
+            targetOpen = false;
+        }
+        sum += int(level);
         ++reachedCount;
     }
     bool levelEnds(const StatValues &have, int open)
@@ -69,8 +86,7 @@ struct BoundedScore
         if (open == 0)
             return false;
         const int soonest = int(have[0]) + 1;
-        const OrderScore bound{std::max(reachedSoFar.finish, soonest), reachedSoFar.sum + open * soonest};
-        beaten = ObjectiveKey(bound, objective) >= cutoff;
+        beaten = KeyOf(targetOpen ? soonest : targetLevel, sum + open * soonest) >= cutoff;
         return !beaten;
     }
 };
@@ -121,16 +137,17 @@ public:
         ++m_evaluations;
         m_done.fetch_add(1, std::memory_order_relaxed);
         m_needs.clear();
-        for (const int g : merged(candidate))
+        int target = -1;
+        for (const int g : merged(candidate)) {
+            target = g == m_request.objective.goal ? int(m_needs.size()) : target;
             m_needs.push_back(m_request.goals[size_t(g)]);
-        BoundedScore score{m_request.objective, cutoff, {}, 0};
+        }
+        BoundedScore score{target, cutoff, 0, target >= 0};
         PlayRise(m_needs, m_request.start, score);
         if (score.beaten)
             return kWorst;
         const int open = int(m_needs.size()) - score.reachedCount;
-        score.reachedSoFar.finish = open > 0 ? kUnreachedLevel : score.reachedSoFar.finish;
-        score.reachedSoFar.sum += open * kUnreachedLevel;
-        return ObjectiveKey(score.reachedSoFar, m_request.objective);
+        return KeyOf(score.targetOpen ? kUnreachedLevel : score.targetLevel, score.sum + open * kUnreachedLevel);
     }
 
     // Each goal, in the given insertion order, goes where the partial order is best.
@@ -309,7 +326,7 @@ OrderSuggestion SuggestOrder(const OrderRequest &request, const std::atomic<bool
         return suggestion;
     }
 
-    const std::int64_t givenKey = ObjectiveKey(suggestion.before, request.objective);
+    const std::int64_t givenKey = ObjectiveKey(suggestion.levelsBefore, request.objective);
     const auto best = std::min_element(results.begin(), results.end(),
                                        [](const StartResult &a, const StartResult &b) { return a.key < b.key; });
     if (best->key < givenKey)

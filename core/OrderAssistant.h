@@ -16,9 +16,16 @@ namespace brevath {
 class Catalogue;
 class CaptionTable;
 
-enum class OrderObjective {
-    Finish, // the level at which the last goal is reached, ties broken by the sum
-    Sum, // the sum of the levels at which the goals are reached
+// What the assistant lowers: the sum of the levels at which the goals are reached, or first
+// the level at which one chosen goal is reached, the sum breaking ties. (The level of the last
+// goal is no objective: no order of the same goals ever moves it.)
+struct OrderObjective
+{
+    int goal = -1; // an index into the request's goals; -1: the sum alone
+
+    static OrderObjective Sum() { return {}; }
+    static OrderObjective Soonest(int goal) { return {goal}; }
+    bool operator==(const OrderObjective &) const = default;
 };
 
 // A goal the rise never reaches counts as reached at this level.
@@ -26,18 +33,18 @@ constexpr int kUnreachedLevel = 200;
 
 struct OrderScore
 {
-    int finish = 0;
+    int finish = 0; // the level of the last goal
     int sum = 0;
 };
 OrderScore ScoreOf(const std::vector<int> &levels);
-// Smaller is better.
-std::int64_t ObjectiveKey(const OrderScore &score, OrderObjective objective);
+// Smaller is better; levels holds one level per given goal, kNeverReached when never.
+std::int64_t ObjectiveKey(const std::vector<int> &levels, OrderObjective objective);
 
 struct OrderRequest
 {
     std::vector<GoalNeeds> goals; // in the player's order
     RiseStart start;
-    OrderObjective objective = OrderObjective::Sum;
+    OrderObjective objective;
     std::vector<bool> pinned; // per goal: it keeps its place; goals past the end are free
 };
 

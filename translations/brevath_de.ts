@@ -249,6 +249,10 @@ Einstellungen: %2</translation>
         <source>Share code:</source>
         <translation>Code zum Teilen:</translation>
     </message>
+    <message>
+        <source>--suggest-order goal:%1: row %1 holds no goal of the plan.</source>
+        <translation>--suggest-order goal:%1: Zeile %1 enthält kein Ziel des Plans.</translation>
+    </message>
 </context>
 <context>
     <name>brevath::ui::FirstScreen</name>
@@ -366,10 +370,6 @@ Einstellungen: %2</translation>
         <translation>Kleinste Summe der Stufen, auf denen die Ziele erreicht werden</translation>
     </message>
     <message>
-        <source>Last goal reached as soon as possible</source>
-        <translation>Letztes Ziel so früh wie möglich erreicht</translation>
-    </message>
-    <message>
         <source>Suggest</source>
         <translation>Vorschlagen</translation>
     </message>
@@ -434,16 +434,20 @@ Einstellungen: %2</translation>
         <translation>Stufe %1</translation>
     </message>
     <message>
-        <source>Last goal</source>
-        <translation>Letztes Ziel</translation>
-    </message>
-    <message>
         <source>Goals never reached</source>
         <translation>Nie erreichte Ziele</translation>
     </message>
     <message>
         <source>Sum of the levels</source>
         <translation>Summe der Stufen</translation>
+    </message>
+    <message>
+        <source>One goal as early as possible, then the lowest sum</source>
+        <translation>Ein Ziel so früh wie möglich, dann die kleinste Summe</translation>
+    </message>
+    <message>
+        <source>Goal to reach as early as possible:</source>
+        <translation>So früh wie möglich zu erreichendes Ziel:</translation>
     </message>
 </context>
 <context>

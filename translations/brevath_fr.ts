@@ -249,6 +249,10 @@ Réglages&#xa0;: %2</translation>
         <source>Share code:</source>
         <translation>Code de partage&#xa0;:</translation>
     </message>
+    <message>
+        <source>--suggest-order goal:%1: row %1 holds no goal of the plan.</source>
+        <translation>--suggest-order goal:%1&#xa0;: la ligne %1 ne contient aucun objectif du plan.</translation>
+    </message>
 </context>
 <context>
     <name>brevath::ui::FirstScreen</name>
@@ -366,10 +370,6 @@ Réglages&#xa0;: %2</translation>
         <translation>Plus petite somme des niveaux où les objectifs sont atteints</translation>
     </message>
     <message>
-        <source>Last goal reached as soon as possible</source>
-        <translation>Dernier objectif atteint au plus tôt</translation>
-    </message>
-    <message>
         <source>Suggest</source>
         <translation>Suggérer</translation>
     </message>
@@ -434,16 +434,20 @@ Réglages&#xa0;: %2</translation>
         <translation>niveau %1</translation>
     </message>
     <message>
-        <source>Last goal</source>
-        <translation>Dernier objectif</translation>
-    </message>
-    <message>
         <source>Goals never reached</source>
         <translation>Objectifs jamais atteints</translation>
     </message>
     <message>
         <source>Sum of the levels</source>
         <translation>Somme des niveaux</translation>
+    </message>
+    <message>
+        <source>One goal as early as possible, then the lowest sum</source>
+        <translation>Un objectif au plus tôt, puis la plus petite somme</translation>
+    </message>
+    <message>
+        <source>Goal to reach as early as possible:</source>
+        <translation>Objectif à atteindre au plus tôt&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -46,9 +46,10 @@ private slots:
         QCOMPARE(dialog.Pinned->item(0)->text(),
                  "1. " + m_world.captions.entry(Caption::StatNameBase + Str) + " : 200");
         QVERIFY(!dialog.Progress->isVisible());
+        QVERIFY(!dialog.Goal->isEnabled()); // the sum comes first, and needs no goal
         dialog.Suggest->click();
         if (waitForIt) {
-            // The dialog stays usable: another objective, suggested again.
+            // The dialog stays usable: the last goal as early as possible, suggested again.
             for (const int objective : {0, 1}) {
                 QTRY_VERIFY_WITH_TIMEOUT(dialog.Apply->isEnabled(), 60000);
                 QCOMPARE(dialog.Preview->rowCount(), 6);
@@ -56,6 +57,7 @@ private slots:
                 QVERIFY(dialog.Objective->isEnabled() && dialog.Pinned->isEnabled() && dialog.Suggest->isEnabled());
                 if (objective == 0) {
                     dialog.Objective->setCurrentIndex(1);
+                    QVERIFY(dialog.Goal->isEnabled() && dialog.Goal->currentText().startsWith(u"6. "));
                     dialog.Suggest->click();
                     QVERIFY(!dialog.Apply->isEnabled() && !dialog.Suggest->isEnabled());
                 }
@@ -78,22 +80,27 @@ private slots:
         QVERIFY((*order)[0] != 0); // the heavy goal no longer leads
     }
 
-    // A goal never reached is said so, never as the level the scores count it at.
+    // The chosen goal first, named; a goal never reached is said so, never as the level the
+    // scores count it at.
     void theSummarySaysWhatChanges_data()
     {
+        QTest::addColumn<int>("goal");
         QTest::addColumn<QList<int>>("before");
         QTest::addColumn<QList<int>>("after");
         QTest::addColumn<QString>("said");
-        QTest::newRow("sooner") << QList<int>{20, 30} << QList<int>{20, 25}
-                                << "Last goal: level 25 instead of level 30. Sum of the levels: 45 instead of 50.";
-        QTest::newRow("reached at last") << QList<int>{20, kNeverReached} << QList<int>{20, 150}
-                                         << "Last goal: level 150 instead of never reached. Goals never reached: 0 "
+        QTest::newRow("lower sum") << -1 << QList<int>{20, 30} << QList<int>{20, 25}
+                                   << "Sum of the levels: 45 instead of 50.";
+        QTest::newRow("goal sooner") << 0 << QList<int>{20, 30} << QList<int>{15, 40}
+                                     << "2. Club: level 15 instead of level 20. Sum of the levels: 55 instead of 50.";
+        QTest::newRow("reached at last") << 1 << QList<int>{20, kNeverReached} << QList<int>{20, 150}
+                                         << "2. Club: level 150 instead of never reached. Goals never reached: 0 "
                                             "instead of 1.";
-        QTest::newRow("still never") << QList<int>{kNeverReached, 9} << QList<int>{kNeverReached, 8}
-                                     << "Last goal: never reached, no change. Goals never reached: 1, no change.";
+        QTest::newRow("still never") << -1 << QList<int>{kNeverReached, 9} << QList<int>{kNeverReached, 8}
+                                     << "Goals never reached: 1, no change.";
     }
     void theSummarySaysWhatChanges()
     {
+        QFETCH(int, goal);
         QFETCH(QList<int>, before);
         QFETCH(QList<int>, after);
         OrderSuggestion suggestion;
@@ -101,7 +108,8 @@ private slots:
         suggestion.levelsAfter.assign(after.begin(), after.end());
         suggestion.before = ScoreOf(suggestion.levelsBefore);
         suggestion.after = ScoreOf(suggestion.levelsAfter);
-        QTEST(ui::OrderDialog::ChangeSummary(suggestion), "said");
+        QTEST(ui::OrderDialog::ChangeSummary(suggestion, OrderObjective::Soonest(goal), QStringLiteral("2. Club")),
+              "said");
     }
 };
 

@@ -16,15 +16,17 @@
 
 namespace brevath::ui {
 
-OrderDialog::OrderDialog(const Workspace &workspace, const GoalRows &rows, QWidget *parent)
+OrderDialog::OrderDialog(const Workspace &workspace, const GoalRows &rows, int focusRow, QWidget *parent)
     : QDialog(parent), m_workspace(workspace), m_goals(GoalsOfRows(rows, workspace.catalogue, workspace.captions))
 {
     setObjectName(QStringLiteral("OrderDialog"));
     setWindowTitle(tr("Suggest an order"));
     Objective = new QComboBox(this);
     Objective->setObjectName(QStringLiteral("Objective"));
-    Objective->addItem(tr("Lowest sum of the levels at which the goals are reached"), int(OrderObjective::Sum));
-    Objective->addItem(tr("Last goal reached as soon as possible"), int(OrderObjective::Finish));
+    Objective->addItem(tr("Lowest sum of the levels at which the goals are reached"));
+    Objective->addItem(tr("One goal as early as possible, then the lowest sum"));
+    Goal = new QComboBox(this);
+    Goal->setObjectName(QStringLiteral("Goal"));
     Pinned = new QListWidget(this);
     Pinned->setObjectName(QStringLiteral("Pinned"));
     // Each goal named as the result list names it: a bare statistic value says nothing.
@@ -34,7 +36,11 @@ OrderDialog::OrderDialog(const Workspace &workspace, const GoalRows &rows, QWidg
         auto *item = new QListWidgetItem(label, Pinned);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
+        Goal->addItem(label);
     }
+    const auto focused = std::find(m_goals.rows.begin(), m_goals.rows.end(), focusRow);
+    Goal->setCurrentIndex(
+        int(focused == m_goals.rows.end() ? m_goals.rows.size() - 1 : focused - m_goals.rows.begin()));
     Suggest = new QPushButton(tr("Suggest"), this);
     Suggest->setObjectName(QStringLiteral("Suggest"));
     Progress = new QProgressBar(this);
@@ -63,6 +69,8 @@ OrderDialog::OrderDialog(const Workspace &workspace, const GoalRows &rows, QWidg
 
     auto *objectiveLabel = new QLabel(tr("Objective:"), this);
     objectiveLabel->setBuddy(Objective);
+    auto *goalLabel = new QLabel(tr("Goal to reach as early as possible:"), this);
+    goalLabel->setBuddy(Goal);
     auto *pinnedLabel = new QLabel(tr("Rows that keep their place:"), this);
     pinnedLabel->setBuddy(Pinned);
     Pinned->setAccessibleName(pinnedLabel->text()); // a list does not take its label's name
@@ -71,6 +79,8 @@ OrderDialog::OrderDialog(const Workspace &workspace, const GoalRows &rows, QWidg
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(objectiveLabel);
     layout->addWidget(Objective);
+    layout->addWidget(goalLabel);
+    layout->addWidget(Goal);
     layout->addWidget(pinnedLabel);
     layout->addWidget(Pinned, 1);
     layout->addWidget(Suggest);
@@ -86,6 +96,8 @@ OrderDialog::OrderDialog(const Workspace &workspace, const GoalRows &rows, QWidg
         Summary->setText(tr("There must be at least two goals to order."));
         Suggest->setEnabled(false);
     }
+    setSearching(false);
+    connect(Objective, &QComboBox::currentIndexChanged, this, [this] { setSearching(false); });
     connect(Suggest, &QPushButton::clicked, this, &OrderDialog::startSearch);
     connect(Apply, &QPushButton::clicked, this, [this] {
         m_accepted = RowOrder(m_goals.rows, m_suggestion.order);
@@ -100,23 +112,33 @@ void OrderDialog::setSearching(bool searching)
     for (QWidget *control :
          {static_cast<QWidget *>(Objective), static_cast<QWidget *>(Pinned), static_cast<QWidget *>(Suggest)})
         control->setEnabled(!searching);
+    Goal->setEnabled(!searching && Objective->currentIndex() == 1);
 }
 
-QString OrderDialog::ChangeSummary(const OrderSuggestion &suggestion)
+OrderObjective OrderDialog::objective() const
+{
+    return Objective->currentIndex() == 1 ? OrderObjective::Soonest(Goal->currentIndex()) : OrderObjective::Sum();
+}
+
+QString OrderDialog::ChangeSummary(const OrderSuggestion &suggestion, OrderObjective objective, const QString &goalName)
 {
     const auto change = [](const QString &what, const QString &now, const QString &before) {
         return now == before ? tr("%1: %2, no change.").arg(what, now)
                              : tr("%1: %2 instead of %3.").arg(what, now, before);
     };
-    // The scores count a goal never reached as a level past the last: said in words here.
-    const auto last = [](const OrderScore &score) {
-        return score.finish >= kUnreachedLevel ? tr("never reached") : tr("level %1").arg(score.finish);
-    };
     const auto unreached = [](const std::vector<int> &levels) {
         return int(std::count(levels.begin(), levels.end(), kNeverReached));
     };
+    QStringList sentences;
+    if (objective.goal >= 0) {
+        // The scores count a goal never reached as a level past the last: said in words here.
+        const auto level = [&](const std::vector<int> &levels) {
+            const int at = levels[size_t(objective.goal)];
+            return at == kNeverReached ? tr("never reached") : tr("level %1").arg(at);
+        };
+        sentences << change(goalName, level(suggestion.levelsAfter), level(suggestion.levelsBefore));
+    }
     const int unreachedBefore = unreached(suggestion.levelsBefore), unreachedAfter = unreached(suggestion.levelsAfter);
-    QStringList sentences{change(tr("Last goal"), last(suggestion.after), last(suggestion.before))};
     if (unreachedBefore + unreachedAfter > 0)
         sentences << change(tr("Goals never reached"), QString::number(unreachedAfter),
                             QString::number(unreachedBefore));
@@ -151,8 +173,9 @@ void OrderDialog::startSearch()
     std::vector<bool> pinned;
     for (int g = 0; g < Pinned->count(); ++g)
         pinned.push_back(Pinned->item(g)->checkState() == Qt::Checked);
-    const OrderRequest request = RequestFor(m_goals, m_workspace.catalogue, m_workspace.inputs,
-                                            OrderObjective(Objective->currentData().toInt()), std::move(pinned));
+    m_searched = objective();
+    const OrderRequest request =
+        RequestFor(m_goals, m_workspace.catalogue, m_workspace.inputs, m_searched, std::move(pinned));
     m_search = std::thread([this, request] {
         const OrderSuggestion suggestion = SuggestOrder(request, &m_cancel, [this](int percent) {
             QMetaObject::invokeMethod(
@@ -183,7 +206,8 @@ void OrderDialog::showSuggestion(const OrderSuggestion &suggestion)
     std::vector<int> given(suggestion.order.size());
     std::iota(given.begin(), given.end(), 0);
     const bool better = suggestion.order != given;
-    Summary->setText(better ? ChangeSummary(suggestion) : tr("No better order was found: the rows stay as they are."));
+    Summary->setText(better ? ChangeSummary(suggestion, m_searched, Goal->itemText(m_searched.goal))
+                            : tr("No better order was found: the rows stay as they are."));
     Apply->setEnabled(better);
     emit searchEnded();
 }

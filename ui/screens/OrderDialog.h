@@ -1,5 +1,6 @@
 #pragma once
-// "Suggest an order…": the player picks an objective and the rows that stay put, the
+// "Suggest an order…": the player picks an objective (the lowest sum, or one goal as early as
+// possible) and the rows that stay put, the
 // assistant searches in the background, and the dialog previews what the suggestion would
 // change. Nothing is applied here; the caller applies an accepted order as one undo step.
 
@@ -29,16 +30,19 @@ class OrderDialog : public QDialog
     Q_OBJECT
 
 public:
-    OrderDialog(const Workspace &workspace, const GoalRows &rows, QWidget *parent = nullptr);
+    // The goal offered first is the one on focusRow, else the last.
+    OrderDialog(const Workspace &workspace, const GoalRows &rows, int focusRow = -1, QWidget *parent = nullptr);
     ~OrderDialog() override;
 
     // Only once the player has accepted a suggestion: entry i is the row that moves to row i.
     std::optional<std::array<int, kChoiceRows>> AcceptedOrder() const { return m_accepted; }
-    // What the suggestion changes, in words: a goal never reached is said so, an equal score
-    // is no change.
-    static QString ChangeSummary(const OrderSuggestion &suggestion);
+    // What the suggestion changes, in words: the chosen goal's level when there is one (named
+    // goalName), then the sum; a goal never reached is said so, an equal score is no change.
+    static QString ChangeSummary(const OrderSuggestion &suggestion, OrderObjective objective,
+                                 const QString &goalName = {});
 
     QComboBox *Objective;
+    QComboBox *Goal; // the goal rows, for the objective of one goal
     QListWidget *Pinned;
     QPushButton *Suggest;
     QProgressBar *Progress;
@@ -54,11 +58,14 @@ private:
     void startSearch();
     void showSuggestion(const OrderSuggestion &suggestion);
     void stopSearch();
-    // The objective, the pins and Suggest wait while a search runs, and only then.
+    OrderObjective objective() const;
+    // The objective, the pins and Suggest wait while a search runs, and only then; the goal
+    // list serves only its objective.
     void setSearching(bool searching);
 
     const Workspace &m_workspace;
     RowGoals m_goals;
+    OrderObjective m_searched; // what the last search lowered
     OrderSuggestion m_suggestion;
     std::optional<std::array<int, kChoiceRows>> m_accepted;
     std::atomic<bool> m_cancel{false};

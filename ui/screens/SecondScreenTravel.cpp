@@ -66,7 +66,14 @@ void SecondScreen::copyCode()
 void SecondScreen::suggestOrder()
 {
     m_history->EndTyping();
-    OrderDialog dialog(m_workspace, m_workspace.goals, this);
+    // The row the player was on is likely the goal to hurry.
+    int focusRow = -1;
+    QWidget *focused = focusWidget();
+    for (size_t i = 0; focused && i < Choix1.size(); ++i) {
+        if (focused == TypeObjet[i] || focused == Choix1[i] || Choix1[i]->isAncestorOf(focused))
+            focusRow = int(i);
+    }
+    OrderDialog dialog(m_workspace, m_workspace.goals, focusRow, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (const std::optional<std::array<int, kChoiceRows>> order = dialog.AcceptedOrder())

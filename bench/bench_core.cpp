@@ -332,7 +332,6 @@ void BM_SuggestOrder81(benchmark::State &state)
     const Workspace &world = shippedPlan().world;
     OrderRequest request;
     request.goals = NeedsOf(world.choices, world.catalogue);
-    request.objective = OrderObjective::Sum;
     OrderSuggestion suggestion;
     for (auto _ : state) {
         suggestion = SuggestOrder(request, nullptr, {}, int(state.range(0)));

@@ -449,6 +449,10 @@ Einstellungen: %2</translation>
         <source>Goal to reach as early as possible:</source>
         <translation>So früh wie möglich zu erreichendes Ziel:</translation>
     </message>
+    <message>
+        <source>Row %1 (%2)</source>
+        <translation>Zeile %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>brevath::ui::Program</name>

@@ -449,6 +449,10 @@ Réglages&#xa0;: %2</translation>
         <source>Goal to reach as early as possible:</source>
         <translation>Objectif à atteindre au plus tôt&#xa0;:</translation>
     </message>
+    <message>
+        <source>Row %1 (%2)</source>
+        <translation>Ligne %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>brevath::ui::Program</name>

@@ -40,7 +40,7 @@ private slots:
             rows.kinds[size_t(i)] = PackStatTarget(i == 0 ? Str : Sag, 0);
         }
         const GoalRows before = rows;
-        ui::OrderDialog dialog(m_world, rows);
+        ui::OrderDialog dialog(m_world, rows, 2); // the player was on row 3
         dialog.show();
         // Each goal as the result list names it; no progress before a search.
         QCOMPARE(dialog.Pinned->item(0)->text(),
@@ -49,7 +49,7 @@ private slots:
         QVERIFY(!dialog.Goal->isEnabled()); // the sum comes first, and needs no goal
         dialog.Suggest->click();
         if (waitForIt) {
-            // The dialog stays usable: the last goal as early as possible, suggested again.
+            // The dialog stays usable: the goal of row 3 as early as possible, suggested again.
             for (const int objective : {0, 1}) {
                 QTRY_VERIFY_WITH_TIMEOUT(dialog.Apply->isEnabled(), 60000);
                 QCOMPARE(dialog.Preview->rowCount(), 6);
@@ -57,7 +57,7 @@ private slots:
                 QVERIFY(dialog.Objective->isEnabled() && dialog.Pinned->isEnabled() && dialog.Suggest->isEnabled());
                 if (objective == 0) {
                     dialog.Objective->setCurrentIndex(1);
-                    QVERIFY(dialog.Goal->isEnabled() && dialog.Goal->currentText().startsWith(u"6. "));
+                    QVERIFY(dialog.Goal->isEnabled() && dialog.Goal->currentText().startsWith(u"3. "));
                     dialog.Suggest->click();
                     QVERIFY(!dialog.Apply->isEnabled() && !dialog.Suggest->isEnabled());
                 }
@@ -90,10 +90,11 @@ private slots:
         QTest::addColumn<QString>("said");
         QTest::newRow("lower sum") << -1 << QList<int>{20, 30} << QList<int>{20, 25}
                                    << "Sum of the levels: 45 instead of 50.";
-        QTest::newRow("goal sooner") << 0 << QList<int>{20, 30} << QList<int>{15, 40}
-                                     << "2. Club: level 15 instead of level 20. Sum of the levels: 55 instead of 50.";
+        QTest::newRow("goal sooner")
+            << 0 << QList<int>{20, 30} << QList<int>{15, 40}
+            << "Row 2 (Club): level 15 instead of level 20. Sum of the levels: 55 instead of 50.";
         QTest::newRow("reached at last") << 1 << QList<int>{20, kNeverReached} << QList<int>{20, 150}
-                                         << "2. Club: level 150 instead of never reached. Goals never reached: 0 "
+                                         << "Row 2 (Club): level 150 instead of never reached. Goals never reached: 0 "
                                             "instead of 1.";
         QTest::newRow("still never") << -1 << QList<int>{kNeverReached, 9} << QList<int>{kNeverReached, 8}
                                      << "Goals never reached: 1, no change.";
@@ -108,7 +109,7 @@ private slots:
         suggestion.levelsAfter.assign(after.begin(), after.end());
         suggestion.before = ScoreOf(suggestion.levelsBefore);
         suggestion.after = ScoreOf(suggestion.levelsAfter);
-        QTEST(ui::OrderDialog::ChangeSummary(suggestion, OrderObjective::Soonest(goal), QStringLiteral("2. Club")),
+        QTEST(ui::OrderDialog::ChangeSummary(suggestion, OrderObjective::Soonest(goal), QStringLiteral("Row 2 (Club)")),
               "said");
     }
 };

@@ -206,7 +206,9 @@ void OrderDialog::showSuggestion(const OrderSuggestion &suggestion)
     std::vector<int> given(suggestion.order.size());
     std::iota(given.begin(), given.end(), 0);
     const bool better = suggestion.order != given;
-    Summary->setText(better ? ChangeSummary(suggestion, m_searched, Goal->itemText(m_searched.goal))
+    const int goal = std::max(m_searched.goal, 0);
+    const QString goalName = tr("Row %1 (%2)").arg(m_goals.rows.at(size_t(goal)) + 1).arg(views.RowLabel(goal));
+    Summary->setText(better ? ChangeSummary(suggestion, m_searched, goalName)
                             : tr("No better order was found: the rows stay as they are."));
     Apply->setEnabled(better);
     emit searchEnded();

@@ -4,7 +4,6 @@
 
 #include "LanguageSettings.h"
 #include "Translations.h"
-#include "CaptionAppliers.h"
 #include "FirstScreen.h"
 #include "HelpScreen.h"
 #include "Language.h"
@@ -26,10 +25,10 @@ void Program::LoadLanguage()
     UseTranslations(m_paths.dataDir, m_workspace.language.language);
     for (const QString &message : *captionMessages)
         showMessage(message);
-    ApplyFirstScreenCaptions(*m_first, m_workspace.captions);
-    ApplyHelpScreenCaptions(*m_help, m_workspace.captions);
-    ApplySecondScreenCaptions(*m_second, m_workspace.captions);
-    ApplyThirdScreenCaptions(*m_third, m_workspace.captions);
+    m_first->ApplyCaptions(m_workspace.captions);
+    m_help->ApplyCaptions(m_workspace.captions);
+    m_second->ApplyCaptions(m_workspace.captions);
+    m_third->ApplyCaptions(m_workspace.captions);
     for (const QString &message : m_workspace.LoadCatalogue())
         showMessage(message);
 }

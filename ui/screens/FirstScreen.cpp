@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QShortcut>
 
+#include "CaptionAppliers.h"
+#include "CaptionTable.h"
 #include "ClickableLabel.h"
 #include "Controls.h"
 #include "Decoration.h"
@@ -221,6 +223,23 @@ void FirstScreen::nameLibraryButton()
     Library1->setText(tr("My plans…"));
     Library1->setToolTip(
         tr("The plans kept by this program (%1)").arg(kLibraryKeys.toString(QKeySequence::NativeText)));
+}
+
+void FirstScreen::ApplyCaptions(const CaptionTable &captions)
+{
+    ApplyTitle(*this, captions.entry(1));
+    ApplyLabels(captions, {{2, Label1},   {3, Label9},   {4, Label2},   {5, Label3},   {6, Label4},
+                           {7, Label5},   {8, Label6},   {9, Label7},   {10, Label8},  {11, Label10},
+                           {12, Label16}, {13, Label12}, {14, Label14}, {15, Label13}, {16, Label21},
+                           {17, Label15}, {18, Label17}, {19, Label18}, {20, Label19}, {21, Label20},
+                           {22, Label23}, {25, Label22}, {27, Label24}, {73, Label25}, {74, Label11}});
+    ApplyButtons(captions, {{23, Command1}, {24, Command2}, {26, Command3}});
+    const std::array<QLineEdit *, kStatCount> maxima = {MText1, MText2, MText3, MText4, MText5};
+    for (int stat = 1; stat <= kStatCount; ++stat) {
+        const int row = 3 + stat; // the statistics' row labels, entries 4 to 8
+        maxima[size_t(stat - 1)]->setAccessibleName(ColumnRowName(captions, 11, row));
+        options()[size_t(stat - 1)]->setAccessibleName(ColumnRowName(captions, 74, row));
+    }
 }
 
 void FirstScreen::setTabOrder()

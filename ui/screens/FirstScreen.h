@@ -15,6 +15,10 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
+namespace brevath {
+class CaptionTable;
+}
+
 namespace brevath::ui {
 
 class ClickableLabel;
@@ -31,6 +35,9 @@ public:
     SheetTexts SheetBoxTexts() const;
     int SelectedPriority() const;
     CategoryStates CategoryBoxes() const;
+
+    // The language's captions onto the screen, and the names of the boxes no label names.
+    void ApplyCaptions(const CaptionTable &captions);
 
     // A plan's sheet into the boxes, as if the player had typed it.
     void ShowSheet(const SheetTexts &texts, int priority, const CategoryStates &ticked);

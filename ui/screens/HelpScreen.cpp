@@ -5,6 +5,8 @@
 #include <QShortcut>
 #include <algorithm>
 
+#include "CaptionAppliers.h"
+#include "CaptionTable.h"
 #include "ClickableLabel.h"
 #include "Controls.h"
 #include "Decoration.h"
@@ -81,6 +83,13 @@ void HelpScreen::placeTools()
     const int needed = Tools1->heightForWidth(text.width());
     Tools1->setGeometry(text.left(), top, text.width(), std::max(0, room));
     Tools1->setVisible(room >= std::min(needed, Tools1->fontMetrics().lineSpacing() * 2));
+}
+
+void HelpScreen::ApplyCaptions(const CaptionTable &captions)
+{
+    ApplyTitle(*this, captions.entry(29));
+    ApplyLabels(captions, {{30, Label1}, {31, Label2}});
+    Image1->setAccessibleName(QCoreApplication::translate("Brevath", "Back to the start screen"));
 }
 
 void HelpScreen::SetPaths(const QString &dataDir, const QString &settingsFile)

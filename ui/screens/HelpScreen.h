@@ -6,6 +6,10 @@
 
 class QLabel;
 
+namespace brevath {
+class CaptionTable;
+}
+
 namespace brevath::ui {
 
 class ClickableLabel;
@@ -16,6 +20,8 @@ class HelpScreen : public ProgramWindow
 
 public:
     HelpScreen();
+
+    void ApplyCaptions(const CaptionTable &captions);
 
     QLabel *Label1, *Label2;
     QLabel *Tools1; // the tools, their buttons and keys; hidden when the text leaves no room

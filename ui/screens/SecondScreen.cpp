@@ -158,7 +158,14 @@ void SecondScreen::nameDowns()
     }
 }
 
-void SecondScreen::NameControls()
+void SecondScreen::ApplyCaptions(const CaptionTable &captions)
+{
+    ApplyTitle(*this, captions.entry(32));
+    ApplyButtons(captions, {{34, Command1}, {35, Command4}, {36, Command3}, {37, Command2}});
+    nameControls();
+}
+
+void SecondScreen::nameControls()
 {
     for (size_t i = 0; i < Choix1.size(); ++i)
         nameRow(int(i));

@@ -34,6 +34,7 @@ class QPushButton;
 class QScrollBar;
 
 namespace brevath {
+class CaptionTable;
 struct Workspace;
 struct ChoiceFileLoad;
 } // namespace brevath
@@ -63,9 +64,9 @@ public:
     void MakeCombos(const CategoryStates &ticked, QProgressBar *progress);
     // Shows rows first to first + 14 in the visible slots, in tab order.
     void PlaceRows(int first);
-    // Every row's boxes and every slot's button named, in the language in force, for
-    // whoever does not see them.
-    void NameControls();
+    // The language's captions onto the screen; every row's boxes and every slot's button
+    // named, in the language in force, for whoever does not see them.
+    void ApplyCaptions(const CaptionTable &captions);
     // A plan's goals in place of the rows, as one step of the history.
     void OpenGoals(const GoalRows &goals);
     // The level at which each row's goal is reached under the committed sheet, at the right
@@ -106,6 +107,7 @@ private:
     void makeRow(int i);
     void makeDown(int slot);
     void makeLevel(int i);
+    void nameControls();
     void nameRow(int i);
     void nameDowns();
     // The level a suggestion would be reached at in the row of the box.

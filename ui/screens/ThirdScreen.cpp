@@ -15,6 +15,7 @@
 #include "TextExport.h"
 #include "Translations.h"
 #include "ShareCode.h"
+#include "CaptionAppliers.h"
 #include "ComparisonModel.h"
 #include "Controls.h"
 #include "GoalTips.h"
@@ -208,6 +209,19 @@ void ThirdScreen::retranslate()
     ListView1->setAccessibleName(QCoreApplication::translate("Brevath", "Result list"));
     Comparison1->setAccessibleName(QCoreApplication::translate("Brevath", "Comparison of the two plans"));
     ComparisonModel1->Retranslate();
+}
+
+void ThirdScreen::ApplyCaptions(const CaptionTable &captions)
+{
+    ApplyTitle(*this, captions.entry(40));
+    for (int c = 0; c < kListColumns; ++c)
+        ListModel1->setHeaderData(c, Qt::Horizontal, ShownText(captions.entry(Caption::FirstListHeader + c)));
+    // The chart draws its titles and legend as rich text: it is handed the captions escaped.
+    CaptionTable escaped;
+    for (int n = 1; n <= CaptionTable::kEntries; ++n)
+        escaped.setEntry(n, ShownText(captions.entry(n)).toHtmlEscaped());
+    Chart1->ApplyCaptions(escaped);
+    ApplyButtons(captions, {{51, Command2}, {52, Command3}, {53, Command1}});
 }
 
 void ThirdScreen::CompareWith(const PlanSource &source)

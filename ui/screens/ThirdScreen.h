@@ -39,6 +39,8 @@ public:
     // Rebuilds the ChoiceList from the workspace's goal rows and shows the plan. False, with
     // the list left as it was, when a statistic target cannot be packed.
     bool MakeList();
+    // The language's captions onto the screen: its title, the list's headings, the chart's texts.
+    void ApplyCaptions(const CaptionTable &captions);
 
     // The list and, when Toggle1 is down, the chart under it: two views of one model, which
     // holds the plan.

@@ -18,11 +18,12 @@ public:
     // "english", "french" or "german", as the options stand.
     QString ChosenWord() const;
 
-    QRadioButton *Option1, *Option2, *Option3;
-    QPushButton *Command1;
-
 signals:
     void okClicked();
+
+private:
+    QRadioButton *Option1, *Option2, *Option3;
+    QPushButton *Command1;
 };
 
 } // namespace brevath::ui

@@ -192,8 +192,8 @@ private slots:
         QVERIFY(!world->second().isVisible() && world->session().catalogue.count() > 0);
         QCOMPARE(QStringList({world->second().windowTitle(), world->program->Help().windowTitle(),
                               world->third().ListView1->model()->headerData(9, Qt::Horizontal).toString(),
-                              world->program->Help().Paths1->text()}), // and the folders in force
-                 QStringList({e.entry(32), e.entry(29), e.entry(50),
+                              control<QLabel>(world->program->Help(), "pathsNote")->text()}),
+                 QStringList({e.entry(32), e.entry(29), e.entry(50), // and the folders in force
                               "Data: " + world->dir.path() + "\nSettings: " + world->path("Brevath.ini")}));
     }
 

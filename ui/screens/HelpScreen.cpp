@@ -26,13 +26,13 @@ HelpScreen::HelpScreen() : ProgramWindow(QStringLiteral("HelpScreen"))
     // A help text longer than the label is cut at its bottom edge; the window does not grow.
     Label2 = MakeControl<QLabel>(this, QStringLiteral("Label2"), 3960, 840, 5175, 4695);
     Label2->setFont(DecorativeFont(9.75, false));
-    Tools1 = MakeControl<QLabel>(this, QStringLiteral("Tools1"), 3960, 840, 5175, 0);
-    Tools1->setFont(DecorativeFont(8.25, false));
-    Tools1->setTextFormat(Qt::PlainText);
-    Paths1 = MakeControl<QLabel>(this, QStringLiteral("Paths1"), 3960, 5640, 3240, 1380);
-    Paths1->setFont(DecorativeFont(8.25, false));
-    Paths1->setTextFormat(Qt::PlainText);
-    for (QLabel *label : {Label1, Label2, Tools1, Paths1}) {
+    m_toolsNote = MakeControl<QLabel>(this, QStringLiteral("toolsNote"), 3960, 840, 5175, 0);
+    m_toolsNote->setFont(DecorativeFont(8.25, false));
+    m_toolsNote->setTextFormat(Qt::PlainText);
+    m_pathsNote = MakeControl<QLabel>(this, QStringLiteral("pathsNote"), 3960, 5640, 3240, 1380);
+    m_pathsNote->setFont(DecorativeFont(8.25, false));
+    m_pathsNote->setTextFormat(Qt::PlainText);
+    for (QLabel *label : {Label1, Label2, m_toolsNote, m_pathsNote}) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
@@ -62,14 +62,15 @@ void HelpScreen::showEvent(QShowEvent *event)
 
 void HelpScreen::retranslate()
 {
-    Tools1->setText(
+    m_toolsNote->setText(
         tr("Beyond the pages. Start screen: My plans… (Ctrl+L) keeps plans and opens them again. Choice screen, "
            "the Tools button: undo (Ctrl+Z), redo (Ctrl+Y), copy or paste the goal list (Ctrl+Shift+C, "
            "Ctrl+Shift+V; a copied share code pastes too), copy the share code (Ctrl+Alt+C), suggest an order "
            "(Ctrl+Shift+R). Results screen: the chart button, and the … button: copy the selected lines (Ctrl+C), "
            "copy the share code (Ctrl+Alt+C), save as a page (Ctrl+Shift+S), compare with a choice file "
            "(Ctrl+Shift+O) or with a copied share code (Ctrl+Shift+V)."));
-    Paths1->setText(QCoreApplication::translate("Brevath", "Data: %1\nSettings: %2").arg(m_dataDir, m_settingsFile));
+    m_pathsNote->setText(
+        QCoreApplication::translate("Brevath", "Data: %1\nSettings: %2").arg(m_dataDir, m_settingsFile));
     placeTools();
 }
 
@@ -80,9 +81,9 @@ void HelpScreen::placeTools()
     const QRect text = Label2->geometry();
     const int top = text.top() + Label2->heightForWidth(text.width()) + kGap;
     const int room = text.bottom() + 1 - top;
-    const int needed = Tools1->heightForWidth(text.width());
-    Tools1->setGeometry(text.left(), top, text.width(), std::max(0, room));
-    Tools1->setVisible(room >= std::min(needed, Tools1->fontMetrics().lineSpacing() * 2));
+    const int needed = m_toolsNote->heightForWidth(text.width());
+    m_toolsNote->setGeometry(text.left(), top, text.width(), std::max(0, room));
+    m_toolsNote->setVisible(room >= std::min(needed, m_toolsNote->fontMetrics().lineSpacing() * 2));
 }
 
 void HelpScreen::ApplyCaptions(const CaptionTable &captions)

@@ -23,13 +23,8 @@ public:
 
     void ApplyCaptions(const CaptionTable &captions);
 
-    QLabel *Label1, *Label2;
-    QLabel *Tools1; // the tools, their buttons and keys; hidden when the text leaves no room
     // Under the help text: the data folder and the settings file in force.
     void SetPaths(const QString &dataDir, const QString &settingsFile);
-
-    QLabel *Paths1;
-    ClickableLabel *Image1;
 
 signals:
     void returnRequested();
@@ -42,6 +37,10 @@ private:
     void retranslate();
     void placeTools();
 
+    QLabel *Label1, *Label2;
+    ClickableLabel *Image1;
+    QLabel *m_toolsNote; // the tools, their buttons and keys; hidden when the text leaves no room
+    QLabel *m_pathsNote;
     QString m_dataDir, m_settingsFile;
 };
 

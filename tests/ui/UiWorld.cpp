@@ -58,7 +58,7 @@ std::unique_ptr<UiWorld> startWorld(const QString &settingsWord, bool shipped)
 
 void openChoiceScreen(UiWorld &world)
 {
-    world.first().Command3->click();
+    clickButton(world.first(), "Command3");
     QApplication::setActiveWindow(&world.second());
 }
 

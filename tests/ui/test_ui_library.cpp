@@ -50,8 +50,8 @@ void savePlan(UiWorld &world, const QString &goal, const QString &str, const QSt
     openChoiceScreen(world);
     typeText(world, 0, goal);
     clickButton(world.second(), "Command1");
-    world.first().SDText2->setText(str);
-    world.first().Library1->click();
+    control<QLineEdit>(world.first(), "SDText2")->setText(str);
+    clickButton(world.first(), "libraryButton");
     world.prompts.QueueText(name);
     library(world).SavePlan1->click();
 }
@@ -83,7 +83,7 @@ private slots:
         world->program = std::make_unique<ui::Program>(world->dir.path(), world->prompts);
         world->program->Start();
         settle();
-        world->first().Library1->click();
+        clickButton(world->first(), "libraryButton");
         QCOMPARE(listed(*world), (QStringList{u"Épée d'été"_s, u"Mage"_s}));
         library(*world).Search1->setText(u"EPEE D"_s);
         QCOMPARE(listed(*world), QStringList{u"Épée d'été"_s});
@@ -91,7 +91,7 @@ private slots:
         select(*world, {u"Épée d'été"_s});
         library(*world).OpenPlan1->click();
         QVERIFY(world->second().isVisible() && !library(*world).isVisible());
-        QCOMPARE(world->first().SDText2->text(), u"20"_s);
+        QCOMPARE(control<QLineEdit>(world->first(), "SDText2")->text(), u"20"_s);
         QCOMPARE(entryBox(*world, 0)->currentText(), u"Club"_s);
         world->second().UndoAction->trigger(); // the opening is one step
         QCOMPARE(world->session().goals.texts[0], PlaceholderText(world->captions(), 0));

@@ -423,7 +423,8 @@ private slots:
     void everyFeatureHasAControlInSight()
     {
         auto world = startWorld();
-        QVERIFY(world->first().Library1->isVisible() && world->first().Library1->toolTip().contains("Ctrl+L"));
+        const QWidget *library = control<QWidget>(world->first(), "libraryButton");
+        QVERIFY(library->isVisible() && library->toolTip().contains("Ctrl+L"));
         runPlan(*world, {"Spark"});
         world->second().show();
         const std::pair<QWidget *, QWidget *> screens[] = {{&world->second(), &world->second()},

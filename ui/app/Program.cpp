@@ -116,8 +116,7 @@ void Program::openChoiceScreen()
         return;
     }
     placeAt(*m_second, *m_first);
-    m_first->ShowWaitNotice();
-    m_second->MakeCombos(m_first->CategoryBoxes(), m_first->ProgressBar1);
+    m_second->MakeCombos(m_first->CategoryBoxes(), m_first->ShowWaitNotice());
     m_second->show();
     m_first->hide();
 }

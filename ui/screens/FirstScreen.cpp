@@ -212,16 +212,16 @@ void FirstScreen::makeButtonsAndNotices()
 
 void FirstScreen::makeLibraryButton()
 {
-    Library1 = MakeControl<QPushButton>(this, QStringLiteral("Library1"), 240, 240, 2655, 420);
+    m_libraryButton = MakeControl<QPushButton>(this, QStringLiteral("libraryButton"), 240, 240, 2655, 420);
     nameLibraryButton();
-    connect(Library1, &QPushButton::clicked, this, &FirstScreen::libraryRequested);
+    connect(m_libraryButton, &QPushButton::clicked, this, &FirstScreen::libraryRequested);
     connect(new QShortcut(kLibraryKeys, this), &QShortcut::activated, this, &FirstScreen::libraryRequested);
 }
 
 void FirstScreen::nameLibraryButton()
 {
-    Library1->setText(tr("My plans…"));
-    Library1->setToolTip(
+    m_libraryButton->setText(tr("My plans…"));
+    m_libraryButton->setToolTip(
         tr("The plans kept by this program (%1)").arg(kLibraryKeys.toString(QKeySequence::NativeText)));
 }
 
@@ -252,7 +252,7 @@ void FirstScreen::setTabOrder()
                   Check10});
     for (QRadioButton *option : options())
         order.push_back(option);
-    order.insert(order.end(), {Library1, Label24, Label25});
+    order.insert(order.end(), {m_libraryButton, Label24, Label25});
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -324,7 +324,7 @@ void FirstScreen::applyPreset(int preset)
         box->setText(PresetStatText(preset));
 }
 
-void FirstScreen::ShowWaitNotice()
+QProgressBar *FirstScreen::ShowWaitNotice()
 {
     ProgressBar1->setRange(0, 1);
     ProgressBar1->setValue(0);
@@ -332,6 +332,7 @@ void FirstScreen::ShowWaitNotice()
     // The build that follows runs in this same thread: the notice must be drawn before it.
     Label22->repaint();
     ProgressBar1->show();
+    return ProgressBar1;
 }
 
 void FirstScreen::HideWaitNotice()

@@ -171,8 +171,9 @@ public:
         return sequence;
     }
 
-    // First-improvement descent over moving one goal elsewhere and swapping two, until no step
-    // improves or the budget is spent.
+    // Each goal in turn moves to the place where the order is best, pass after pass, until a
+    // pass improves nothing or the budget is spent. (Taking the best place rather than the
+    // first better one, with no swaps, reaches lower sums on the same budget.)
     std::int64_t descend(std::vector<int> &sequence, std::int64_t budget)
     {
         std::int64_t best = evaluate(sequence, kWorst);
@@ -181,29 +182,24 @@ public:
         while (improved && m_evaluations < budget) {
             improved = false;
             for (size_t from = 0; from < n && m_evaluations < budget; ++from) {
+                std::vector<int> rest = sequence;
+                const int goal = rest[from];
+                rest.erase(rest.begin() + std::ptrdiff_t(from));
+                size_t bestAt = from;
                 for (size_t to = 0; to < n && m_evaluations < budget; ++to) {
                     if (to == from)
                         continue;
-                    std::vector<int> moved = sequence;
-                    const int goal = moved[from];
-                    moved.erase(moved.begin() + std::ptrdiff_t(from));
+                    std::vector<int> moved = rest;
                     moved.insert(moved.begin() + std::ptrdiff_t(to), goal);
                     if (const std::int64_t key = evaluate(moved, best); key < best) {
                         best = key;
-                        sequence = std::move(moved);
-                        improved = true;
+                        bestAt = to;
                     }
                 }
-            }
-            for (size_t a = 0; a < n && m_evaluations < budget; ++a) {
-                for (size_t b = a + 1; b < n && m_evaluations < budget; ++b) {
-                    std::swap(sequence[a], sequence[b]);
-                    if (const std::int64_t key = evaluate(sequence, best); key < best) {
-                        best = key;
-                        improved = true;
-                    } else {
-                        std::swap(sequence[a], sequence[b]);
-                    }
+                if (bestAt != from) {
+                    rest.insert(rest.begin() + std::ptrdiff_t(bestAt), goal);
+                    sequence = std::move(rest);
+                    improved = true;
                 }
             }
         }

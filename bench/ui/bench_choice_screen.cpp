@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <benchmark/benchmark.h>
@@ -13,6 +14,7 @@
 #include <malloc.h>
 #include <map>
 
+#include "Controls.h"
 #include "OffscreenBenchmarks.h"
 #include "Prompts.h"
 #include "SecondScreen.h"
@@ -73,7 +75,7 @@ CategoryStates allCategories()
 }
 
 // The way measured against: each box its own list, the catalogue added to it name by name.
-void fillItemByItem(const std::vector<QComboBox *> &boxes, const Workspace &world, QProgressBar &progress)
+void fillItemByItem(const QList<QComboBox *> &boxes, const Workspace &world, QProgressBar &progress)
 {
     for (QComboBox *box : boxes) {
         box->setModel(new QStandardItemModel(box));
@@ -114,12 +116,13 @@ void buildChoiceScreen(benchmark::State &state, Fill fill)
         auto screen = std::make_unique<SecondScreen>(fill == Fill::Shared ? generatedWorld() : emptyWorld(), prompts);
         screen->MakeCombos(allCategories(), &progress);
         if (fill == Fill::ItemByItem)
-            fillItemByItem(screen->Choix1, generatedWorld(), progress);
+            fillItemByItem(screen->findChildren<QComboBox *>(QRegularExpression("^Choix1_")), generatedWorld(),
+                           progress);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         totalSeconds += took.count();
         totalBytes += heapInUse() - heapBefore;
         state.SetIterationTime(took.count());
-        if (screen->Choix1.back()->count() != kEntries + 1)
+        if (screen->findChild<QComboBox *>(ElementName("Choix1", SecondScreen::lNMax))->count() != kEntries + 1)
             state.SkipWithError("the last row does not list the whole catalogue");
         state.PauseTiming();
         screen.reset();
@@ -153,10 +156,11 @@ void BM_ScrollOneRow(benchmark::State &state)
     screen.MakeCombos(allCategories(), nullptr);
     screen.show();
     QCoreApplication::processEvents();
+    auto *scroll = screen.findChild<QScrollBar *>(QStringLiteral("VScroll1"));
     int value = 0;
     for (auto _ : state) {
-        value = (value + 1) % (screen.VScroll1->maximum() + 1);
-        screen.VScroll1->setValue(value);
+        value = (value + 1) % (scroll->maximum() + 1);
+        scroll->setValue(value);
         screen.repaint();
     }
 }

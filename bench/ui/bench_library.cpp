@@ -71,7 +71,7 @@ void BM_RefreshLevels81(benchmark::State &state)
 void BM_TypeInFilledRow81(benchmark::State &state)
 {
     FilledScreen filled;
-    QLineEdit *edit = filled.screen.Choix1[40]->lineEdit();
+    QLineEdit *edit = filled.screen.findChild<QComboBox *>(QStringLiteral("Choix1_40"))->lineEdit();
     const QString names[2] = {filled.world.goals.texts[40], filled.world.goals.texts[41]};
     int flip = 0;
     for (auto _ : state) {

@@ -64,10 +64,14 @@ template<class Control> Control *control(QWidget &window, const QString &name)
 void openChoiceScreen(UiWorld &world);
 // A world started and on its choice screen.
 std::unique_ptr<UiWorld> choiceWorld(const QString &settingsWord = QStringLiteral("testland"));
-// A named push button of a window, clicked.
+// A named push button of a window, clicked; a named action, triggered.
 inline void clickButton(QWidget &window, const char *name)
 {
     control<QPushButton>(window, QLatin1String(name))->click();
+}
+inline void trigger(QWidget &window, const char *action)
+{
+    control<QAction>(window, QLatin1String(action))->trigger();
 }
 
 // Row i of the choice screen: its type list and its entry box.

@@ -147,7 +147,7 @@ private slots:
         clickButton(world->second(), "Command4");
         QCOMPARE(world->session().goals.texts, english);
         QCOMPARE(world->prompts.messages, QStringList{TranslatedGoalsMessage(differing)});
-        QAction *undo = control<QAction>(world->second(), "UndoAction");
+        QAction *undo = control<QAction>(world->second(), "undoAction");
         undo->trigger();
         QCOMPARE(world->session().goals, fresh);
 

@@ -22,11 +22,6 @@ QLineEdit *edit(UiWorld &world, int row)
     return entryBox(world, row)->lineEdit();
 }
 
-void trigger(UiWorld &world, const char *action)
-{
-    control<QAction>(world.second(), QLatin1String(action))->trigger();
-}
-
 QCompleter *completer(UiWorld &world)
 {
     return control<QCompleter>(world.second(), "EntryCompleter");
@@ -110,14 +105,14 @@ private slots:
         press(*world, edit(*world, 4), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(rowsOf(*world), typed);
         typeInto(*world, 3, "Long Bow");
-        trigger(*world, "UndoAction");
+        trigger(world->second(), "undoAction");
         QCOMPARE(rowsOf(*world), typed);
         chooseType(*world, 1, 79);
         const Rows chosen = rowsOf(*world);
         clickButton(world->second(), "Command1");
         openChoiceScreen(*world);
         QCOMPARE(rowsOf(*world), chosen);
-        trigger(*world, "UndoAction");
+        trigger(world->second(), "undoAction");
         QCOMPARE(rowsOf(*world), typed);
     }
 
@@ -147,13 +142,13 @@ private slots:
                 QVERIFY(QTest::qWaitFor([&] { return dialog->Apply->isEnabled(); }, 60000));
                 dialog->Apply->click();
             });
-            trigger(*world, "SuggestOrderAction");
+            trigger(world->second(), "suggestOrderAction");
             QApplication::setActiveWindow(&world->second()); // offscreen, no window manager gives it back
             QCOMPARE(entryBox(*world, 0)->currentText(), world->session().goals.texts[0]);
         });
         step([&] {
             QGuiApplication::clipboard()->setText("2\t7\r\n");
-            trigger(*world, "PasteAction");
+            trigger(world->second(), "pasteAction");
         });
         QCOMPARE(QList<QString>(states[6].first.texts.begin(), states[6].first.texts.begin() + 4),
                  QStringList({"Club", "Club", "44", "Short Bow"}));
@@ -228,7 +223,7 @@ private slots:
         // nothing and says so: the code's own fault, or that the clipboard holds no list.
         undoAll(*world);
         clipboard->setText(code);
-        trigger(*world, "PasteAction");
+        trigger(world->second(), "pasteAction");
         QCOMPARE(rowsOf(*world), fromFile);
         QVERIFY(world->prompts.messages.takeFirst().contains(u"start screen")); // it brought its sheet along
         QString damaged = code;
@@ -238,7 +233,7 @@ private slots:
         for (const QString &text : {QString("Long Bow"), QString("0\tClub\r\n6\t3\r\n0\tSpark\r\n"), QString(),
                                     code.chopped(3), damaged, "brevath3:" + code.mid(9), EncodeShareCode(unknown)}) {
             clipboard->setText(text);
-            trigger(*world, "PasteAction");
+            trigger(world->second(), "pasteAction");
             QCOMPARE(rowsOf(*world), fromFile);
             QCOMPARE(world->prompts.messages.size(), 1);
             const QString said = world->prompts.messages[0];
@@ -250,15 +245,15 @@ private slots:
         chooseType(*world, 5, 79);
         typeInto(*world, 5, "70000");
         clipboard->setText("kept");
-        for (const char *copy : {"CopyAction", "CopyCodeAction"}) {
-            trigger(*world, copy);
+        for (const char *copy : {"copyAction", "copyCodeAction"}) {
+            trigger(world->second(), copy);
             QVERIFY(world->prompts.messages.last().startsWith("Nothing was copied"));
             QCOMPARE(clipboard->text(), "kept");
         }
 
         // Pasted over a statistic's row, a goal takes its own category's type and list.
         clipboard->setText("0\tClub\r\n0\tGrey Robe\r\n");
-        trigger(*world, "PasteAction");
+        trigger(world->second(), "pasteAction");
         QCOMPARE(typeList(*world, 1)->currentText(), world->captions().entry(15));
         QCOMPARE(listItems(entryBox(*world, 1)), QStringList({world->captions().entry(67), "Grey Robe"}));
     }

@@ -58,7 +58,7 @@ void savePlan(UiWorld &world, const QString &goal, const QString &str, const QSt
 
 QString levelShown(UiWorld &world, int row)
 {
-    return control<QLabel>(world.second(), ui::ElementName("Level1", row))->text();
+    return control<QLabel>(world.second(), ui::ElementName("level", row))->text();
 }
 
 } // namespace
@@ -93,9 +93,9 @@ private slots:
         QVERIFY(world->second().isVisible() && !library(*world).isVisible());
         QCOMPARE(control<QLineEdit>(world->first(), "SDText2")->text(), u"20"_s);
         QCOMPARE(entryBox(*world, 0)->currentText(), u"Club"_s);
-        world->second().UndoAction->trigger(); // the opening is one step
+        trigger(world->second(), "undoAction"); // the opening is one step
         QCOMPARE(world->session().goals.texts[0], PlaceholderText(world->captions(), 0));
-        world->second().RedoAction->trigger();
+        trigger(world->second(), "redoAction");
 
         library(*world).Search1->clear();
         select(*world, {u"Épée d'été"_s, u"Mage"_s});
@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(shown, reached);
 
         clickButton(world->third(), "Command2");
-        world->second().UndoAction->trigger();
+        trigger(world->second(), "undoAction");
         QCOMPARE(levelShown(*world, 4), QString());
         // A suggestion for the row tells the level it would be reached at there.
         const auto *completer = world->second().findChild<ui::EntryCompleter *>(u"EntryCompleter"_s);

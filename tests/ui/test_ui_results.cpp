@@ -340,7 +340,7 @@ private slots:
         QGuiApplication::clipboard()->setText(code);
         clickButton(third, "Command2");
         const auto before = world->session().goals.texts;
-        world->second().PasteAction->trigger();
+        trigger(world->second(), "pasteAction");
         clickButton(world->second(), "Command2");
         QCOMPARE(TxtBytes(third.ListModel1->plan(), c), runPlanner(common + QStringList{"--code", code}));
         third.CompareCodeAction->trigger();
@@ -349,7 +349,7 @@ private slots:
         QCOMPARE(third.Chart1->SecondFieldSeries(3)->points(), third.Chart1->FieldSeries(3)->points());
         third.CopyCodeAction->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), code);
-        world->second().UndoAction->trigger();
+        trigger(world->second(), "undoAction");
         QCOMPARE(world->session().goals.texts, before);
 
         third.CloseComparison1->click();
@@ -413,7 +413,7 @@ private slots:
         QCOMPARE(copied(), exportedLines[2] + "\r\n" + exportedLines[5] + "\r\n");
         list->selectAll();
         QCOMPARE(copied(), exported);
-        QVERIFY(world->third().Notice1->isVisible()); // a copy is told
+        QVERIFY(control<QWidget>(world->third(), "notice")->isVisible()); // a copy is told
         list->clearSelection();
         QCOMPARE(copied(), exported); // nothing selected: the clipboard keeps what it had
     }
@@ -430,7 +430,7 @@ private slots:
         const std::pair<QWidget *, QWidget *> screens[] = {{&world->second(), &world->second()},
                                                            {&world->third(), world->third().ListView1}};
         for (const auto &[screen, holder] : screens) {
-            const auto *tools = screen->findChild<ui::ToolsButton *>("Tools1");
+            const auto *tools = screen->findChild<ui::ToolsButton *>("toolsButton");
             QVERIFY(tools && tools->isVisible());
             for (QAction *action : holder->actions()) {
                 if (!action->shortcut().isEmpty())

@@ -73,22 +73,6 @@ public:
     // end of its entry box: worked out again whenever the rows change.
     void ShowLevels();
 
-    std::vector<QComboBox *> TypeObjet;
-    std::vector<QComboBox *> Choix1;
-    std::vector<QPushButton *> Down;
-    std::vector<QLabel *> Level1; // inside each entry box, at its right end
-    QScrollBar *VScroll1;
-    QLabel *Label1, *Label2;
-    QPushButton *Command1, *Command2, *Command3, *Command4;
-    CommonDialog CommonDialog1;
-    // Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y; Ctrl+Shift+C and Ctrl+Shift+V, also in the screen's
-    // menu: the goal list as a choice file holds it (the paste takes a share code as well);
-    // Ctrl+Alt+C, the share code; Ctrl+Shift+R, the order assistant.
-    QAction *UndoAction, *RedoAction, *CopyAction, *PasteAction, *CopyCodeAction, *SuggestOrderAction;
-    // The same actions, from a button in sight; a short notice after a copy.
-    ToolsButton *Tools1;
-    Notice *Notice1;
-
 signals:
     void previousPageRequested();
     void nextPageRequested();
@@ -137,6 +121,22 @@ private:
     void copyCode();
     void suggestOrder();
     static QString copyFailedMessage();
+
+    std::vector<QComboBox *> TypeObjet;
+    std::vector<QComboBox *> Choix1;
+    std::vector<QPushButton *> Down;
+    std::vector<QLabel *> m_levels; // inside each entry box, at its right end
+    QScrollBar *VScroll1;
+    QLabel *Label1, *Label2;
+    QPushButton *Command1, *Command2, *Command3, *Command4;
+    CommonDialog CommonDialog1;
+    // Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y; Ctrl+Shift+C and Ctrl+Shift+V, also in the screen's
+    // menu: the goal list as a choice file holds it (the paste takes a share code as well);
+    // Ctrl+Alt+C, the share code; Ctrl+Shift+R, the order assistant.
+    QAction *m_undoAction, *m_redoAction, *m_copyAction, *m_pasteAction, *m_copyCodeAction, *m_suggestOrderAction;
+    // The same actions, from a button in sight; a short notice after a copy.
+    ToolsButton *m_toolsButton;
+    Notice *m_notice;
 
     Workspace &m_workspace;
     Prompts &m_prompts;

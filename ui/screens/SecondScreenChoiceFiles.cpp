@@ -52,7 +52,7 @@ void SecondScreen::copyRows()
     if (!text)
         return m_prompts.ShowMessage(this, copyFailedMessage());
     QGuiApplication::clipboard()->setText(*text);
-    Notice1->Flash(tr("Goal list copied."));
+    m_notice->Flash(tr("Goal list copied."));
 }
 
 void SecondScreen::pasteRows()

@@ -35,41 +35,42 @@ QAction *makeAction(QWidget *screen, const char *name, const QList<QKeySequence>
 
 void SecondScreen::makeActions()
 {
-    UndoAction = makeAction(this, "UndoAction", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    RedoAction = makeAction(this, "RedoAction",
-                            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    CopyAction = makeAction(this, "CopyAction", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
-    PasteAction = makeAction(this, "PasteAction", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)});
-    CopyCodeAction = makeAction(this, "CopyCodeAction", {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C)});
-    SuggestOrderAction = makeAction(this, "SuggestOrderAction", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)});
-    connect(UndoAction, &QAction::triggered, m_history->Stack(), &QUndoStack::undo);
-    connect(RedoAction, &QAction::triggered, m_history->Stack(), &QUndoStack::redo);
-    connect(CopyAction, &QAction::triggered, this, &SecondScreen::copyRows);
-    connect(PasteAction, &QAction::triggered, this, &SecondScreen::pasteRows);
-    connect(CopyCodeAction, &QAction::triggered, this, &SecondScreen::copyCode);
-    connect(SuggestOrderAction, &QAction::triggered, this, &SecondScreen::suggestOrder);
+    m_undoAction = makeAction(this, "undoAction", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    m_redoAction = makeAction(this, "redoAction",
+                              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    m_copyAction = makeAction(this, "copyAction", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
+    m_pasteAction = makeAction(this, "pasteAction", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)});
+    m_copyCodeAction = makeAction(this, "copyCodeAction", {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C)});
+    m_suggestOrderAction = makeAction(this, "suggestOrderAction", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)});
+    connect(m_undoAction, &QAction::triggered, m_history->Stack(), &QUndoStack::undo);
+    connect(m_redoAction, &QAction::triggered, m_history->Stack(), &QUndoStack::redo);
+    connect(m_copyAction, &QAction::triggered, this, &SecondScreen::copyRows);
+    connect(m_pasteAction, &QAction::triggered, this, &SecondScreen::pasteRows);
+    connect(m_copyCodeAction, &QAction::triggered, this, &SecondScreen::copyCode);
+    connect(m_suggestOrderAction, &QAction::triggered, this, &SecondScreen::suggestOrder);
     const QUndoStack *stack = m_history->Stack();
-    UndoAction->setEnabled(stack->canUndo());
-    RedoAction->setEnabled(stack->canRedo());
-    connect(stack, &QUndoStack::canUndoChanged, UndoAction, &QAction::setEnabled);
-    connect(stack, &QUndoStack::canRedoChanged, RedoAction, &QAction::setEnabled);
+    m_undoAction->setEnabled(stack->canUndo());
+    m_redoAction->setEnabled(stack->canRedo());
+    connect(stack, &QUndoStack::canUndoChanged, m_undoAction, &QAction::setEnabled);
+    connect(stack, &QUndoStack::canRedoChanged, m_redoAction, &QAction::setEnabled);
     // Beside the heading of the entries, where the picture leaves room.
-    Tools1 = new ToolsButton(
-        this, {UndoAction, RedoAction, nullptr, CopyAction, PasteAction, CopyCodeAction, nullptr, SuggestOrderAction},
-        false);
-    PlaceControl(Tools1, 7620, 105, 1395, 345);
-    Notice1 = new Notice(this, ToPixels(kClientHeightTwips - 6480) + 6);
+    m_toolsButton = new ToolsButton(this,
+                                    {m_undoAction, m_redoAction, nullptr, m_copyAction, m_pasteAction, m_copyCodeAction,
+                                     nullptr, m_suggestOrderAction},
+                                    false);
+    PlaceControl(m_toolsButton, 7620, 105, 1395, 345);
+    m_notice = new Notice(this, ToPixels(kClientHeightTwips - 6480) + 6);
     nameActions();
 }
 
 void SecondScreen::nameActions()
 {
-    UndoAction->setText(tr("Undo"));
-    RedoAction->setText(tr("Redo"));
-    CopyAction->setText(tr("Copy goal list"));
-    PasteAction->setText(tr("Paste goal list"));
-    CopyCodeAction->setText(tr("Copy share code"));
-    SuggestOrderAction->setText(tr("Suggest an order…"));
+    m_undoAction->setText(tr("Undo"));
+    m_redoAction->setText(tr("Redo"));
+    m_copyAction->setText(tr("Copy goal list"));
+    m_pasteAction->setText(tr("Paste goal list"));
+    m_copyCodeAction->setText(tr("Copy share code"));
+    m_suggestOrderAction->setText(tr("Suggest an order…"));
 }
 
 void SecondScreen::changeEvent(QEvent *event)
@@ -88,13 +89,14 @@ void SecondScreen::changeEvent(QEvent *event)
 
 void SecondScreen::contextMenuEvent(QContextMenuEvent *event)
 {
-    Tools1->menu()->exec(event->globalPos());
+    m_toolsButton->menu()->exec(event->globalPos());
 }
 
 QAction *SecondScreen::shortcutAction(const QKeyEvent *key) const
 {
     const QKeySequence pressed(key->keyCombination());
-    for (QAction *action : {UndoAction, RedoAction, CopyAction, PasteAction, CopyCodeAction, SuggestOrderAction})
+    for (QAction *action :
+         {m_undoAction, m_redoAction, m_copyAction, m_pasteAction, m_copyCodeAction, m_suggestOrderAction})
         if (action->shortcuts().contains(pressed))
             return action;
     return nullptr;

@@ -32,7 +32,7 @@ void SecondScreen::makeLevel(int i)
 {
     QLineEdit *edit = Choix1[size_t(i)]->lineEdit();
     auto *level = new QLabel(edit);
-    level->setObjectName(ElementName("Level1", i));
+    level->setObjectName(ElementName("level", i));
     QFont font = level->font();
     font.setPointSizeF(font.pointSizeF() * 0.85);
     level->setFont(font);
@@ -47,7 +47,7 @@ void SecondScreen::makeLevel(int i)
     layout->setContentsMargins(0, 0, 2, 0);
     layout->addStretch();
     layout->addWidget(level);
-    Level1.push_back(level);
+    m_levels.push_back(level);
 }
 
 void SecondScreen::ShowLevels()
@@ -55,18 +55,18 @@ void SecondScreen::ShowLevels()
     m_candidateLevels.clear();
     const RowLevelArray levels =
         RowLevels(m_workspace.goals, m_workspace.catalogue, m_workspace.captions, m_workspace.inputs);
-    for (size_t i = 0; i < Level1.size(); ++i) {
+    for (size_t i = 0; i < m_levels.size(); ++i) {
         const int level = levels[i];
         const QString text = LevelText(level);
-        if (Level1[i]->text() != text)
-            Level1[i]->setText(text);
+        if (m_levels[i]->text() != text)
+            m_levels[i]->setText(text);
         // The level's own tip: the box's tip is for a row that names nothing. A click on the
         // level falls through to the box.
         const QString tip = level == kNoGoal ? QString()
             : level == kNeverReached         ? tr("Never reached: the rise ends at level 199 first.")
                                              : tr("Reached at level %1.").arg(level);
-        if (Level1[i]->toolTip() != tip) {
-            Level1[i]->setToolTip(tip);
+        if (m_levels[i]->toolTip() != tip) {
+            m_levels[i]->setToolTip(tip);
             Choix1[i]->setAccessibleDescription(tip);
         }
     }

@@ -60,7 +60,7 @@ void SecondScreen::copyCode()
         return m_prompts.ShowMessage(this, copyFailedMessage());
     QGuiApplication::clipboard()->setText(
         EncodeShareCode(SharedPlanOf(m_workspace.inputs, m_workspace.filters.states, *list, m_workspace.catalogue)));
-    Notice1->Flash(tr("Share code copied."));
+    m_notice->Flash(tr("Share code copied."));
 }
 
 void SecondScreen::suggestOrder()

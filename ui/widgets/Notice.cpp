@@ -6,7 +6,7 @@ namespace brevath::ui {
 
 Notice::Notice(QWidget *parent, int bottomGap) : QLabel(parent), m_timer(new QTimer(this)), m_bottomGap(bottomGap)
 {
-    setObjectName(QStringLiteral("Notice1"));
+    setObjectName(QStringLiteral("notice"));
     setTextFormat(Qt::PlainText);
     // The tooltip's colours: readable over any picture, in any palette.
     setForegroundRole(QPalette::ToolTipText);

@@ -8,9 +8,9 @@ namespace brevath::ui {
 ToolsButton::ToolsButton(QWidget *parent, const QList<QAction *> &actions, bool compact)
     : QToolButton(parent), m_compact(compact)
 {
-    setObjectName(QStringLiteral("Tools1"));
+    setObjectName(QStringLiteral("toolsButton"));
     auto *menu = new QMenu(this);
-    menu->setObjectName(QStringLiteral("ToolsMenu1"));
+    menu->setObjectName(QStringLiteral("toolsMenu"));
     for (QAction *action : actions) {
         if (action)
             menu->addAction(action);

@@ -25,7 +25,16 @@ namespace brevath::ui {
 
 namespace {
 constexpr int kStepMilliseconds = 300;
+
+// The walk presses controls as a player would, finding them by the names the windows give them.
+template<class Control> Control &Named(QObject &window, const char *name)
+{
+    auto *control = window.findChild<Control *>(QLatin1String(name));
+    if (!control)
+        qFatal("The screenshot walk found no control named %s", name);
+    return *control;
 }
+} // namespace
 
 ScreenshotTour::ScreenshotTour(Program &program, ScriptedPrompts &prompts, QString outputDir, QString choiceFile,
                                QString variant)
@@ -35,21 +44,21 @@ ScreenshotTour::ScreenshotTour(Program &program, ScriptedPrompts &prompts, QStri
     FirstScreen &first = m_program.First();
     m_steps = {
         [&first] {
-            first.Option2->setChecked(true);
-            first.Command2->click();
+            Named<QRadioButton>(first, "Option2").setChecked(true);
+            Named<QPushButton>(first, "Command2").click();
         },
         [this, &first] { save(first, "start"); },
-        [&first] { emit first.Label24->clicked(); },
+        [&first] { emit Named<ClickableLabel>(first, "Label24").clicked(); },
         [this] { save(m_program.Help(), "help"); },
-        [this] { emit m_program.Help().Image1->clicked(); },
-        [&first] { emit first.Label25->clicked(); },
+        [this] { emit Named<ClickableLabel>(m_program.Help(), "Image1").clicked(); },
+        [&first] { emit Named<ClickableLabel>(first, "Label25").clicked(); },
         [this] { clickLanguageOption(); },
         [this] { save(m_program.LanguageDialog(), "language"); },
-        [this] { m_program.LanguageDialog().Command1->click(); },
-        [&first] { first.Command3->click(); },
+        [this] { Named<QPushButton>(m_program.LanguageDialog(), "Command1").click(); },
+        [&first] { Named<QPushButton>(first, "Command3").click(); },
         [this] {
             m_prompts.QueueFileAnswer(m_choiceFile);
-            m_program.Second().Command4->click();
+            Named<QPushButton>(m_program.Second(), "Command4").click();
         },
         [this] { save(m_program.Second(), "choice"); },
         [this] {
@@ -59,7 +68,7 @@ ScreenshotTour::ScreenshotTour(Program &program, ScriptedPrompts &prompts, QStri
         },
         [this] { save(m_program.Library(), "library"); },
         [this] { m_program.Library().hide(); },
-        [this] { m_program.Second().Command2->click(); },
+        [this] { Named<QPushButton>(m_program.Second(), "Command2").click(); },
         [this] {
             m_program.Third().Toggle1->setChecked(false);
             selectMiddleGoalLine();
@@ -132,10 +141,10 @@ void ScreenshotTour::clickLanguageOption()
     // The dialog shows the language in force, so that its OK keeps it.
     Language &dialog = m_program.LanguageDialog();
     const QString language = m_program.Session().language.language;
-    QRadioButton *option = language == QLatin1String("french") ? dialog.Option2
-        : language == QLatin1String("german")                  ? dialog.Option3
-                                                               : dialog.Option1;
-    option->setChecked(true);
+    const char *option = language == QLatin1String("french") ? "Option2"
+        : language == QLatin1String("german")                ? "Option3"
+                                                             : "Option1";
+    Named<QRadioButton>(dialog, option).setChecked(true);
 }
 
 } // namespace brevath::ui

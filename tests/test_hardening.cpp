@@ -163,31 +163,6 @@ private slots:
 #endif
     }
 
-    void saveWhereTheFileMayBeWrittenButNotReplaced()
-    {
-        // A file the player may write in a folder closed to the player, or in a shared sticky
-        // folder (like /tmp) where the file is another's. As root the check runs as nobody.
-        const bool root = ::getuid() == 0;
-        for (const mode_t folderMode : {root ? 0755 : 0555, 01777}) {
-            QTemporaryDir dir;
-            const QString path = dir.filePath(QStringLiteral("Brevath.ini"));
-            writeBytes(path, "english\r\n");
-            QVERIFY(::chmod(raw(path).constData(), 0666) == 0 && ::chmod(raw(dir.path()).constData(), folderMode) == 0);
-            const pid_t pid = fork();
-            if (pid == 0) {
-                if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-                    ::_exit(2);
-                ::_exit(WriteLanguageWord(path, QStringLiteral("french")) ? 0 : 1);
-            }
-            int status = -1;
-            QVERIFY(::waitpid(pid, &status, 0) == pid && WIFEXITED(status));
-            ::chmod(raw(dir.path()).constData(), 0700);
-            QCOMPARE(WEXITSTATUS(status), 0);
-            QCOMPARE(readBytes(path), QByteArray("french\r\n"));
-            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Brevath.ini"});
-        }
-    }
-
     void aFileThatClaimsNoSizeIsReadWhole()
     {
         QVERIFY(ReadFileBytes(QStringLiteral("/proc/self/maps")).value_or(QByteArray()).contains('\n'));

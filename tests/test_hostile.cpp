@@ -2,6 +2,8 @@
 // player the message the product promises or plays on soundly, nothing crashes or hangs, and no
 // file that was already there is lost. File kinds that cannot be committed are made here.
 
+#include <QDirIterator>
+#include <filesystem>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -11,6 +13,8 @@
 #include "ChoiceFile.h"
 #include "HtmlExport.h"
 #include "PlanFile.h"
+#include "Numbers.h"
+#include "Records.h"
 #include "TextExport.h"
 
 using namespace brevath;
@@ -96,9 +100,24 @@ PlanProcessRun plan(const QStringList &arguments)
     return runPlanProcess(onFixtureLanguage(arguments));
 }
 
-QStringList folderEntries(const QString &path)
+// Every name below a folder: its kind, mode and owner, and a file's bytes or a link's target.
+QMap<QString, QString> tree(const QString &folder)
 {
-    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QMap<QString, QString> names;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const std::filesystem::path name = QFile::encodeName(path).toStdString();
+        struct stat s = {};
+        lstat(name.c_str(), &s);
+        const QByteArray content = S_ISREG(s.st_mode) ? readBytes(path).toHex()
+            : S_ISLNK(s.st_mode)                      ? QByteArray(std::filesystem::read_symlink(name).c_str())
+                                                      : QByteArray();
+        names[path.sliced(folder.size() + 1)] =
+            u"%1 %2 %3"_s.arg(s.st_mode, 6, 8, QChar(u'0')).arg(s.st_uid).arg(QString::fromLatin1(content));
+    }
+    return names;
 }
 
 } // namespace
@@ -140,7 +159,7 @@ private slots:
         QByteArray bytes;
         if (input.startsWith('@')) {
             path = specialPath(dir, QString::fromLatin1(input.mid(1)));
-        } else if (reader != u"sheet") {
+        } else if (reader != u"sheet" && reader != u"number" && reader != u"records") {
             bytes = input.startsWith('=') ? generated(input) : readBytes(fixturePath("../hostile/inputs/" + input));
             writeBytes(path, bytes);
         }
@@ -166,6 +185,17 @@ private slots:
                 captions.setEntry(n, u"old"_s);
             got << message(LoadCaptionFile(path, captions), kNoCaptions) << want.value(1)
                 << captions.entry(want.value(1).toInt());
+        } else if (reader == u"number") {
+            const double value =
+                LeadingNumber(DecodeWindows1252(input.startsWith('=') ? generated(input) : unescaped(input)));
+            const std::optional<std::int32_t> integer = ToInt32(value);
+            got << QString::number(value, 'g', QLocale::FloatingPointShortest)
+                << (integer ? QString::number(*integer) : u"fail"_s);
+        } else if (reader == u"records") {
+            RecordReader records(DecodeWindows1252(unescaped(input)));
+            while (!records.atEnd())
+                got << *records.ReadRecord();
+            QVERIFY(!records.ReadRecord()); // reading at the end is a failure
         } else if (reader == u"settings") {
             got << ReadLanguageWord(path).value_or(u"<none>"_s);
         } else if (reader == u"planfile") {
@@ -183,11 +213,14 @@ private slots:
             want = {"fail", "fail", "<none>", "Could not read %1", "1 Could not read %1\n"};
         } else {
             // brevath-plan on the fixture language: a choice file, a sheet value on the golden
-            // choices, or any arguments (%g the golden choices, %d a scratch folder).
+            // choices, or any arguments (%g the golden choices, %d a scratch folder, %f the fixtures).
             const QString golden = fixturePath(u"golden_plan.txt"_s);
             QStringList arguments;
             for (const QByteArray &word : input.split(' '))
-                arguments << QString::fromLatin1(word).replace(u"%g"_s, golden).replace(u"%d"_s, dir.path());
+                arguments << QString::fromLatin1(word)
+                                 .replace(u"%g"_s, golden)
+                                 .replace(u"%d"_s, dir.path())
+                                 .replace(u"%f"_s, fixturePath({}));
             arguments.removeAll(QString());
             const PlanProcessRun run =
                 plan(reader == u"plan" ? QStringList{u"--str"_s, u"1"_s, path}
@@ -209,58 +242,102 @@ private slots:
         QCOMPARE(got, want);
     }
 
-    // The one home of the safe save: whatever stands at the path or fails midway, the old file
-    // stays, a pipe or a device stays one, and no temporary file is left behind. Then each
-    // caller, on a full disk: its message, the old file kept.
-    void safeSaveKeepsWhatWasThere()
+    // The one home of the safe save and of every writer that uses it. Whatever stands at the
+    // path, the file named gets the writer's bytes whole, keeping its mode and its owner (as
+    // root, another user's), or keeps what it had; a link, absolute or relative, stays a link;
+    // a pipe or a device stays one; nothing else in the folders changes, so nothing is left
+    // beside. A folder or a file closed to the player, but a file it may write, is written in
+    // place (as root, the player is nobody). Then brevath-plan with one export failed of two.
+    void safeSaves()
     {
-        QTemporaryDir dir;
-        const QByteArray old = "what was there before\r\n";
-        const QString file = dir.filePath(u"file"_s);
-        writeBytes(file, old);
-        QDir(dir.path()).mkdir(u"taken"_s);
-        const QString fifo = specialPath(dir, u"fifo"_s);
-        const QString device = dir.filePath(u"null"_s); // a private /dev/null, made where root may
-        const bool haveDevice = mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
-        const QString link = dir.filePath(u"link"_s), loop = specialPath(dir, u"link-loop"_s);
-        QVERIFY(QFile::link(haveDevice ? device : fifo, link));
-        const QStringList before = folderEntries(dir.path());
-        for (const QString &path : {file + u"/in"_s, dir.filePath(u"missing/out"_s), dir.filePath(u"taken"_s),
-                                    QString(), fifo, link, haveDevice ? device : fifo, loop})
-            QVERIFY2(!SaveFileAtomically(path, "new"), qPrintable(path));
-        struct stat status;
-        QVERIFY(stat(QFile::encodeName(fifo).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
-        QVERIFY(!haveDevice || (stat(QFile::encodeName(device).constData(), &status) == 0 && S_ISCHR(status.st_mode)));
-        QVERIFY(QFileInfo(link).isSymLink() && QFileInfo(loop).isSymLink());
-
         Workspace w = fixtureWorld();
-        const auto rows = rowTexts(w.captions, {u"Club"_s, u"Spark"_s});
-        const Plan plan = *PlanOf(w, rows);
-        std::optional<WritesFail> full(std::in_place, 8); // each save below writes more
-        const bool whole = SaveFileAtomically(file, "longer than the limit");
-        const QString choiceMessage = SaveChoiceFile(file, w.goals, w.catalogue, w.captions).message;
-        const QString txtMessage = SaveTxt(file, plan, w.captions).message;
-        const QString htmlMessage = SaveHtml(file, plan, w.captions).message;
-        const bool settings = WriteLanguageWord(file, u"a word longer than the limit"_s);
-        full.reset();
-        QVERIFY(!whole && !settings);
-        QCOMPARE(choiceMessage, u"Could not save "_s + file);
-        QCOMPARE(txtMessage, u"Could not save to "_s + file);
-        QCOMPARE(htmlMessage, u"Could not save to "_s + file);
-        const QString html = dir.filePath(u"plan.html"_s);
+        const Plan played = *PlanOf(w, rowTexts(w.captions, {u"Club"_s, u"Spark"_s}));
+        const PlanFile planFile{u"p"_s, {}, u"testland"_s, DefaultSheetTexts(), 0, {}, {}};
+        const auto saved = [](bool ok) { return Outcome{ok, {}}; };
+        const struct
+        {
+            std::function<Outcome(const QString &)> save;
+            QByteArray bytes;
+            QString said; // on success and on failure, %1 the path
+        } writers[] = {
+            {[&](const QString &p) { return saved(SaveFileAtomically(p, "new")); }, "new", u"|"_s},
+            {[&](const QString &p) { return SaveTxt(p, played, w.captions); }, TxtBytes(played, w.captions),
+             u"Saved to %1|Could not save to %1"_s},
+            {[&](const QString &p) { return SaveHtml(p, played, w.captions); }, HtmlBytes(played, w.captions),
+             u"Saved to %1|Could not save to %1"_s},
+            {[&](const QString &p) { return SaveChoiceFile(p, w.goals, w.catalogue, w.captions); },
+             "0\tClub\r\n0\tSpark\r\n", u"|Could not save %1"_s},
+            {[&](const QString &p) { return SavePlanFile(p, planFile); }, PlanFileBytes(planFile),
+             u"|Could not save the plan to %1"_s},
+            {[&](const QString &p) { return saved(WriteLanguageWord(p, u"french"_s)); }, "french\r\n", u"|"_s},
+        };
+        const bool root = geteuid() == 0;
+        const mode_t mask = umask(0);
+        umask(mask);
+        const QString fresh = u"%1 %2"_s.arg(S_IFREG | (0666 & ~mask), 6, 8, QChar(u'0')).arg(geteuid());
+        // The path, the file written (none: the save fails), the scratch folder's mode for the
+        // player and the bytes it may write.
+        const QStringList cases = u"file:file new:new in/absolute:out/file in/relative:out/file in/dangling:in/nowhere "
+                                  "file:::2 file:file:%1 shared:shared:1777 file/in: missing/out: out: : fifo: "
+                                  "in/device: device: loop:"_s.arg(root ? 755 : 555)
+                                      .split(u' ')
+            + QStringList{QString(255, u'n') + u':' + QString(255, u'n')}; // the longest name
+        for (const auto &writer : writers) {
+            for (const QString &c : cases) {
+                QTemporaryDir dir;
+                const QString at = c.section(u':', 0, 0).isEmpty() ? QString() : dir.filePath(c.section(u':', 0, 0));
+                const QString written = c.section(u':', 1, 1);
+                const mode_t mode = c.section(u':', 2, 2).toUInt(nullptr, 8);
+                const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+                QVERIFY(QDir(dir.path()).mkpath(u"in"_s) && QDir(dir.path()).mkpath(u"out"_s));
+                for (const char *name : {"file", "out/file", "shared"}) {
+                    writeBytes(dir.filePath(QLatin1String(name)), "old\r\n");
+                    const bool shared = QByteArrayView(name) == "shared";
+                    QVERIFY(::chmod(folder + name, shared ? 0666 : 0640) == 0);
+                    QVERIFY(!root || shared || ::chown(folder + name, 65534, 65534) == 0); // another's
+                }
+                // A private /dev/null where root may make one, else a pipe.
+                if (::mknod(folder + "device", S_IFCHR | 0666, makedev(1, 3)) != 0)
+                    QVERIFY(::mkfifo(folder + "device", 0600) == 0);
+                QVERIFY(::mkfifo(folder + "fifo", 0600) == 0);
+                for (const auto &[target, link] : {std::pair{folder + "out/file", "in/absolute"},
+                                                   {"../out/file", "in/relative"},
+                                                   {"nowhere", "in/dangling"},
+                                                   {"../device", "in/device"},
+                                                   {"loop", "loop"}})
+                    QVERIFY(::symlink(target, folder + link) == 0);
+                QVERIFY(mode == 0 || ::chmod(folder, mode) == 0);
+                const QMap<QString, QString> before = tree(dir.path());
+                Outcome outcome;
+                if (mode != 0 && root) { // as nobody, in a child
+                    const pid_t pid = fork();
+                    if (pid == 0)
+                        _exit(setgid(65534) == 0 && setuid(65534) == 0 && writer.save(at).ok ? 0 : 1);
+                    int status = -1;
+                    outcome.ok = waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+                    outcome.message =
+                        writer.said.section(u'|', outcome.ok ? 0 : 1, outcome.ok ? 0 : 1).replace(u"%1"_s, at);
+                } else {
+                    WritesFail full(c.section(u':', 3, 3).isEmpty() ? RLIM_INFINITY : 2);
+                    outcome = writer.save(at);
+                }
+                ::chmod(folder, 0700);
+                QVERIFY2(outcome.ok == !written.isEmpty(), qPrintable(c + u' ' + writer.said));
+                QCOMPARE(outcome.message,
+                         writer.said.section(u'|', outcome.ok ? 0 : 1, outcome.ok ? 0 : 1).replace(u"%1"_s, at));
+                QMap<QString, QString> wanted = before;
+                if (outcome.ok) // a file made anew as any other, with the mode the player's mask gives
+                    wanted[written] = before.value(written, fresh).section(u' ', 0, 1) + u' '
+                        + QString::fromLatin1(writer.bytes.toHex());
+                QCOMPARE(tree(dir.path()), wanted);
+            }
+        }
+        QTemporaryDir dir;
+        const QString txt = dir.filePath(u"missing/t"_s), html = dir.filePath(u"h.html"_s);
         const PlanProcessRun run =
-            runPlanProcess(onFixtureLanguage({u"--txt"_s, file, u"--html"_s, html, fixturePath(u"golden_plan.txt"_s)}),
-                           [] { SetFileSizeLimit(300); }); // its messages fit, no export does
-        QCOMPARE(run.err, u"Could not save to %1\nCould not save to %2\n"_s.arg(file, html));
+            runPlanProcess(onFixtureLanguage({u"--txt"_s, txt, u"--html"_s, html, fixturePath(u"golden_plan.txt"_s)}));
+        QCOMPARE(run.err, u"Could not save to %1\nSaved to %2\n"_s.arg(txt, html));
         QCOMPARE(run.exitCode, 1);
-        QCOMPARE(readBytes(file), old);
-        QCOMPARE(folderEntries(dir.path()), before);
-        QCOMPARE(folderEntries(dir.filePath(u"taken"_s)), QStringList());
-        // Any name the file system allows, the longest too, is saved and leaves nothing beside it.
-        const QString longest = dir.filePath(QString(255, u'n'));
-        QVERIFY(SaveFileAtomically(file, "new") && SaveFileAtomically(longest, "new"));
-        QCOMPARE(readBytes(file) + readBytes(longest), QByteArray("newnew"));
-        QCOMPARE(folderEntries(dir.path()).size(), before.size() + 1);
     }
 };
 

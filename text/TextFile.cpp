@@ -217,6 +217,11 @@ bool SaveFileAtomically(const QString &path, const QByteArray &bytes)
     };
     if (temporary.get() < 0)
         return refused(errno);
+    // The owner too, where it may be given (by root; the group by a player in it); where not,
+    // the file becomes the player's, as a new one would.
+    if (exists)
+        (void)(::fchown(temporary.get(), status.st_uid, status.st_gid) == 0
+               || ::fchown(temporary.get(), uid_t(-1), status.st_gid) == 0);
     bool written = writeAll(temporary.get(), bytes)
         && (!exists || ::fchmod(temporary.get(), status.st_mode & 07777) == 0) && temporary.close();
     int renameError = 0;

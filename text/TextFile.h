@@ -25,9 +25,10 @@ std::optional<QString> ReadTextFile(const QString &path);
 // Writes through a temporary file in the target's folder that replaces the file only once
 // all bytes are down, so a failure leaves a file already there exactly as it was. Anything
 // but a regular file at the path is refused; a symbolic link is written through; the file
-// keeps its permissions. When the folder refuses the temporary file, or the file may not be
-// replaced (another user's file in a shared folder), but it exists and may be written, it is
-// written in place: then a failure midway leaves it cut short.
+// keeps its permissions, and its owner where the system allows. When the folder refuses the
+// temporary file, or the file may not be replaced (another user's file in a shared folder),
+// but it exists and may be written, it is written in place: then a failure midway leaves it
+// cut short.
 bool SaveFileAtomically(const QString &path, const QByteArray &bytes);
 
 } // namespace brevath

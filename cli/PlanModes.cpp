@@ -24,13 +24,6 @@ QString Translated(const char *text)
     return QCoreApplication::translate("Brevath", text);
 }
 
-CategoryStates AllTicked()
-{
-    CategoryStates all;
-    all.fill(true);
-    return all;
-}
-
 // The sheet a plan plays on: the source's own where it carries one, else the fallback; the
 // options given on the command line over either.
 PlanSheet SheetFor(const SourcedPlan &source, const PlanRequest &request, const PlanSheet &fallback)
@@ -162,8 +155,8 @@ ModeOutput PlayedMode(PlanSession &session, const FirstPlan &first)
     if (!plan)
         return {{}, ExitFailure};
     const auto code = [&] {
-        const CategoryStates shown = request.fromCode() ? first.sheet.categories : AllTicked();
-        return EncodeShareCode(SharedPlanOf(w.inputs, shown, plan->list, w.catalogue));
+        // A code or a plan file passes its ticked categories on; a choice file, the start screen's first ones.
+        return EncodeShareCode(SharedPlanOf(w.inputs, first.sheet.categories, plan->list, w.catalogue));
     };
     switch (request.mode) {
     case PlanMode::Json:

@@ -95,6 +95,47 @@ private slots:
         QVERIFY(SharedPlanOf(inputs, read.plan.shown, {}, Catalogue()).sheet == read.plan.sheet);
     }
 
+    // Bodies at the edges of what a code may hold, after a sheet of zeros: the priority, the
+    // categories, the goal count and the goals, in hex (81 goals: "51" then "010a", Str 10, 81
+    // times); then the code's version (1 names entries without knowing the catalogue: the
+    // fixture's has two bows); then what a read gives: refused as damaged, or its last goal's
+    // row, or "lacks" one the catalogue lacks. Refused, or lacking one, it changes no row.
+    void shareCodeBoundaries()
+    {
+        const Workspace world = fixtureWorld();
+        const QString lacks = u"This share code names 1 goal(s) that the catalogue in force does not hold."_s;
+        const char *const cases[] = {"05ff0700 2 Goal",
+                                     "000000 2 damaged",
+                                     "060000 2 damaged",
+                                     "03800800 2 damaged",
+                                     "0300[81] 2 10",
+                                     "0300[82] 2 damaged",
+                                     "03000000 2 damaged",
+                                     "030001060a 2 damaged",
+                                     "03000101ffff03 2 65535",
+                                     "03000101808004 2 damaged",
+                                     "030001000101 1 Long",
+                                     "030001000000 1 damaged",
+                                     "030001000b00 1 damaged",
+                                     "0300010001ffffffff07 1 lacks",
+                                     "030002000101000102 1 lacks"};
+        for (const char *c : cases) {
+            const QList<QByteArray> row = QByteArray(c).split(' ');
+            const int goals = row[0].contains('[') ? row[0].mid(5, 2).toInt() : 0;
+            const QByteArray body = row[0].left(4)
+                + (goals ? QByteArray::number(goals, 16) + QByteArray("010a").repeated(goals) : row[0].mid(4));
+            const ShareCodeRead read =
+                DecodeShareCode(ShareCodeOfBody(QByteArray(13, '\0') + QByteArray::fromHex(body), row[1].toInt()));
+            GoalRows rows = FreshGoalRows(world.captions, 16);
+            const GoalRows fresh = rows;
+            const Outcome applied = ApplySharedGoals(rows, read.plan, world.catalogue, world.captions);
+            const QString last = rows.texts[std::max<size_t>(read.plan.goals.size(), 1) - 1].section(u' ', 0, 0);
+            QVERIFY2(read.error == (row[2] == "damaged" ? ShareCodeError::Damaged : ShareCodeError::None), c);
+            QVERIFY2(row[2] == "damaged" || row[2] == "lacks" ? rows == fresh : last == QLatin1String(row[2]), c);
+            QCOMPARE(applied.message, row[2] == "lacks" ? lacks : QString());
+        }
+    }
+
     void goalsTranslate_data()
     {
         QTest::addColumn<QString>("language");
@@ -208,28 +249,19 @@ private slots:
     {
         const Workspace world = fixtureWorld();
         GoalRows rows = FreshGoalRows(world.captions, 16);
-        const struct
-        {
-            QString text;
-            int stat;
-            bool namesNothing, outside;
-        } cases[] = {
-            {QStringLiteral("Club"), 0, false, true},
-            {QStringLiteral("Long Bow"), 0, false, false},
-            {QStringLiteral("Clubb"), 0, true, false},
-            {QStringLiteral("club"), 0, true, false},
-            {QString(), 0, false, false},
-            {world.captions.entry(Caption::NoEntryItem), 0, false, false},
-            {PlaceholderText(world.captions, 3), 0, false, false},
-            {QStringLiteral("Clubb"), Dex, false, false}, // a statistic row reads its number
-            {QStringLiteral("Club"), Dex, false, false},
-        };
-        for (const auto &c : cases) {
-            rows.texts[0] = c.text;
-            ChooseType(rows, 0, c.stat ? 10 + c.stat : 0);
-            QVERIFY2(RowNamesNothing(rows, 0, world.catalogue, world.captions) == c.namesNothing, qPrintable(c.text));
-            QVERIFY2(RowOutsideCategories(rows, 0, world.catalogue, world.captions, 1) == c.outside,
-                     qPrintable(c.text));
+        // The text, the statistic its row's type names (0: none; such a row reads its number),
+        // whether it names nothing and whether its category is outside the ticked ones.
+        QStringList cases =
+            u"Club|0|0|1;Long Bow|0|0|0;Clubb|0|1|0;club|0|1|0;|0|0|0;Clubb|3|0|0;Club|3|0|0"_s.split(u';');
+        cases << world.captions.entry(Caption::NoEntryItem) + u"|0|0|0"_s
+              << PlaceholderText(world.captions, 3) + u"|0|0|0"_s;
+        for (const QString &c : cases) {
+            const int stat = c.section(u'|', 1, 1).toInt();
+            rows.texts[0] = c.section(u'|', 0, 0);
+            ChooseType(rows, 0, stat ? 10 + stat : 0);
+            const bool namesNothing = RowNamesNothing(rows, 0, world.catalogue, world.captions);
+            const bool outside = RowOutsideCategories(rows, 0, world.catalogue, world.captions, 1);
+            QCOMPARE(u"%1|%2|%3|%4"_s.arg(rows.texts[0]).arg(stat).arg(int(namesNothing)).arg(int(outside)), c);
         }
     }
 };

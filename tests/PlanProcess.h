@@ -4,7 +4,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <fcntl.h>
-#include <functional>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -24,10 +23,9 @@ struct PlanProcessRun
 
 const QByteArray kPlanProgram = BREVATH_BIN "/brevath-plan";
 
-// On raw argument bytes, as a shell passes them; standard output to stdoutPath when given;
-// inChild runs in the child before it starts.
+// On raw argument bytes, as a shell passes them; standard output to stdoutPath when given.
 inline PlanProcessRun runRaw(const QByteArray &program, const QList<QByteArray> &arguments,
-                             const char *stdoutPath = nullptr, const std::function<void()> &inChild = {})
+                             const char *stdoutPath = nullptr)
 {
     QTemporaryDir dir;
     const QByteArray outPath =
@@ -41,8 +39,6 @@ inline PlanProcessRun runRaw(const QByteArray &program, const QList<QByteArray> 
     if (pid == 0) {
         ::dup2(::open(outPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
         ::dup2(::open(errPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
-        if (inChild)
-            inChild();
         ::alarm(30); // a run that hangs is ended, and counted as not finished
         ::execv(program.constData(), argv.data());
         ::_exit(127);
@@ -58,12 +54,12 @@ inline PlanProcessRun runRaw(const QByteArray &program, const QList<QByteArray> 
     return run;
 }
 
-inline PlanProcessRun runPlanProcess(const QStringList &arguments, const std::function<void()> &inChild = {})
+inline PlanProcessRun runPlanProcess(const QStringList &arguments, const char *stdoutPath = nullptr)
 {
     QList<QByteArray> bytes;
     for (const QString &a : arguments)
         bytes << EncodeNativePath(a);
-    return runRaw(kPlanProgram, bytes, nullptr, inChild);
+    return runRaw(kPlanProgram, bytes, stdoutPath);
 }
 
 // The fixture language, ready for more arguments.

@@ -4,6 +4,7 @@
 
 #include <QDirIterator>
 #include <filesystem>
+#include <functional>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>

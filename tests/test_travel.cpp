@@ -104,23 +104,12 @@ private slots:
     {
         const Workspace world = fixtureWorld();
         const QString lacks = u"This share code names 1 goal(s) that the catalogue in force does not hold."_s;
-        const char *const cases[] = {"05ff0700 2 Goal",
-                                     "000000 2 damaged",
-                                     "060000 2 damaged",
-                                     "03800800 2 damaged",
-                                     "0300[81] 2 10",
-                                     "0300[82] 2 damaged",
-                                     "03000000 2 damaged",
-                                     "030001060a 2 damaged",
-                                     "03000101ffff03 2 65535",
-                                     "03000101808004 2 damaged",
-                                     "030001000101 1 Long",
-                                     "030001000000 1 damaged",
-                                     "030001000b00 1 damaged",
-                                     "0300010001ffffffff07 1 lacks",
-                                     "030002000101000102 1 lacks"};
-        for (const char *c : cases) {
-            const QList<QByteArray> row = QByteArray(c).split(' ');
+        const QByteArray cases = "05ff0700 2 Goal,000000 2 damaged,060000 2 damaged,03800800 2 damaged,0300[81] 2 10,"
+                                 "0300[82] 2 damaged,03000000 2 damaged,030001060a 2 damaged,03000101ffff03 2 65535,"
+                                 "03000101808004 2 damaged,030001000101 1 Long,030001000000 1 damaged,"
+                                 "030001000b00 1 damaged,0300010001ffffffff07 1 lacks,030002000101000102 1 lacks";
+        for (const QByteArray &c : cases.split(',')) {
+            const QList<QByteArray> row = c.split(' ');
             const int goals = row[0].contains('[') ? row[0].mid(5, 2).toInt() : 0;
             const QByteArray body = row[0].left(4)
                 + (goals ? QByteArray::number(goals, 16) + QByteArray("010a").repeated(goals) : row[0].mid(4));
@@ -130,8 +119,10 @@ private slots:
             const GoalRows fresh = rows;
             const Outcome applied = ApplySharedGoals(rows, read.plan, world.catalogue, world.captions);
             const QString last = rows.texts[std::max<size_t>(read.plan.goals.size(), 1) - 1].section(u' ', 0, 0);
-            QVERIFY2(read.error == (row[2] == "damaged" ? ShareCodeError::Damaged : ShareCodeError::None), c);
-            QVERIFY2(row[2] == "damaged" || row[2] == "lacks" ? rows == fresh : last == QLatin1String(row[2]), c);
+            QVERIFY2(read.error == (row[2] == "damaged" ? ShareCodeError::Damaged : ShareCodeError::None),
+                     c.constData());
+            QVERIFY2(row[2] == "damaged" || row[2] == "lacks" ? rows == fresh : last == QLatin1String(row[2]),
+                     c.constData());
             QCOMPARE(applied.message, row[2] == "lacks" ? lacks : QString());
         }
     }

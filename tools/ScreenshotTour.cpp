@@ -70,21 +70,21 @@ ScreenshotTour::ScreenshotTour(Program &program, ScriptedPrompts &prompts, QStri
         [this] { m_program.Library().hide(); },
         [this] { Named<QPushButton>(m_program.Second(), "Command2").click(); },
         [this] {
-            m_program.Third().Toggle1->setChecked(false);
+            Named<QToolButton>(m_program.Third(), "chartToggle").setChecked(false);
             selectMiddleGoalLine();
         },
         [this] { save(m_program.Third(), "results"); },
         // The chart and the comparison at the start size, where room is scarcest.
-        [this] { m_program.Third().Toggle1->setChecked(true); },
+        [this] { Named<QToolButton>(m_program.Third(), "chartToggle").setChecked(true); },
         [this] { save(m_program.Third(), "results_chart"); },
         [this] {
             m_prompts.QueueFileAnswer(otherExample());
-            m_program.Third().CompareFileAction->trigger();
+            Named<QAction>(m_program.Third(), "compareFileAction").trigger();
         },
         [this] { save(m_program.Third(), "compare"); },
-        [this] { m_program.Third().CloseComparison1->click(); },
+        [this] { Named<QPushButton>(m_program.Third(), "closeComparison").click(); },
         [this] {
-            m_program.Third().Toggle1->setChecked(false);
+            Named<QToolButton>(m_program.Third(), "chartToggle").setChecked(false);
             m_program.Third().close();
         },
     };
@@ -113,14 +113,14 @@ void ScreenshotTour::save(QWidget &window, const char *name)
 void ScreenshotTour::selectMiddleGoalLine()
 {
     // As a click on the chart would: the list shows the line, the chart marks its level.
-    const ResultTableModel &lines = *m_program.Third().ListModel1;
+    const ResultTableModel &lines = Named<ResultTableModel>(m_program.Third(), "resultModel");
     std::vector<int> goalLines;
     for (int i = 0; i < lines.rowCount(); ++i) {
         if (lines.NamesGoals(i))
             goalLines.push_back(i);
     }
     if (!goalLines.empty())
-        m_program.Third().ListView1->SelectLine(goalLines[goalLines.size() / 2]);
+        Named<ResultListView>(m_program.Third(), "ListView1").SelectLine(goalLines[goalLines.size() / 2]);
 }
 
 QString ScreenshotTour::otherExample() const

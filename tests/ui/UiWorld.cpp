@@ -4,9 +4,6 @@
 #include <QCompleter>
 #include <QStandardPaths>
 
-#include "ComparisonModel.h"
-#include "ResultTableModel.h"
-
 namespace brevath::testing {
 
 void copyLanguage(const QString &dataDir, const QString &word, const QString &programDir)
@@ -48,8 +45,8 @@ std::unique_ptr<UiWorld> startWorld(const QString &settingsWord, bool shipped)
     world->program->Start();
     settle();
     // The program's own models are held to Qt's rules for models whenever they change.
-    ui::ThirdScreen &third = world->third();
-    QAbstractItemModel *const models[] = {third.ListModel1, third.ComparisonModel1,
+    QAbstractItemModel *const models[] = {&world->results(),
+                                          control<QAbstractItemModel>(world->third(), "comparisonModel"),
                                           control<QCompleter>(world->second(), "EntryCompleter")->model()};
     for (QAbstractItemModel *model : models)
         new QAbstractItemModelTester(model, QAbstractItemModelTester::FailureReportingMode::QtTest, model);

@@ -18,6 +18,8 @@
 #include "HelpScreen.h"
 #include "Language.h"
 #include "Program.h"
+#include "ResultTableModel.h"
+#include "RiseChart.h"
 #include "ScriptedPrompts.h"
 #include "SecondScreen.h"
 #include "ThirdScreen.h"
@@ -26,6 +28,15 @@ namespace brevath::testing {
 
 // Copies a language's caption file and catalogue folder from dataDir into programDir.
 void copyLanguage(const QString &dataDir, const QString &word, const QString &programDir);
+
+// A named control of a window; the test stops at once when the window has none.
+template<class Control> Control *control(QWidget &window, const QString &name)
+{
+    auto *found = window.findChild<Control *>(name);
+    if (!found)
+        qFatal("%s has no control %s", qPrintable(window.objectName()), qPrintable(name));
+    return found;
+}
 
 struct UiWorld
 {
@@ -38,6 +49,9 @@ struct UiWorld
     ui::FirstScreen &first() { return program->First(); }
     ui::SecondScreen &second() { return program->Second(); }
     ui::ThirdScreen &third() { return program->Third(); }
+    // The results screen's plan, and its chart.
+    ui::ResultTableModel &results() { return *control<ui::ResultTableModel>(third(), "resultModel"); }
+    ui::RiseChart &chart() { return *control<ui::RiseChart>(third(), "chart"); }
     Workspace &session() { return program->Session(); }
     const CaptionTable &captions() { return program->Session().captions; }
 };
@@ -49,15 +63,6 @@ std::unique_ptr<UiWorld> startWorld(const QString &settingsWord = QStringLiteral
 
 // Lets queued work run, such as the first activation.
 void settle();
-
-// A named control of a window; the test stops at once when the window has none.
-template<class Control> Control *control(QWidget &window, const QString &name)
-{
-    auto *found = window.findChild<Control *>(name);
-    if (!found)
-        qFatal("%s has no control %s", qPrintable(window.objectName()), qPrintable(name));
-    return found;
-}
 
 // The start screen's "Prochaine Page", with the boxes as they are; the choice screen is
 // then the active window, which the shortcuts reach.

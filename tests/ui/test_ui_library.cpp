@@ -6,11 +6,9 @@
 #include <QStandardPaths>
 #include <QTableView>
 
-#include "ComparisonModel.h"
 #include "EntryCompleter.h"
 #include "LibraryModel.h"
 #include "LibraryWindow.h"
-#include "ResultTableModel.h"
 #include "UiWorld.h"
 
 using namespace brevath;
@@ -99,9 +97,9 @@ private slots:
 
         library(*world).Search1->clear();
         select(*world, {u"Épée d'été"_s, u"Mage"_s});
-        library(*world).ComparePlans1->click();
+        library(*world).ComparePlans1->click(); // Club, then the other plan's Spark
         QVERIFY(world->third().isVisible() && world->third().IsComparing());
-        QCOMPARE(world->third().ComparisonModel1->rowCount(), 2); // Club, then the other plan's Spark
+        QCOMPARE(control<QAbstractItemModel>(world->third(), "comparisonModel")->rowCount(), 2);
 
         select(*world, {u"Mage"_s});
         library(*world).DeletePlan1->click();
@@ -133,7 +131,7 @@ private slots:
 
         clickButton(world->second(), "Command2");
         QStringList reached;
-        for (const int level : world->third().ListModel1->plan().reachedAt)
+        for (const int level : world->results().plan().reachedAt)
             reached << (level == kNeverReached ? u"—"_s : QString::number(level));
         shown.removeAt(2);
         QCOMPARE(shown, reached);

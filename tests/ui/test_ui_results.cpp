@@ -19,10 +19,8 @@
 #include "ComparisonModel.h"
 #include "TextExport.h"
 #include "ResultListView.h"
-#include "ResultTableModel.h"
 #include "ResultsLayout.h"
 #include "Notice.h"
-#include "RiseChart.h"
 #include "ToolsButton.h"
 
 using namespace brevath;
@@ -83,7 +81,7 @@ private slots:
         QCOMPARE(design.Command2.topLeft(), QPoint(50, 6640));
         QCOMPARE(design.Command3.topLeft(), QPoint(5015, 6640));
         QCOMPARE(design.Command1, QRect(7240, 6640, 2295, 495));
-        QVERIFY(design.Chart1.isEmpty());
+        QVERIFY(design.chart.isEmpty());
         QCOMPARE(ui::LayOutResults(9585, 300).ListView1.height(), 0);
         QCOMPARE(ui::LayOutResults(12000, 7185).Command1.left(), 7240 + 12000 - 9585);
 
@@ -92,46 +90,47 @@ private slots:
         for (const int height : {7185, 9000, 16000}) {
             const ui::ResultsLayout shown = ui::LayOutResults(9585, height, true);
             const ui::ResultsLayout hidden = ui::LayOutResults(9585, height);
-            QCOMPARE(shown.ListView1.height() + 50 + shown.Chart1.height(), hidden.ListView1.height());
-            QCOMPARE(shown.Chart1.bottom(), hidden.ListView1.bottom());
+            QCOMPARE(shown.ListView1.height() + 50 + shown.chart.height(), hidden.ListView1.height());
+            QCOMPARE(shown.chart.bottom(), hidden.ListView1.bottom());
             QCOMPARE(shown.ListView1.height(), std::min(6540, 6540 + height - 7185 - ui::kChartMinimumHeight - 50));
         }
         // A comparison shares the list's room likewise; its close button sits in the row's gap,
         // past the tools.
         const ui::ResultsLayout comparing = ui::LayOutResults(9585, 7185, true, true);
-        QCOMPARE(comparing.ListView1.height() + 50 + comparing.Comparison1.height(),
+        QCOMPARE(comparing.ListView1.height() + 50 + comparing.comparison.height(),
                  6540 - ui::kChartMinimumHeight - 50);
-        QCOMPARE(comparing.Tools1, QRect(2940, 6640, 495, 495));
-        QCOMPARE(comparing.CloseComparison1, QRect(3485, 6640, 1480, 495));
+        QCOMPARE(comparing.toolsButton, QRect(2940, 6640, 495, 495));
+        QCOMPARE(comparing.closeComparison, QRect(3485, 6640, 1480, 495));
 
         // The window follows it; the chart is one click away and the next run opens as left.
         auto world = startWorld();
         ui::ThirdScreen &third = world->third();
         third.show(); // a hidden window gets its resize events when shown
         const auto followsLayout = [&](bool chart) {
-            QCOMPARE(third.Chart1->isVisible(), chart);
+            QCOMPARE(world->chart().isVisible(), chart);
             const ui::ResultsLayout l =
                 ui::LayOutResults(ui::ToTwips(third.width()), ui::ToTwips(third.height()), chart);
-            const std::pair<QWidget *, QRect> places[] = {{third.ListView1, l.ListView1}, {third.Command1, l.Command1},
-                                                          {third.Command2, l.Command2},   {third.Command3, l.Command3},
-                                                          {third.Toggle1, l.Toggle1},     {third.Tools1, l.Tools1}};
-            for (const auto &[control, twips] : places)
-                QCOMPARE(control->geometry(), ui::PixelRect(twips));
+            const std::pair<const char *, QRect> places[] = {
+                {"ListView1", l.ListView1}, {"Command1", l.Command1},       {"Command2", l.Command2},
+                {"Command3", l.Command3},   {"chartToggle", l.chartToggle}, {"toolsButton", l.toolsButton}};
+            for (const auto &[name, twips] : places)
+                QCOMPARE(control<QWidget>(third, name)->geometry(), ui::PixelRect(twips));
             if (chart)
-                QCOMPARE(third.Chart1->geometry(), ui::PixelRect(l.Chart1));
+                QCOMPARE(world->chart().geometry(), ui::PixelRect(l.chart));
         };
         QCOMPARE(third.size(), QSize(639, 479));
         followsLayout(false);
 
         // The choice is kept beside Brevath.ini; a pipe there is no choice and blocks nothing.
         const auto nextRun = [&] {
-            return ui::Program(world->dir.path(), world->prompts).Third().Toggle1->isChecked();
+            return control<QToolButton>(ui::Program(world->dir.path(), world->prompts).Third(), "chartToggle")
+                ->isChecked();
         };
-        third.Toggle1->click();
+        control<QToolButton>(third, "chartToggle")->click();
         third.resize(800, 600);
         followsLayout(true);
         QVERIFY(nextRun());
-        third.Toggle1->click();
+        control<QToolButton>(third, "chartToggle")->click();
         followsLayout(false);
         QVERIFY(!nextRun());
         QVERIFY(QFile::remove(world->path(QStringLiteral("Chart.ini")))
@@ -160,21 +159,21 @@ private slots:
             typeText(*world, row, rows[row]);
         clickButton(world->second(), "Command2");
         QVERIFY(world->third().isVisible() && !world->second().isVisible());
-        QCOMPARE(world->third().ListModel1->plan().list.rows.size(), size_t(2));
-        QCOMPARE(world->third().ListModel1->rowCount(), 199);
-        QCOMPARE(namedLines(*world->third().ListModel1), QStringList({"3 Club", "6 Grey Robe"}));
+        QCOMPARE(world->results().plan().list.rows.size(), size_t(2));
+        QCOMPARE(world->results().rowCount(), 199);
+        QCOMPARE(namedLines(world->results()), QStringList({"3 Club", "6 Grey Robe"}));
 
         // Back, the rows as left, another goal, forward: the list is the current choices' plan,
         // read from its top.
-        world->third().ListView1->scrollToBottom();
+        control<QTreeView>(world->third(), "ListView1")->scrollToBottom();
         clickButton(world->third(), "Command2");
         QCOMPARE(typeList(*world, 2)->currentText(), world->captions().entry(15));
         for (int row = 0; row < rows.size(); ++row)
             QCOMPARE(entryBox(*world, row)->currentText(), rows[row]);
         typeText(*world, 0, "Long Bow");
         clickButton(world->second(), "Command2");
-        QCOMPARE(namedLines(*world->third().ListModel1), QStringList({"7 Long Bow", "10 Grey Robe"}));
-        QCOMPARE(world->third().ListView1->verticalScrollBar()->value(), 0);
+        QCOMPARE(namedLines(world->results()), QStringList({"7 Long Bow", "10 Grey Robe"}));
+        QCOMPARE(control<QTreeView>(world->third(), "ListView1")->verticalScrollBar()->value(), 0);
     }
 
     // The names on line 150, out of sight, from wider than any column down to no line at
@@ -183,7 +182,7 @@ private slots:
     {
         auto world = startWorld();
         world->third().show();
-        const ui::ResultListView *list = world->third().ListView1;
+        const ui::ResultListView *list = control<ui::ResultListView>(world->third(), "ListView1");
         QFont bold = list->font();
         bold.setBold(true);
         const std::pair<int, int> cases[] = {{199, 170000}, {199, 400}, {199, 10}, {0, 0}}; // lines, names length
@@ -193,7 +192,7 @@ private slots:
             plan.lines.resize(size_t(lineCount));
             if (lineCount > 150)
                 plan.lines[150].reached = {0};
-            world->third().ListModel1->ShowPlan(plan, {});
+            world->results().ShowPlan(plan, {});
             settle();
             int others = 0;
             for (int c = 0; c < kListColumns - 1; ++c)
@@ -219,7 +218,7 @@ private slots:
         const std::tuple<std::function<void()>, const char *, const char *> exports[] = {
             {[&] { clickButton(third, "Command3"); }, "Level\t", ".txt"},
             {[&] { clickButton(third, "Command1"); }, "<HTML>", ".html"},
-            {[&] { third.SavePageAction->trigger(); }, "<!DOCTYPE html>", ".html"}};
+            {[&] { trigger(third, "savePageAction"); }, "<!DOCTYPE html>", ".html"}};
         for (const auto &[save, start, suffix] : exports) {
             world->prompts.messages.clear();
             save(); // cancelled: nothing written, nothing said
@@ -270,8 +269,8 @@ private slots:
         // the chart draws the same lines, a marker at every level that names goals and nowhere
         // else, each telling its goals.
         const QStringList lines = DecodeWindows1252(plannerTxt).split("\r\n", Qt::SkipEmptyParts);
-        const ui::ResultTableModel &shown = *world->third().ListModel1;
-        ui::RiseChart *rise = world->third().Chart1;
+        const ui::ResultTableModel &shown = world->results();
+        ui::RiseChart *rise = &world->chart();
         QCOMPARE(shown.rowCount(), lines.size() - 1);
         QCOMPARE(rise->FieldSeries(1)->count(), shown.rowCount());
         for (int i = 0; i < shown.rowCount(); ++i) {
@@ -286,7 +285,7 @@ private slots:
         for (const QPointF &marker : rise->GoalMarkers()->points())
             marked << QString::number(marker.x()) + u' ' + rise->GoalsAt(marker.x());
         QCOMPARE(marked, named);
-        world->third().Toggle1->setChecked(true);
+        control<QToolButton>(world->third(), "chartToggle")->setChecked(true);
         emit rise->GoalMarkers()->hovered(rise->GoalMarkers()->at(2), true);
         QCOMPARE(QToolTip::text(), named.at(2).section(u' ', 1));
         emit rise->GoalMarkers()->hovered(rise->GoalMarkers()->at(2), false);
@@ -302,12 +301,14 @@ private slots:
         ui::ThirdScreen &third = world->third();
         const QString other = QStringLiteral(BREVATH_DATA "/examples/french_mage.txt"); // translated on load
         world->prompts.QueueFileAnswer(other);
-        third.CompareFileAction->trigger();
-        QVERIFY(third.IsComparing() && third.Comparison1->isVisible());
+        trigger(third, "compareFileAction");
+        const QWidget *comparison = control<QWidget>(third, "comparison"),
+                      *closing = control<QWidget>(third, "closeComparison");
+        QVERIFY(third.IsComparing() && comparison->isVisible());
 
         const QByteArray printed = runPlanner({"--data-dir", world->dir.path(), "--compare", other, example});
         const QStringList planner = QString::fromUtf8(printed).split(u'\n', Qt::SkipEmptyParts);
-        const QAbstractItemModel &table = *third.Comparison1->model();
+        const QAbstractItemModel &table = *control<QAbstractItemModel>(third, "comparisonModel");
         const auto cells = [&] {
             QStringList rows;
             for (int r = -1; r < table.rowCount(); ++r) {
@@ -333,7 +334,7 @@ private slots:
         QString damaged = code;
         damaged[code.size() / 2] = damaged[code.size() / 2] == u'A' ? u'B' : u'A';
         QGuiApplication::clipboard()->setText(damaged);
-        third.CompareCodeAction->trigger();
+        trigger(third, "compareCodeAction");
         QVERIFY(world->prompts.messages.last().endsWith(DecodeShareCode(damaged).message));
         QCOMPARE(cells(), compared);
 
@@ -342,24 +343,24 @@ private slots:
         const auto before = world->session().goals.texts;
         trigger(world->second(), "pasteAction");
         clickButton(world->second(), "Command2");
-        QCOMPARE(TxtBytes(third.ListModel1->plan(), c), runPlanner(common + QStringList{"--code", code}));
-        third.CompareCodeAction->trigger();
+        QCOMPARE(TxtBytes(world->results().plan(), c), runPlanner(common + QStringList{"--code", code}));
+        trigger(third, "compareCodeAction");
         for (int r = 0; r < table.rowCount(); ++r)
             QCOMPARE(table.index(r, ui::ComparisonModel::Difference).data().toString(), "0");
-        QCOMPARE(third.Chart1->SecondFieldSeries(3)->points(), third.Chart1->FieldSeries(3)->points());
-        third.CopyCodeAction->trigger();
+        QCOMPARE(rise->SecondFieldSeries(3)->points(), rise->FieldSeries(3)->points());
+        trigger(third, "copyCodeAction");
         QCOMPARE(QGuiApplication::clipboard()->text(), code);
         trigger(world->second(), "undoAction");
         QCOMPARE(world->session().goals.texts, before);
 
-        third.CloseComparison1->click();
-        QVERIFY(!third.IsComparing() && !third.Comparison1->isVisible() && !third.CloseComparison1->isVisible());
-        QVERIFY(third.Chart1->SecondFieldSeries(3)->points().isEmpty());
+        clickButton(third, "closeComparison");
+        QVERIFY(!third.IsComparing() && !comparison->isVisible() && !closing->isVisible());
+        QVERIFY(rise->SecondFieldSeries(3)->points().isEmpty());
 
-        third.CompareCodeAction->trigger();
+        trigger(third, "compareCodeAction");
         clickButton(third, "Command2");
         clickButton(world->second(), "Command2");
-        QVERIFY(!third.IsComparing() && third.Comparison1->model()->rowCount() == 0);
+        QVERIFY(!third.IsComparing() && table.rowCount() == 0);
     }
 
     // Goal lines stand out and explain their goals; the chart and the list point at each
@@ -369,7 +370,7 @@ private slots:
         auto world = startWorld();
         // Blaze waits for its level gate; Club needs Str 20; the Dex target comes on the way.
         runPlan(*world, {"Twin Axe", "Blaze", "Club", "40"}, {{3, Dex}});
-        ui::ResultListView *list = world->third().ListView1;
+        ui::ResultListView *list = control<ui::ResultListView>(world->third(), "ListView1");
         const QAbstractItemModel *lines = list->model();
         QMap<QString, QString> tips;
         for (int i = 0; i < lines->rowCount(); ++i) {
@@ -388,9 +389,9 @@ private slots:
         // Alone, Club comes before Twin Axe takes the points it needs.
         QVERIFY(tips["Club"].contains("As the first goal: reached at level 3."));
 
-        world->third().Toggle1->setChecked(true);
+        control<QToolButton>(world->third(), "chartToggle")->setChecked(true);
         settle();
-        ui::RiseChart *rise = world->third().Chart1;
+        ui::RiseChart *rise = &world->chart();
         const QPointF onChart = rise->chart()->mapToPosition(rise->FieldSeries(1)->at(40), rise->FieldSeries(1));
         QTest::mouseClick(rise->viewport(), Qt::LeftButton, {}, rise->mapFromScene(rise->chart()->mapToScene(onChart)));
         QCOMPARE(list->currentIndex().row(), 40);
@@ -400,7 +401,7 @@ private slots:
         list->setCurrentIndex({});
         QVERIFY(rise->Highlight()->points().isEmpty());
 
-        const QString exported = DecodeWindows1252(TxtBytes(world->third().ListModel1->plan(), c));
+        const QString exported = DecodeWindows1252(TxtBytes(world->results().plan(), c));
         const QStringList exportedLines = exported.split("\r\n");
         const auto copied = [&] {
             QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
@@ -427,8 +428,8 @@ private slots:
         QVERIFY(library->isVisible() && library->toolTip().contains("Ctrl+L"));
         runPlan(*world, {"Spark"});
         world->second().show();
-        const std::pair<QWidget *, QWidget *> screens[] = {{&world->second(), &world->second()},
-                                                           {&world->third(), world->third().ListView1}};
+        const std::pair<QWidget *, QWidget *> screens[] = {
+            {&world->second(), &world->second()}, {&world->third(), control<QWidget>(world->third(), "ListView1")}};
         for (const auto &[screen, holder] : screens) {
             const auto *tools = screen->findChild<ui::ToolsButton *>("toolsButton");
             QVERIFY(tools && tools->isVisible());

@@ -19,7 +19,6 @@
 #include "LibraryWindow.h"
 #include "QtPrompts.h"
 #include "ResultListView.h"
-#include "RiseChart.h"
 
 using namespace brevath;
 using namespace brevath::testing;
@@ -62,7 +61,7 @@ QSet<QString> shownTexts(UiWorld &world)
         for (const QAction *action : window->findChildren<QAction *>())
             texts << action->text();
     }
-    for (const QAbstractSeries *series : world.third().Chart1->chart()->series())
+    for (const QAbstractSeries *series : world.chart().chart()->series())
         texts << series->name();
     texts.remove(QString());
     return texts;
@@ -191,7 +190,7 @@ private slots:
         const CaptionTable &e = world->captions();
         QVERIFY(!world->second().isVisible() && world->session().catalogue.count() > 0);
         QCOMPARE(QStringList({world->second().windowTitle(), world->program->Help().windowTitle(),
-                              world->third().ListView1->model()->headerData(9, Qt::Horizontal).toString(),
+                              world->results().headerData(9, Qt::Horizontal, Qt::DisplayRole).toString(),
                               control<QLabel>(world->program->Help(), "pathsNote")->text()}),
                  QStringList({e.entry(32), e.entry(29), e.entry(50), // and the folders in force
                               "Data: " + world->dir.path() + "\nSettings: " + world->path("Brevath.ini")}));
@@ -227,9 +226,8 @@ private slots:
                     QCOMPARE(label->textFormat(), Qt::PlainText);
                 }
             }
-            QCOMPARE(control<QTreeView>(world->third(), "ListView1")->model()->headerData(0, Qt::Horizontal).toString(),
-                     shown);
-            QCOMPARE(world->third().Chart1->chart()->axes(Qt::Horizontal).first()->titleText(), shown.toHtmlEscaped());
+            QCOMPARE(world->results().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), shown);
+            QCOMPARE(world->chart().chart()->axes(Qt::Horizontal).first()->titleText(), shown.toHtmlEscaped());
 
             // A message carrying a caption is plain text too.
             QString boxText;

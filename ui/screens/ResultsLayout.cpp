@@ -19,20 +19,20 @@ ResultsLayout LayOutResults(int clientWidth, int clientHeight, bool chartShown, 
         const int chartHeight =
             std::min(std::max(kChartMinimumHeight, listHeight - kDesignListHeight - kMargin), listHeight);
         layout.ListView1.setHeight(std::max(0, listHeight - chartHeight - kMargin));
-        layout.Chart1 = QRect(kMargin, kMargin + listHeight - chartHeight, width, chartHeight);
+        layout.chart = QRect(kMargin, kMargin + listHeight - chartHeight, width, chartHeight);
     }
     layout.Command1 = QRect(clientWidth - kMargin - kHtmlButtonWidth, buttonTop, kHtmlButtonWidth, h);
     layout.Command2 = QRect(kMargin, buttonTop, kBackButtonWidth, h);
     layout.Command3 = QRect(clientWidth - kHtmlButtonWidth - kTextButtonWidth - 100, buttonTop, kTextButtonWidth, h);
-    layout.Toggle1 = QRect(kMargin + kBackButtonWidth + kMargin, buttonTop, h, h);
-    layout.Tools1 = QRect(layout.Toggle1.right() + 1 + kMargin, buttonTop, h, h);
+    layout.chartToggle = QRect(kMargin + kBackButtonWidth + kMargin, buttonTop, h, h);
+    layout.toolsButton = QRect(layout.chartToggle.right() + 1 + kMargin, buttonTop, h, h);
     if (comparing) {
         const int room = layout.ListView1.height();
         const int height = std::min(std::max(kComparisonMinimumHeight, room * 2 / 5), room);
         layout.ListView1.setHeight(std::max(0, room - height - kMargin));
-        layout.Comparison1 = QRect(kMargin, kMargin + room - height, width, height);
-        const int left = layout.Tools1.right() + 1 + kMargin;
-        layout.CloseComparison1 =
+        layout.comparison = QRect(kMargin, kMargin + room - height, width, height);
+        const int left = layout.toolsButton.right() + 1 + kMargin;
+        layout.closeComparison =
             QRect(left, buttonTop, std::clamp(layout.Command3.left() - kMargin - left, 0, kBackButtonWidth), h);
     }
     return layout;

@@ -8,14 +8,14 @@ namespace brevath::ui {
 struct ResultsLayout
 {
     QRect ListView1;
-    QRect Chart1; // empty when the chart is hidden
+    QRect chart; // empty when the chart is hidden
     QRect Command1; // save as HTML, at the right
     QRect Command2; // back, at the left
     QRect Command3; // save as text, left of Command1
-    QRect Toggle1; // shows or hides the chart, right of Command2
-    QRect Tools1; // the menu of the other features, right of Toggle1
-    QRect Comparison1; // the goals of two plans side by side; empty unless comparing
-    QRect CloseComparison1; // closes the comparison, right of Tools1; empty unless comparing
+    QRect chartToggle; // shows or hides the chart, right of Command2
+    QRect toolsButton; // the menu of the other features, right of chartToggle
+    QRect comparison; // the goals of two plans side by side; empty unless comparing
+    QRect closeComparison; // closes the comparison, right of toolsButton; empty unless comparing
 };
 
 // The buttons keep their design sizes.

@@ -35,13 +35,14 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
 {
     setWindowTitle(QStringLiteral("Résultats"));
 
-    ListModel1 = new ResultTableModel(m_workspace.captions, this);
+    m_resultModel = new ResultTableModel(m_workspace.captions, this);
+    m_resultModel->setObjectName(QStringLiteral("resultModel"));
     ListView1 = MakeControl<ResultListView>(this, QStringLiteral("ListView1"), 120, 120, 9255, 6135);
-    ListView1->setModel(ListModel1);
-    Chart1 = MakeControl<RiseChart>(this, QStringLiteral("Chart1"), 120, 6255, 9255, 0);
-    Chart1->SetModel(ListModel1);
-    connect(Chart1, &RiseChart::lineClicked, ListView1, &ResultListView::SelectLine);
-    connect(ListView1, &ResultListView::currentLineChanged, Chart1, &RiseChart::HighlightLine);
+    ListView1->setModel(m_resultModel);
+    m_chart = MakeControl<RiseChart>(this, QStringLiteral("chart"), 120, 6255, 9255, 0);
+    m_chart->SetModel(m_resultModel);
+    connect(m_chart, &RiseChart::lineClicked, ListView1, &ResultListView::SelectLine);
+    connect(ListView1, &ResultListView::currentLineChanged, m_chart, &RiseChart::HighlightLine);
     connect(ListView1, &ResultListView::copyRequested, this, &ThirdScreen::copyLines);
 
     Command2 =
@@ -56,54 +57,58 @@ ThirdScreen::ThirdScreen(Workspace &workspace, Prompts &prompts)
     connect(Command2, &QPushButton::clicked, this, &ThirdScreen::previousPageRequested);
     connect(Command3, &QPushButton::clicked, this, [this] { exportPlan(&SaveTxt, FileType::Text()); });
     connect(Command1, &QPushButton::clicked, this, [this] { exportPlan(&SaveHtml, FileType::Html()); });
-    Toggle1 = MakeControl<QToolButton>(this, QStringLiteral("Toggle1"), 2395, 6480, kResultsButtonHeight,
-                                       kResultsButtonHeight);
-    Toggle1->setCheckable(true);
-    Toggle1->setIcon(RiseChart::Icon());
-    Toggle1->setIconSize(QSize(ToPixels(kResultsButtonHeight) - 10, ToPixels(kResultsButtonHeight) - 10));
-    Chart1->setVisible(false);
-    connect(Toggle1, &QToolButton::toggled, this, &ThirdScreen::showChart);
+    m_chartToggle = MakeControl<QToolButton>(this, QStringLiteral("chartToggle"), 2395, 6480, kResultsButtonHeight,
+                                             kResultsButtonHeight);
+    m_chartToggle->setCheckable(true);
+    m_chartToggle->setIcon(RiseChart::Icon());
+    m_chartToggle->setIconSize(QSize(ToPixels(kResultsButtonHeight) - 10, ToPixels(kResultsButtonHeight) - 10));
+    m_chart->setVisible(false);
+    connect(m_chartToggle, &QToolButton::toggled, this, &ThirdScreen::showChart);
 
-    ComparisonModel1 = new ComparisonModel(this);
-    Comparison1 = MakeControl<QTreeView>(this, QStringLiteral("Comparison1"), 120, 6255, 9255, 0);
-    Comparison1->setRootIsDecorated(false);
-    Comparison1->setUniformRowHeights(true);
-    Comparison1->setModel(ComparisonModel1);
+    m_comparisonModel = new ComparisonModel(this);
+    m_comparisonModel->setObjectName(QStringLiteral("comparisonModel"));
+    m_comparison = MakeControl<QTreeView>(this, QStringLiteral("comparison"), 120, 6255, 9255, 0);
+    m_comparison->setRootIsDecorated(false);
+    m_comparison->setUniformRowHeights(true);
+    m_comparison->setModel(m_comparisonModel);
     // At most a few hundred goals: every column can afford its whole header and texts.
-    Comparison1->header()->setStretchLastSection(false);
-    Comparison1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    Comparison1->hide();
-    CloseComparison1 = MakeControl<QPushButton>(this, QStringLiteral("CloseComparison1"), 2940, 6480, kBackButtonWidth,
-                                                kResultsButtonHeight);
-    CloseComparison1->hide();
-    connect(CloseComparison1, &QPushButton::clicked, this, &ThirdScreen::closeComparison);
+    m_comparison->header()->setStretchLastSection(false);
+    m_comparison->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_comparison->hide();
+    m_closeComparison = MakeControl<QPushButton>(this, QStringLiteral("closeComparison"), 2940, 6480, kBackButtonWidth,
+                                                 kResultsButtonHeight);
+    m_closeComparison->hide();
+    connect(m_closeComparison, &QPushButton::clicked, this, &ThirdScreen::closeComparison);
 
-    const auto listAction = [this](const QKeySequence &keys, auto slot) {
+    const auto listAction = [this](const char *name, const QKeySequence &keys, auto slot) {
         auto *action = new QAction(ListView1);
+        action->setObjectName(QLatin1String(name));
         action->setShortcut(keys);
         connect(action, &QAction::triggered, this, slot);
         ListView1->addAction(action);
         return action;
     };
     ListView1->setContextMenuPolicy(Qt::ActionsContextMenu);
-    CompareFileAction = listAction(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), [this] {
+    m_compareFileAction = listAction("compareFileAction", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), [this] {
         const QString path = CommonDialog1.ShowOpen();
         if (!path.isEmpty())
             CompareWith(PlanSource::File(path));
     });
     // A code travels by the clipboard: whoever shares one copies it, so there is nothing to type.
-    CompareCodeAction = listAction(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
-                                   [this] { CompareWith(PlanSource::Code(QGuiApplication::clipboard()->text())); });
-    CopyCodeAction = listAction(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C), [this] { copyShareCode(); });
-    SavePageAction = listAction(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { savePage(); });
-    CloseComparisonAction = listAction(QKeySequence(), [this] { closeComparison(); });
-    CloseComparisonAction->setEnabled(false);
-    CopyLinesAction = listAction(QKeySequence(), [this] { copyLines(); });
-    Tools1 = new ToolsButton(this,
-                             {CopyLinesAction, CopyCodeAction, SavePageAction, nullptr, CompareFileAction,
-                              CompareCodeAction, CloseComparisonAction},
-                             true);
-    Notice1 = new Notice(this, ToPixels(kResultsButtonHeight + 100));
+    m_compareCodeAction = listAction("compareCodeAction", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+                                     [this] { CompareWith(PlanSource::Code(QGuiApplication::clipboard()->text())); });
+    m_copyCodeAction =
+        listAction("copyCodeAction", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C), [this] { copyShareCode(); });
+    m_savePageAction =
+        listAction("savePageAction", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { savePage(); });
+    m_closeComparisonAction = listAction("closeComparisonAction", QKeySequence(), [this] { closeComparison(); });
+    m_closeComparisonAction->setEnabled(false);
+    m_copyLinesAction = listAction("copyLinesAction", QKeySequence(), [this] { copyLines(); });
+    m_toolsButton = new ToolsButton(this,
+                                    {m_copyLinesAction, m_copyCodeAction, m_savePageAction, nullptr,
+                                     m_compareFileAction, m_compareCodeAction, m_closeComparisonAction},
+                                    true);
+    m_notice = new Notice(this, ToPixels(kResultsButtonHeight + 100));
     retranslate();
 
     // Buttons and list must stay apart; the design size is the natural one.
@@ -132,38 +137,39 @@ bool ThirdScreen::MakeList()
     if (!plan)
         return false;
     std::vector<QString> tips = GoalToolTips(m_workspace, *plan);
-    ListModel1->ShowPlan(std::move(*plan), std::move(tips)); // the list sizes its last column on the new lines
+    m_resultModel->ShowPlan(std::move(*plan), std::move(tips)); // the list sizes its last column on the new lines
     ListView1->scrollToTop(); // a new plan is read from its start
     return true;
 }
 
 void ThirdScreen::layOut()
 {
-    const ResultsLayout layout = LayOutResults(ToTwips(width()), ToTwips(height()), Toggle1->isChecked(), m_comparing);
+    const ResultsLayout layout =
+        LayOutResults(ToTwips(width()), ToTwips(height()), m_chartToggle->isChecked(), m_comparing);
     ListView1->setGeometry(PixelRect(layout.ListView1));
-    Chart1->setGeometry(PixelRect(layout.Chart1));
+    m_chart->setGeometry(PixelRect(layout.chart));
     Command1->setGeometry(PixelRect(layout.Command1));
     Command2->setGeometry(PixelRect(layout.Command2));
     Command3->setGeometry(PixelRect(layout.Command3));
-    Toggle1->setGeometry(PixelRect(layout.Toggle1));
-    Tools1->setGeometry(PixelRect(layout.Tools1));
-    Comparison1->setGeometry(PixelRect(layout.Comparison1));
-    CloseComparison1->setGeometry(PixelRect(layout.CloseComparison1));
+    m_chartToggle->setGeometry(PixelRect(layout.chartToggle));
+    m_toolsButton->setGeometry(PixelRect(layout.toolsButton));
+    m_comparison->setGeometry(PixelRect(layout.comparison));
+    m_closeComparison->setGeometry(PixelRect(layout.closeComparison));
     ListView1->SizeLastColumn();
 }
 
 void ThirdScreen::showChart(bool shown)
 {
-    Chart1->setVisible(shown);
+    m_chart->setVisible(shown);
     layOut();
     emit chartShownChanged(shown);
 }
 
 void ThirdScreen::SetChartShown(bool shown)
 {
-    const QSignalBlocker quiet(Toggle1);
-    Toggle1->setChecked(shown);
-    Chart1->setVisible(shown);
+    const QSignalBlocker quiet(m_chartToggle);
+    m_chartToggle->setChecked(shown);
+    m_chart->setVisible(shown);
     layOut();
 }
 
@@ -192,35 +198,35 @@ void ThirdScreen::changeEvent(QEvent *event)
 
 void ThirdScreen::retranslate()
 {
-    CompareFileAction->setText(QCoreApplication::translate("Brevath", "Compare with a choice file…"));
-    CompareCodeAction->setText(QCoreApplication::translate("Brevath", "Compare with the copied share code"));
-    CopyCodeAction->setText(QCoreApplication::translate("Brevath", "Copy share code"));
-    SavePageAction->setText(QCoreApplication::translate("Brevath", "Save as a page to share or print…"));
-    CloseComparisonAction->setText(QCoreApplication::translate("Brevath", "Close comparison"));
+    m_compareFileAction->setText(QCoreApplication::translate("Brevath", "Compare with a choice file…"));
+    m_compareCodeAction->setText(QCoreApplication::translate("Brevath", "Compare with the copied share code"));
+    m_copyCodeAction->setText(QCoreApplication::translate("Brevath", "Copy share code"));
+    m_savePageAction->setText(QCoreApplication::translate("Brevath", "Save as a page to share or print…"));
+    m_closeComparisonAction->setText(QCoreApplication::translate("Brevath", "Close comparison"));
     // The list takes Ctrl+C itself; the menu only shows it.
-    CopyLinesAction->setText(QCoreApplication::translate("Brevath", "Copy the selected lines") + u'\t'
-                             + QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText));
-    CloseComparison1->setText(CloseComparisonAction->text());
+    m_copyLinesAction->setText(QCoreApplication::translate("Brevath", "Copy the selected lines") + u'\t'
+                               + QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText));
+    m_closeComparison->setText(m_closeComparisonAction->text());
     const QString chart = QCoreApplication::translate("Brevath", "Chart of the rise");
-    Toggle1->setToolTip(chart);
-    Toggle1->setAccessibleName(chart);
-    Chart1->setAccessibleName(chart);
-    Chart1->viewport()->setAccessibleName(chart); // a listener may land on it too
+    m_chartToggle->setToolTip(chart);
+    m_chartToggle->setAccessibleName(chart);
+    m_chart->setAccessibleName(chart);
+    m_chart->viewport()->setAccessibleName(chart); // a listener may land on it too
     ListView1->setAccessibleName(QCoreApplication::translate("Brevath", "Result list"));
-    Comparison1->setAccessibleName(QCoreApplication::translate("Brevath", "Comparison of the two plans"));
-    ComparisonModel1->Retranslate();
+    m_comparison->setAccessibleName(QCoreApplication::translate("Brevath", "Comparison of the two plans"));
+    m_comparisonModel->Retranslate();
 }
 
 void ThirdScreen::ApplyCaptions(const CaptionTable &captions)
 {
     ApplyTitle(*this, captions.entry(40));
     for (int c = 0; c < kListColumns; ++c)
-        ListModel1->setHeaderData(c, Qt::Horizontal, ShownText(captions.entry(Caption::FirstListHeader + c)));
+        m_resultModel->setHeaderData(c, Qt::Horizontal, ShownText(captions.entry(Caption::FirstListHeader + c)));
     // The chart draws its titles and legend as rich text: it is handed the captions escaped.
     CaptionTable escaped;
     for (int n = 1; n <= CaptionTable::kEntries; ++n)
         escaped.setEntry(n, ShownText(captions.entry(n)).toHtmlEscaped());
-    Chart1->ApplyCaptions(escaped);
+    m_chart->ApplyCaptions(escaped);
     ApplyButtons(captions, {{51, Command2}, {52, Command3}, {53, Command1}});
 }
 
@@ -241,12 +247,12 @@ void ThirdScreen::CompareWith(const PlanSource &source)
                       FailureMessage(w.captions.entry(Caption::CommitFailed), other.name,
                                      committed ? QT_TRANSLATE_NOOP("Brevath", "A statistic goal of %1 is out of range.")
                                                : QT_TRANSLATE_NOOP("Brevath", "Refused value: %1"))));
-    ComparisonModel1->ShowComparison(ComparePlans(ListModel1->plan(), *plan), other.name);
-    Chart1->ShowSecondPlan(plan->lines, other.name);
+    m_comparisonModel->ShowComparison(ComparePlans(m_resultModel->plan(), *plan), other.name);
+    m_chart->ShowSecondPlan(plan->lines, other.name);
     m_comparing = true;
-    Comparison1->show();
-    CloseComparison1->show();
-    CloseComparisonAction->setEnabled(true);
+    m_comparison->show();
+    m_closeComparison->show();
+    m_closeComparisonAction->setEnabled(true);
     layOut();
     if (!other.notes.isEmpty())
         m_prompts.ShowMessage(this, other.notes.join(u'\n'));
@@ -257,24 +263,24 @@ void ThirdScreen::closeComparison()
     if (!m_comparing)
         return;
     m_comparing = false;
-    Comparison1->hide();
-    CloseComparison1->hide();
-    CloseComparisonAction->setEnabled(false);
-    ComparisonModel1->Clear();
-    Chart1->ShowSecondPlan({});
+    m_comparison->hide();
+    m_closeComparison->hide();
+    m_closeComparisonAction->setEnabled(false);
+    m_comparisonModel->Clear();
+    m_chart->ShowSecondPlan({});
     layOut();
 }
 
 QString ThirdScreen::shareCode() const
 {
-    return EncodeShareCode(
-        SharedPlanOf(m_workspace.inputs, m_workspace.filters.states, ListModel1->plan().list, m_workspace.catalogue));
+    return EncodeShareCode(SharedPlanOf(m_workspace.inputs, m_workspace.filters.states, m_resultModel->plan().list,
+                                        m_workspace.catalogue));
 }
 
 void ThirdScreen::copyShareCode()
 {
     QGuiApplication::clipboard()->setText(shareCode());
-    Notice1->Flash(QCoreApplication::translate("Brevath", "Share code copied."));
+    m_notice->Flash(QCoreApplication::translate("Brevath", "Share code copied."));
 }
 
 void ThirdScreen::savePage()
@@ -282,18 +288,18 @@ void ThirdScreen::savePage()
     const QString path = CommonDialog1.ShowSave(FileType::Html());
     if (path.isEmpty())
         return;
-    const PlanPageInput page{m_workspace.inputs, ListModel1->plan(), m_workspace.captions,
+    const PlanPageInput page{m_workspace.inputs, m_resultModel->plan(), m_workspace.captions,
                              LanguageCode(m_workspace.language.language), shareCode()};
     m_prompts.ShowMessage(this, SavePlanPage(path, page).message);
 }
 
 void ThirdScreen::copyLines()
 {
-    const QString text = LinesText(ListView1->SelectedLines(), ListModel1->plan(), m_workspace.captions);
+    const QString text = LinesText(ListView1->SelectedLines(), m_resultModel->plan(), m_workspace.captions);
     if (text.isEmpty())
         return;
     QGuiApplication::clipboard()->setText(text);
-    Notice1->Flash(QCoreApplication::translate("Brevath", "Lines copied."));
+    m_notice->Flash(QCoreApplication::translate("Brevath", "Lines copied."));
 }
 
 void ThirdScreen::exportPlan(ExportWriter save, const FileType &type)
@@ -301,7 +307,7 @@ void ThirdScreen::exportPlan(ExportWriter save, const FileType &type)
     const QString path = CommonDialog1.ShowSave(type);
     if (path.isEmpty())
         return;
-    const Outcome outcome = save(path, ListModel1->plan(), m_workspace.captions);
+    const Outcome outcome = save(path, m_resultModel->plan(), m_workspace.captions);
     m_prompts.ShowMessage(this, outcome.message);
 }
 

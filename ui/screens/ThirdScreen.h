@@ -42,29 +42,10 @@ public:
     // The language's captions onto the screen: its title, the list's headings, the chart's texts.
     void ApplyCaptions(const CaptionTable &captions);
 
-    // The list and, when Toggle1 is down, the chart under it: two views of one model, which
-    // holds the plan.
-    ResultTableModel *ListModel1;
-    ResultListView *ListView1;
-    RiseChart *Chart1;
-    QPushButton *Command1, *Command2, *Command3;
-    QToolButton *Toggle1;
-    CommonDialog CommonDialog1;
-
     // At the place of another screen, in the size the player last gave this one, else in that
     // screen's size.
     void PlaceAt(const QWidget &place);
 
-    // Another plan beside this one, under the list while comparing; CloseComparison1 closes it.
-    ComparisonModel *ComparisonModel1;
-    QTreeView *Comparison1;
-    QPushButton *CloseComparison1;
-    // The list's context menu, each with its shortcut, and the same from Tools1 in sight;
-    // CopyLinesAction names the list's own Ctrl+C. Notice1 tells of a copy.
-    QAction *CompareFileAction, *CompareCodeAction, *CopyCodeAction, *CloseComparisonAction, *SavePageAction,
-        *CopyLinesAction;
-    ToolsButton *Tools1;
-    Notice *Notice1;
     bool IsComparing() const { return m_comparing; }
     // Another plan under the list, on its own sheet or else the session's, or the message why
     // it cannot be: a goal that names nothing refuses it, as a comparison that skipped it would mislead.
@@ -96,6 +77,25 @@ private:
     using ExportWriter = Outcome (*)(const QString &, const Plan &, const CaptionTable &);
     // Both export buttons: ask for a path, write, and tell the outcome.
     void exportPlan(ExportWriter save, const FileType &type);
+
+    // The list and, when the chart toggle is down, the chart under it: two views of one model,
+    // which holds the plan.
+    ResultTableModel *m_resultModel;
+    ResultListView *ListView1;
+    RiseChart *m_chart;
+    QPushButton *Command1, *Command2, *Command3;
+    QToolButton *m_chartToggle;
+    CommonDialog CommonDialog1;
+    // Another plan beside this one, under the list while comparing, and the button that closes it.
+    ComparisonModel *m_comparisonModel;
+    QTreeView *m_comparison;
+    QPushButton *m_closeComparison;
+    // The list's context menu, each with its shortcut, and the same from the tools button in
+    // sight; m_copyLinesAction names the list's own Ctrl+C. The notice tells of a copy.
+    QAction *m_compareFileAction, *m_compareCodeAction, *m_copyCodeAction, *m_closeComparisonAction, *m_savePageAction,
+        *m_copyLinesAction;
+    ToolsButton *m_toolsButton;
+    Notice *m_notice;
 
     Workspace &m_workspace;
     Prompts &m_prompts;

@@ -64,7 +64,7 @@ ScreenshotTour::ScreenshotTour(Program &program, ScriptedPrompts &prompts, QStri
         [this] {
             m_prompts.QueueText(QFileInfo(m_choiceFile).completeBaseName());
             m_program.Library().show();
-            m_program.Library().SavePlan1->click();
+            Named<QPushButton>(m_program.Library(), "savePlan").click();
         },
         [this] { save(m_program.Library(), "library"); },
         [this] { m_program.Library().hide(); },

@@ -117,7 +117,7 @@ void BM_OpenLibrary1000(benchmark::State &state)
         LibraryWindow window(
             world, prompts, [&] { return folder.dir.path(); }, [] { return std::nullopt; });
         window.Refresh();
-        lines = window.Found1->rowCount();
+        lines = window.findChild<QSortFilterProxyModel *>(QStringLiteral("found"))->rowCount();
     }
     if (lines != kPlans)
         state.SkipWithError("the library does not list every plan");

@@ -26,7 +26,7 @@ ui::LibraryWindow &library(UiWorld &world)
 QStringList listed(UiWorld &world)
 {
     QStringList names;
-    const QAbstractItemModel *found = library(world).Found1;
+    const auto *found = control<QAbstractItemModel>(library(world), "found");
     for (int row = 0; row < found->rowCount(); ++row)
         names << found->index(row, ui::LibraryModel::Name).data().toString();
     return names;
@@ -34,7 +34,7 @@ QStringList listed(UiWorld &world)
 
 void select(UiWorld &world, const QStringList &names)
 {
-    QTableView *list = library(world).PlanList1;
+    auto *list = control<QTableView>(library(world), "planList");
     list->clearSelection();
     for (const QString &name : names)
         list->selectionModel()->select(list->model()->index(int(listed(world).indexOf(name)), 0),
@@ -51,7 +51,7 @@ void savePlan(UiWorld &world, const QString &goal, const QString &str, const QSt
     control<QLineEdit>(world.first(), "SDText2")->setText(str);
     clickButton(world.first(), "libraryButton");
     world.prompts.QueueText(name);
-    library(world).SavePlan1->click();
+    clickButton(library(world), "savePlan");
 }
 
 QString levelShown(UiWorld &world, int row)
@@ -75,7 +75,7 @@ private slots:
         savePlan(*world, u"Spark"_s, u"25"_s, u"Mage"_s);
         // Saved again under the first name: the player is asked, and says no.
         world->prompts.QueueText(u"Épée d'été"_s);
-        library(*world).SavePlan1->click();
+        clickButton(library(*world), "savePlan");
         QCOMPARE(world->prompts.questions.size(), 1);
 
         world->program = std::make_unique<ui::Program>(world->dir.path(), world->prompts);
@@ -83,11 +83,11 @@ private slots:
         settle();
         clickButton(world->first(), "libraryButton");
         QCOMPARE(listed(*world), (QStringList{u"Épée d'été"_s, u"Mage"_s}));
-        library(*world).Search1->setText(u"EPEE D"_s);
+        control<QLineEdit>(library(*world), "search")->setText(u"EPEE D"_s);
         QCOMPARE(listed(*world), QStringList{u"Épée d'été"_s});
 
         select(*world, {u"Épée d'été"_s});
-        library(*world).OpenPlan1->click();
+        clickButton(library(*world), "openPlan");
         QVERIFY(world->second().isVisible() && !library(*world).isVisible());
         QCOMPARE(control<QLineEdit>(world->first(), "SDText2")->text(), u"20"_s);
         QCOMPARE(entryBox(*world, 0)->currentText(), u"Club"_s);
@@ -95,19 +95,19 @@ private slots:
         QCOMPARE(world->session().goals.texts[0], PlaceholderText(world->captions(), 0));
         trigger(world->second(), "redoAction");
 
-        library(*world).Search1->clear();
+        control<QLineEdit>(library(*world), "search")->clear();
         select(*world, {u"Épée d'été"_s, u"Mage"_s});
-        library(*world).ComparePlans1->click(); // Club, then the other plan's Spark
+        clickButton(library(*world), "comparePlans"); // Club, then the other plan's Spark
         QVERIFY(world->third().isVisible() && world->third().IsComparing());
         QCOMPARE(control<QAbstractItemModel>(world->third(), "comparisonModel")->rowCount(), 2);
 
         select(*world, {u"Mage"_s});
-        library(*world).DeletePlan1->click();
+        clickButton(library(*world), "deletePlan");
         QCOMPARE(listed(*world), QStringList{u"Épée d'été"_s});
-        library(*world).ShowBin1->setChecked(true);
+        control<QCheckBox>(library(*world), "showBin")->setChecked(true);
         select(*world, {u"Mage"_s});
-        library(*world).RestorePlan1->click();
-        library(*world).ShowBin1->setChecked(false);
+        clickButton(library(*world), "restorePlan");
+        control<QCheckBox>(library(*world), "showBin")->setChecked(false);
         QCOMPARE(listed(*world), (QStringList{u"Épée d'été"_s, u"Mage"_s}));
         QVERIFY(world->prompts.messages.isEmpty());
     }

@@ -34,44 +34,45 @@ LibraryWindow::LibraryWindow(Workspace &workspace, Prompts &prompts, std::functi
       m_sheetInForce(std::move(sheetInForce))
 {
     setObjectName(QStringLiteral("LibraryWindow"));
-    Search1 = new QLineEdit(this);
-    Search1->setObjectName(QStringLiteral("Search1"));
-    Search1->setClearButtonEnabled(true);
-    ShowBin1 = new QCheckBox(this);
-    ShowBin1->setObjectName(QStringLiteral("ShowBin1"));
+    m_search = new QLineEdit(this);
+    m_search->setObjectName(QStringLiteral("search"));
+    m_search->setClearButtonEnabled(true);
+    m_showBin = new QCheckBox(this);
+    m_showBin->setObjectName(QStringLiteral("showBin"));
 
-    Plans1 = new LibraryModel(this);
-    Found1 = new QSortFilterProxyModel(this);
-    Found1->setSourceModel(Plans1);
-    Found1->setSortRole(LibraryModel::kSortRole);
+    m_plans = new LibraryModel(this);
+    m_found = new QSortFilterProxyModel(this);
+    m_found->setObjectName(QStringLiteral("found"));
+    m_found->setSourceModel(m_plans);
+    m_found->setSortRole(LibraryModel::kSortRole);
     // The same search as the entry boxes': anywhere in the name or the notes, free of case and accents.
-    Found1->setFilterRole(LibraryModel::kSearchRole);
-    PlanList1 = new QTableView(this);
-    PlanList1->setObjectName(QStringLiteral("PlanList1"));
-    PlanList1->setModel(Found1);
-    PlanList1->setSortingEnabled(true);
-    PlanList1->sortByColumn(LibraryModel::Name, Qt::AscendingOrder);
-    PlanList1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    PlanList1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    PlanList1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    PlanList1->setWordWrap(false);
-    PlanList1->verticalHeader()->hide();
-    PlanList1->horizontalHeader()->setSectionResizeMode(LibraryModel::Notes, QHeaderView::Stretch);
-    PlanList1->setColumnWidth(LibraryModel::Name, 200);
-    const int date = PlanList1->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00")) + 16;
-    PlanList1->setColumnWidth(LibraryModel::Date, date);
+    m_found->setFilterRole(LibraryModel::kSearchRole);
+    m_planList = new QTableView(this);
+    m_planList->setObjectName(QStringLiteral("planList"));
+    m_planList->setModel(m_found);
+    m_planList->setSortingEnabled(true);
+    m_planList->sortByColumn(LibraryModel::Name, Qt::AscendingOrder);
+    m_planList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_planList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_planList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_planList->setWordWrap(false);
+    m_planList->verticalHeader()->hide();
+    m_planList->horizontalHeader()->setSectionResizeMode(LibraryModel::Notes, QHeaderView::Stretch);
+    m_planList->setColumnWidth(LibraryModel::Name, 200);
+    const int date = m_planList->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00")) + 16;
+    m_planList->setColumnWidth(LibraryModel::Date, date);
 
-    connect(Search1, &QLineEdit::textChanged, this, [this](const QString &text) {
-        Found1->setFilterFixedString(SearchKey(text));
+    connect(m_search, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_found->setFilterFixedString(SearchKey(text));
         enableButtons();
     });
-    connect(Search1, &QLineEdit::returnPressed, this, [this] {
-        PlanList1->setFocus();
-        PlanList1->selectRow(0);
+    connect(m_search, &QLineEdit::returnPressed, this, [this] {
+        m_planList->setFocus();
+        m_planList->selectRow(0);
     });
-    connect(ShowBin1, &QCheckBox::toggled, this, &LibraryWindow::Refresh);
-    connect(PlanList1, &QTableView::activated, this, [this] { ShowBin1->isChecked() ? restorePlans() : openPlan(); });
-    connect(PlanList1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &LibraryWindow::enableButtons);
+    connect(m_showBin, &QCheckBox::toggled, this, &LibraryWindow::Refresh);
+    connect(m_planList, &QTableView::activated, this, [this] { m_showBin->isChecked() ? restorePlans() : openPlan(); });
+    connect(m_planList->selectionModel(), &QItemSelectionModel::selectionChanged, this, &LibraryWindow::enableButtons);
 
     makeButtons();
     makeKeys();
@@ -88,36 +89,36 @@ void LibraryWindow::makeButtons()
         connect(b, &QPushButton::clicked, this, slot);
         return b;
     };
-    OpenPlan1 = button("OpenPlan1", &LibraryWindow::openPlan);
-    SavePlan1 = button("SavePlan1", &LibraryWindow::savePlanInForce);
-    RenamePlan1 = button("RenamePlan1", &LibraryWindow::renamePlan);
-    EditNotes1 = button("EditNotes1", &LibraryWindow::editNotes);
-    DuplicatePlan1 = button("DuplicatePlan1", &LibraryWindow::duplicatePlan);
-    DeletePlan1 = button("DeletePlan1", &LibraryWindow::deletePlans);
-    RestorePlan1 = button("RestorePlan1", &LibraryWindow::restorePlans);
-    ComparePlans1 = button("ComparePlans1", &LibraryWindow::comparePlans);
-    ImportFile1 = button("ImportFile1", &LibraryWindow::importFile);
-    ImportCode1 = button("ImportCode1", &LibraryWindow::importCode);
-    ExportFile1 = button("ExportFile1", &LibraryWindow::exportFile);
-    ExportCode1 = button("ExportCode1", &LibraryWindow::exportCode);
-    Close1 = button("Close1", &LibraryWindow::closeWindow);
+    m_openPlan = button("openPlan", &LibraryWindow::openPlan);
+    m_savePlan = button("savePlan", &LibraryWindow::savePlanInForce);
+    m_renamePlan = button("renamePlan", &LibraryWindow::renamePlan);
+    m_editNotes = button("editNotes", &LibraryWindow::editNotes);
+    m_duplicatePlan = button("duplicatePlan", &LibraryWindow::duplicatePlan);
+    m_deletePlan = button("deletePlan", &LibraryWindow::deletePlans);
+    m_restorePlan = button("restorePlan", &LibraryWindow::restorePlans);
+    m_comparePlans = button("comparePlans", &LibraryWindow::comparePlans);
+    m_importFile = button("importFile", &LibraryWindow::importFile);
+    m_importCode = button("importCode", &LibraryWindow::importCode);
+    m_exportFile = button("exportFile", &LibraryWindow::exportFile);
+    m_exportCode = button("exportCode", &LibraryWindow::exportCode);
+    m_close = button("close", &LibraryWindow::closeWindow);
 
     auto *top = new QHBoxLayout;
-    top->addWidget(Search1, 1);
-    top->addWidget(ShowBin1);
+    top->addWidget(m_search, 1);
+    top->addWidget(m_showBin);
     auto *buttons = new QGridLayout;
     int column = 0;
-    for (QPushButton *b : {OpenPlan1, SavePlan1, RenamePlan1, EditNotes1, DuplicatePlan1, ComparePlans1})
+    for (QPushButton *b : {m_openPlan, m_savePlan, m_renamePlan, m_editNotes, m_duplicatePlan, m_comparePlans})
         buttons->addWidget(b, 0, column++);
-    buttons->addWidget(DeletePlan1, 0, column);
-    buttons->addWidget(RestorePlan1, 0, column);
+    buttons->addWidget(m_deletePlan, 0, column);
+    buttons->addWidget(m_restorePlan, 0, column);
     column = 0;
-    for (QPushButton *b : {ImportFile1, ImportCode1, ExportFile1, ExportCode1})
+    for (QPushButton *b : {m_importFile, m_importCode, m_exportFile, m_exportCode})
         buttons->addWidget(b, 1, column++);
-    buttons->addWidget(Close1, 1, 6);
+    buttons->addWidget(m_close, 1, 6);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(PlanList1, 1);
+    layout->addWidget(m_planList, 1);
     layout->addLayout(buttons);
 }
 
@@ -132,32 +133,32 @@ void LibraryWindow::makeKeys()
     key(QKeySequence(Qt::Key_Delete), &LibraryWindow::deletePlans);
     key(QKeySequence(Qt::Key_Escape), &LibraryWindow::closeWindow);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this, [this] {
-        Search1->setFocus();
-        Search1->selectAll();
+        m_search->setFocus();
+        m_search->selectAll();
     });
 }
 
 void LibraryWindow::retranslate()
 {
     setWindowTitle(tr("My plans"));
-    Search1->setPlaceholderText(tr("Search the names and notes (Ctrl+F)"));
-    Search1->setAccessibleName(Search1->placeholderText());
-    PlanList1->setAccessibleName(windowTitle());
-    ShowBin1->setText(tr("Show the bin"));
-    OpenPlan1->setText(tr("Open"));
-    SavePlan1->setText(tr("Save the current plan…"));
-    RenamePlan1->setText(tr("Rename…"));
-    EditNotes1->setText(tr("Notes…"));
-    DuplicatePlan1->setText(tr("Duplicate"));
-    DeletePlan1->setText(tr("Delete"));
-    RestorePlan1->setText(tr("Restore"));
-    ComparePlans1->setText(tr("Compare the two"));
-    ImportFile1->setText(tr("Import a file…"));
-    ImportCode1->setText(tr("Import the copied share code"));
-    ExportFile1->setText(tr("Export as a choice file…"));
-    ExportCode1->setText(tr("Copy its share code"));
-    Close1->setText(tr("Close"));
-    Plans1->Retranslate();
+    m_search->setPlaceholderText(tr("Search the names and notes (Ctrl+F)"));
+    m_search->setAccessibleName(m_search->placeholderText());
+    m_planList->setAccessibleName(windowTitle());
+    m_showBin->setText(tr("Show the bin"));
+    m_openPlan->setText(tr("Open"));
+    m_savePlan->setText(tr("Save the current plan…"));
+    m_renamePlan->setText(tr("Rename…"));
+    m_editNotes->setText(tr("Notes…"));
+    m_duplicatePlan->setText(tr("Duplicate"));
+    m_deletePlan->setText(tr("Delete"));
+    m_restorePlan->setText(tr("Restore"));
+    m_comparePlans->setText(tr("Compare the two"));
+    m_importFile->setText(tr("Import a file…"));
+    m_importCode->setText(tr("Import the copied share code"));
+    m_exportFile->setText(tr("Export as a choice file…"));
+    m_exportCode->setText(tr("Copy its share code"));
+    m_close->setText(tr("Close"));
+    m_plans->Retranslate();
 }
 
 void LibraryWindow::changeEvent(QEvent *event)
@@ -174,55 +175,55 @@ void LibraryWindow::closeWindow()
 
 void LibraryWindow::Refresh()
 {
-    const QString folder = ShowBin1->isChecked() ? BinFolder(m_folder()) : m_folder();
-    Plans1->ShowPlans(ListLibrary(folder, m_workspace));
+    const QString folder = m_showBin->isChecked() ? BinFolder(m_folder()) : m_folder();
+    m_plans->ShowPlans(ListLibrary(folder, m_workspace));
     enableButtons();
 }
 
 void LibraryWindow::SelectPath(const QString &path)
 {
-    for (int line = 0; line < Plans1->rowCount(); ++line) {
-        if (Plans1->Plan(line).path != path)
+    for (int line = 0; line < m_plans->rowCount(); ++line) {
+        if (m_plans->Plan(line).path != path)
             continue;
-        const QModelIndex shown = Found1->mapFromSource(Plans1->index(line, 0));
+        const QModelIndex shown = m_found->mapFromSource(m_plans->index(line, 0));
         if (shown.isValid())
-            PlanList1->selectRow(shown.row());
+            m_planList->selectRow(shown.row());
         return;
     }
 }
 
 std::vector<int> LibraryWindow::selectedLines() const
 {
-    QModelIndexList rows = PlanList1->selectionModel()->selectedRows();
+    QModelIndexList rows = m_planList->selectionModel()->selectedRows();
     std::sort(rows.begin(), rows.end(), [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
     std::vector<int> lines;
     for (const QModelIndex &row : rows)
-        lines.push_back(Found1->mapToSource(row).row());
+        lines.push_back(m_found->mapToSource(row).row());
     return lines;
 }
 
 const LibraryPlan *LibraryWindow::selectedPlan() const
 {
     const std::vector<int> lines = selectedLines();
-    if (ShowBin1->isChecked() || lines.size() != 1 || !Plans1->Plan(lines[0]).ok)
+    if (m_showBin->isChecked() || lines.size() != 1 || !m_plans->Plan(lines[0]).ok)
         return nullptr;
-    return &Plans1->Plan(lines[0]);
+    return &m_plans->Plan(lines[0]);
 }
 
 void LibraryWindow::enableButtons()
 {
     const std::vector<int> lines = selectedLines();
-    const bool bin = ShowBin1->isChecked();
+    const bool bin = m_showBin->isChecked();
     const bool one = selectedPlan();
-    for (QPushButton *b : {OpenPlan1, RenamePlan1, EditNotes1, DuplicatePlan1, ExportFile1, ExportCode1})
+    for (QPushButton *b : {m_openPlan, m_renamePlan, m_editNotes, m_duplicatePlan, m_exportFile, m_exportCode})
         b->setEnabled(one);
-    for (QPushButton *b : {SavePlan1, ImportFile1, ImportCode1})
+    for (QPushButton *b : {m_savePlan, m_importFile, m_importCode})
         b->setEnabled(!bin);
-    ComparePlans1->setEnabled(!bin && lines.size() == 2 && Plans1->Plan(lines[0]).ok && Plans1->Plan(lines[1]).ok);
-    DeletePlan1->setVisible(!bin);
-    DeletePlan1->setEnabled(!lines.empty());
-    RestorePlan1->setVisible(bin);
-    RestorePlan1->setEnabled(!lines.empty());
+    m_comparePlans->setEnabled(!bin && lines.size() == 2 && m_plans->Plan(lines[0]).ok && m_plans->Plan(lines[1]).ok);
+    m_deletePlan->setVisible(!bin);
+    m_deletePlan->setEnabled(!lines.empty());
+    m_restorePlan->setVisible(bin);
+    m_restorePlan->setEnabled(!lines.empty());
 }
 
 void LibraryWindow::tell(const QString &message)
@@ -238,7 +239,7 @@ void LibraryWindow::openPlan()
 
 void LibraryWindow::savePlanInForce()
 {
-    if (ShowBin1->isChecked())
+    if (m_showBin->isChecked())
         return;
     std::optional<PlanFile> plan = m_sheetInForce();
     if (!plan)
@@ -276,7 +277,7 @@ bool LibraryWindow::write(QString path, const PlanFile &plan)
         tell(saved.message);
         return false;
     }
-    ShowBin1->setChecked(false);
+    m_showBin->setChecked(false);
     Refresh();
     SelectPath(path);
     return true;
@@ -337,10 +338,10 @@ void LibraryWindow::duplicatePlan()
 
 void LibraryWindow::deletePlans()
 {
-    if (ShowBin1->isChecked())
+    if (m_showBin->isChecked())
         return;
     for (const int line : selectedLines()) {
-        const QString path = Plans1->Plan(line).path;
+        const QString path = m_plans->Plan(line).path;
         if (const Outcome moved = MoveToBin(path, m_folder()); !moved.ok)
             tell(moved.message);
         else if (path == m_currentPath)
@@ -351,10 +352,10 @@ void LibraryWindow::deletePlans()
 
 void LibraryWindow::restorePlans()
 {
-    if (!ShowBin1->isChecked())
+    if (!m_showBin->isChecked())
         return;
     for (const int line : selectedLines()) {
-        if (const Outcome restored = RestoreFromBin(Plans1->Plan(line).path, m_folder()); !restored.ok)
+        if (const Outcome restored = RestoreFromBin(m_plans->Plan(line).path, m_folder()); !restored.ok)
             tell(restored.message);
     }
     Refresh();
@@ -363,9 +364,9 @@ void LibraryWindow::restorePlans()
 void LibraryWindow::comparePlans()
 {
     const std::vector<int> lines = selectedLines();
-    if (ShowBin1->isChecked() || lines.size() != 2 || !Plans1->Plan(lines[0]).ok || !Plans1->Plan(lines[1]).ok)
+    if (m_showBin->isChecked() || lines.size() != 2 || !m_plans->Plan(lines[0]).ok || !m_plans->Plan(lines[1]).ok)
         return;
-    emit compareRequested(Plans1->Plan(lines[0]).path, Plans1->Plan(lines[0]).plan, Plans1->Plan(lines[1]).plan);
+    emit compareRequested(m_plans->Plan(lines[0]).path, m_plans->Plan(lines[0]).plan, m_plans->Plan(lines[1]).plan);
 }
 
 void LibraryWindow::importFile()

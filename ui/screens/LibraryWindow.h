@@ -44,14 +44,6 @@ public:
     const QString &CurrentPath() const { return m_currentPath; }
     void SetCurrentPath(const QString &path) { m_currentPath = path; }
 
-    QLineEdit *Search1;
-    QCheckBox *ShowBin1;
-    LibraryModel *Plans1;
-    QSortFilterProxyModel *Found1;
-    QTableView *PlanList1;
-    QPushButton *OpenPlan1, *SavePlan1, *RenamePlan1, *EditNotes1, *DuplicatePlan1, *DeletePlan1, *RestorePlan1;
-    QPushButton *ComparePlans1, *ImportFile1, *ImportCode1, *ExportFile1, *ExportCode1, *Close1;
-
 signals:
     void openRequested(const QString &path, const PlanFile &plan);
     void compareRequested(const QString &firstPath, const PlanFile &first, const PlanFile &second);
@@ -93,6 +85,14 @@ private:
     bool write(QString path, const PlanFile &plan);
     // The plan's goals as rows in the language in force.
     GoalRows rowsOf(const PlanFile &plan);
+
+    QLineEdit *m_search;
+    QCheckBox *m_showBin;
+    LibraryModel *m_plans;
+    QSortFilterProxyModel *m_found; // the plans the search finds, in the order the list shows them
+    QTableView *m_planList;
+    QPushButton *m_openPlan, *m_savePlan, *m_renamePlan, *m_editNotes, *m_duplicatePlan, *m_deletePlan, *m_restorePlan;
+    QPushButton *m_comparePlans, *m_importFile, *m_importCode, *m_exportFile, *m_exportCode, *m_close;
 
     Workspace &m_workspace;
     Prompts &m_prompts;

@@ -138,9 +138,9 @@ private slots:
         step([&] {
             QTimer::singleShot(0, [&] {
                 auto *dialog = world->second().findChild<ui::OrderDialog *>();
-                dialog->Suggest->click();
-                QVERIFY(QTest::qWaitFor([&] { return dialog->Apply->isEnabled(); }, 60000));
-                dialog->Apply->click();
+                clickButton(*dialog, "suggest");
+                QVERIFY(QTest::qWaitFor([&] { return control<QWidget>(*dialog, "apply")->isEnabled(); }, 60000));
+                clickButton(*dialog, "apply");
             });
             trigger(world->second(), "suggestOrderAction");
             QApplication::setActiveWindow(&world->second()); // offscreen, no window manager gives it back

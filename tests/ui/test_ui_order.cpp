@@ -8,7 +8,7 @@
 #include <QTableWidget>
 
 #include "OrderDialog.h"
-#include "TestWorld.h"
+#include "UiWorld.h"
 
 using namespace brevath;
 using namespace brevath::testing;
@@ -24,9 +24,9 @@ private slots:
     {
         QTest::addColumn<bool>("waitForIt");
         QTest::addColumn<QString>("button");
-        QTest::newRow("cancelled while searching") << false << QStringLiteral("Cancel");
-        QTest::newRow("refused") << true << QStringLiteral("Cancel");
-        QTest::newRow("accepted") << true << QStringLiteral("Apply");
+        QTest::newRow("cancelled while searching") << false << QStringLiteral("cancel");
+        QTest::newRow("refused") << true << QStringLiteral("cancel");
+        QTest::newRow("accepted") << true << QStringLiteral("apply");
     }
     void onlyAnAcceptedSuggestionComesBack()
     {
@@ -42,30 +42,33 @@ private slots:
         const GoalRows before = rows;
         ui::OrderDialog dialog(m_world, rows, 2); // the player was on row 3
         dialog.show();
+        auto *pinned = control<QListWidget>(dialog, "pinned");
+        auto *progress = control<QProgressBar>(dialog, "progress");
+        QComboBox *objective = control<QComboBox>(dialog, "objective"), *goal = control<QComboBox>(dialog, "goal");
+        QPushButton *suggest = control<QPushButton>(dialog, "suggest"), *apply = control<QPushButton>(dialog, "apply");
         // Each goal as the result list names it; no progress before a search.
-        QCOMPARE(dialog.Pinned->item(0)->text(),
-                 "1. " + m_world.captions.entry(Caption::StatNameBase + Str) + " : 200");
-        QVERIFY(!dialog.Progress->isVisible());
-        QVERIFY(!dialog.Goal->isEnabled()); // the sum comes first, and needs no goal
-        dialog.Suggest->click();
+        QCOMPARE(pinned->item(0)->text(), "1. " + m_world.captions.entry(Caption::StatNameBase + Str) + " : 200");
+        QVERIFY(!progress->isVisible());
+        QVERIFY(!goal->isEnabled()); // the sum comes first, and needs no goal
+        suggest->click();
         if (waitForIt) {
             // The dialog stays usable: the goal of row 3 as early as possible, suggested again.
-            for (const int objective : {0, 1}) {
-                QTRY_VERIFY_WITH_TIMEOUT(dialog.Apply->isEnabled(), 60000);
-                QCOMPARE(dialog.Preview->rowCount(), 6);
-                QCOMPARE(dialog.Progress->value(), 100);
-                QVERIFY(dialog.Objective->isEnabled() && dialog.Pinned->isEnabled() && dialog.Suggest->isEnabled());
-                if (objective == 0) {
-                    dialog.Objective->setCurrentIndex(1);
-                    QVERIFY(dialog.Goal->isEnabled() && dialog.Goal->currentText().startsWith(u"3. "));
-                    dialog.Suggest->click();
-                    QVERIFY(!dialog.Apply->isEnabled() && !dialog.Suggest->isEnabled());
+            for (const int round : {0, 1}) {
+                QTRY_VERIFY_WITH_TIMEOUT(apply->isEnabled(), 60000);
+                QCOMPARE(control<QTableWidget>(dialog, "preview")->rowCount(), 6);
+                QCOMPARE(progress->value(), 100);
+                QVERIFY(objective->isEnabled() && pinned->isEnabled() && suggest->isEnabled());
+                if (round == 0) {
+                    objective->setCurrentIndex(1);
+                    QVERIFY(goal->isEnabled() && goal->currentText().startsWith(u"3. "));
+                    suggest->click();
+                    QVERIFY(!apply->isEnabled() && !suggest->isEnabled());
                 }
             }
         }
-        dialog.findChild<QPushButton *>(button)->click();
+        control<QPushButton>(dialog, button)->click();
         QCOMPARE(rows, before);
-        if (button == QLatin1String("Cancel")) {
+        if (button == QLatin1String("cancel")) {
             QCOMPARE(dialog.result(), int(QDialog::Rejected));
             QVERIFY(!dialog.AcceptedOrder());
             return;

@@ -41,16 +41,6 @@ public:
     static QString ChangeSummary(const OrderSuggestion &suggestion, OrderObjective objective,
                                  const QString &goalName = {});
 
-    QComboBox *Objective;
-    QComboBox *Goal; // the goal rows, for the objective of one goal
-    QListWidget *Pinned;
-    QPushButton *Suggest;
-    QProgressBar *Progress;
-    QLabel *Summary;
-    QTableWidget *Preview;
-    QPushButton *Apply;
-    QPushButton *Cancel;
-
 signals:
     void searchEnded();
 
@@ -62,6 +52,16 @@ private:
     // The objective, the pins and Suggest wait while a search runs, and only then; the goal
     // list serves only its objective.
     void setSearching(bool searching);
+
+    QComboBox *m_objective;
+    QComboBox *m_goal; // the goal rows, for the objective of one goal
+    QListWidget *m_pinned;
+    QPushButton *m_suggest;
+    QProgressBar *m_progress;
+    QLabel *m_summary;
+    QTableWidget *m_preview;
+    QPushButton *m_apply;
+    QPushButton *m_cancelButton;
 
     const Workspace &m_workspace;
     RowGoals m_goals;

@@ -31,7 +31,7 @@ private slots:
     {
         auto world = startWorld();
         for (int k = 1; k <= kCategoryCount; ++k)
-            control<QCheckBox>(world->first(), QStringLiteral("Check%1").arg(k))->setChecked(k <= 3);
+            control<QCheckBox>(world->first(), QStringLiteral("Check%1").arg(k))->setChecked(k <= 3 || k == 10);
         openChoiceScreen(*world);
         const CaptionTable &c = world->captions();
         chooseType(*world, 0, 14);
@@ -44,7 +44,7 @@ private slots:
         control<QCheckBox>(world->first(), "Check2")->setChecked(false);
         control<QLineEdit>(world->first(), "MText1")->setText("20");
         openChoiceScreen(*world);
-        const QStringList types = {c.entry(75), c.entry(13), c.entry(14), c.entry(78),
+        const QStringList types = {c.entry(75), c.entry(13), c.entry(14), c.entry(22), c.entry(78),
                                    c.entry(79), c.entry(80), c.entry(81), c.entry(82)};
         const QStringList kept = {"Club", "Grey Robe"};
         for (int row = 0; row <= ui::SecondScreen::lNMax; ++row) {
@@ -55,8 +55,9 @@ private slots:
             QCOMPARE(entryBox(*world, row)->isVisibleTo(&world->second()), row < 15);
         }
         QVERIFY(entryBox(*world, 0)->toolTip().isEmpty() && !entryBox(*world, 1)->toolTip().isEmpty());
-        // Each entry once, nothing needing more than Str 20: Club needs exactly that, Twin Axe more.
-        QCOMPARE(listItems(entryBox(*world, 80)), QStringList({c.entry(67), "Short Bow", "Long Bow", "Club"}));
+        // Each entry once, the catalogue's last too, none needing over Str 20 (Club: 20, Twin Axe more).
+        QCOMPARE(listItems(entryBox(*world, 80)),
+                 QStringList({c.entry(67), "Short Bow", "Long Bow", "Club", "Buckler"}));
 
         // Over a row the wheel moves the rows, never the row's type.
         QWheelEvent wheel(QPointF(5, 5), typeList(*world, 3)->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),

@@ -245,7 +245,7 @@ private slots:
 
     // The one home of the safe save and of every writer that uses it. Whatever stands at the
     // path, the file named gets the writer's bytes whole, keeping its mode and its owner (as
-    // root, another user's), or keeps what it had; a link, absolute or relative, stays a link;
+    // root, another user's; execute bits too), or keeps what it had; a link, absolute or relative, stays a link;
     // a pipe or a device stays one; nothing else in the folders changes, so nothing is left
     // beside. A folder or a file closed to the player, but a file it may write, is written in
     // place (as root, the player is nobody). Then brevath-plan with one export failed of two.
@@ -294,7 +294,7 @@ private slots:
                 for (const char *name : {"file", "out/file", "shared"}) {
                     writeBytes(dir.filePath(QLatin1String(name)), "old\r\n");
                     const bool shared = QByteArrayView(name) == "shared";
-                    QVERIFY(::chmod(folder + name, shared ? 0666 : 0640) == 0);
+                    QVERIFY(::chmod(folder + name, shared ? 0666 : 0750) == 0);
                     QVERIFY(!root || shared || ::chown(folder + name, 65534, 65534) == 0); // another's
                 }
                 // A private /dev/null where root may make one, else a pipe.

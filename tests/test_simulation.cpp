@@ -88,7 +88,7 @@ private slots:
     void rises()
     {
         Workspace w = fixtureWorld();
-        addEntry(w, u"Str 20"_s, {20, 0, 0, 0, 0, 0});
+        addEntry(w, u"Str 20"_s, {20, 0, 0, 0, 0, 0}, -5);
         addEntry(w, u"Gate 10"_s, {0, 0, 0, 0, 20, 10});
         addEntry(w, u"Met"_s, {10, 0, 0, 0, 0, 0}, 7);
         addEntry(w, u"Huge"_s, {2147483647, 2147483647, 0, 0, 0, 2147483647}, 2147483647);

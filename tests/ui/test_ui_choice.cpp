@@ -55,6 +55,9 @@ private slots:
             QCOMPARE(entryBox(*world, row)->isVisibleTo(&world->second()), row < 15);
         }
         QVERIFY(entryBox(*world, 0)->toolTip().isEmpty() && !entryBox(*world, 1)->toolTip().isEmpty());
+        trigger(world->second(), "undoAction"); // the robe typed, then its type: steps from before the new
+        trigger(world->second(), "undoAction"); // ticks, undone in the new lists
+        QCOMPARE(typeList(*world, 0)->currentIndex(), 2);
         // Each entry once, the catalogue's last too, none needing over Str 20 (Club: 20, Twin Axe more).
         QCOMPARE(listItems(entryBox(*world, 80)),
                  QStringList({c.entry(67), "Short Bow", "Long Bow", "Club", "Buckler"}));
@@ -73,8 +76,7 @@ private slots:
         typeText(*world, 2, "Club");
         chooseType(*world, 2, 80);
         QCOMPARE(world->session().goals.kinds[2], 3 * 65536);
-        QCOMPARE(entryBox(*world, 2)->count(), 0);
-        QCOMPARE(entryBox(*world, 2)->currentText(), QString());
+        QVERIFY(entryBox(*world, 2)->count() == 0 && entryBox(*world, 2)->currentText().isEmpty());
     }
 
     void scrollingPlacesTheRowsAndDownActsOnTheRowInItsSlot()
@@ -115,9 +117,8 @@ private slots:
         world->prompts.QueueFileAnswer(bad);
         clickButton(world->second(), "Command4");
         QCOMPARE(world->prompts.messages, QStringList{world->captions().entry(39) + u' ' + bad});
-        const QStringList kept = {"Club", "Long Bow", "Grey Robe"}; // the rows before the failing line are loaded
-        for (int row = 0; row < kept.size(); ++row)
-            QCOMPARE(entryBox(*world, row)->currentText(), kept[row]);
+        for (int row = 0; row < 3; ++row) // the rows before the failing line are loaded
+            QCOMPARE(entryBox(*world, row)->currentText(), QStringList({"Club", "Long Bow", "Grey Robe"})[row]);
 
         const QString nowhere = world->path("missing/plan.txt");
         world->prompts.QueueFileAnswer(nowhere);

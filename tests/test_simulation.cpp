@@ -65,9 +65,7 @@ private slots:
         texts[2] = u"30"_s;
         texts[6] = u"99999999999"_s;
         QVERIFY(!CommitSheet(texts, Str, inputs));
-        QCOMPARE(inputs.SDEnd, 30);
-        QCOMPARE(inputs.SDPV, 555);
-        QCOMPARE(inputs.Priority, 5);
+        QCOMPARE((QList<qint64>{inputs.SDEnd, inputs.SDPV, inputs.Priority}), (QList<qint64>{30, 555, 5}));
         texts = DefaultSheetTexts();
         texts[0] = u"-1.5"_s; // rounds to -2, and a plan starts at level -1 at the lowest
         QVERIFY(!CommitSheet(texts, 0, inputs));

@@ -117,6 +117,12 @@ private slots:
         select(*world, {u"Mage"_s}, "duplicatePlan");
         QCOMPARE(listed(*world), (QStringList{u"Épée d'été"_s, u"Mage"_s, u"Mage (2)"_s, u"Vide"_s}));
         QVERIFY(world->prompts.messages.isEmpty());
+        select(*world, {u"Mage"_s}, "exportCode"); // a code imported under other ticks keeps its own
+        control<QCheckBox>(world->first(), "Check1")->setChecked(false);
+        world->prompts.QueueText(u"Shared"_s);
+        clickButton(library(*world), "importCode");
+        select(*world, {u"Shared"_s}, "openPlan");
+        QVERIFY(control<QCheckBox>(world->first(), "Check1")->isChecked());
     }
 
     // Catalogue goals, a statistic, a name the catalogue lacks (it shows no level) and a target

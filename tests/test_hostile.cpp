@@ -193,7 +193,8 @@ private slots:
             got << QString::number(value, 'g', QLocale::FloatingPointShortest)
                 << (integer ? QString::number(*integer) : u"fail"_s);
         } else if (reader == u"records") {
-            RecordReader records(DecodeWindows1252(unescaped(input)));
+            const QString text = DecodeWindows1252(unescaped(input));
+            RecordReader records(text);
             while (!records.atEnd())
                 got << *records.ReadRecord();
             QVERIFY(!records.ReadRecord()); // reading at the end is a failure

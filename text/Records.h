@@ -6,8 +6,14 @@
 #include <QString>
 #include <QStringView>
 #include <optional>
+#include <type_traits>
 
 namespace brevath {
+
+// A QString or QByteArray that dies with the statement that passes it.
+template<typename Text, typename View>
+concept DyingText =
+    !std::is_lvalue_reference_v<Text> && !std::is_trivially_copyable_v<Text> && std::is_constructible_v<View, Text>;
 
 // Reads records one after the other from file text: decoded (QStringView) or, since every
 // delimiter is a single ASCII byte of the code page, the file's own bytes (QByteArrayView).
@@ -20,6 +26,8 @@ template<typename View> class BasicRecordReader
 {
 public:
     explicit BasicRecordReader(View text) : m_text(text) {}
+    // The reader keeps a view, so an owning temporary would be read after the statement freed it.
+    template<DyingText<View> Text> BasicRecordReader(Text &&) = delete;
 
     bool atEnd() const { return m_pos >= m_text.size(); }
     // The next record, a view into the text; empty when the text is at its end (reading

@@ -14,6 +14,7 @@
 #include "ChoiceFile.h"
 #include "HtmlExport.h"
 #include "PlanFile.h"
+#include "ProgramPaths.h"
 #include "Numbers.h"
 #include "Records.h"
 #include "TextExport.h"
@@ -44,14 +45,10 @@ QByteArray unescaped(QByteArrayView text)
     return out;
 }
 
-QByteArray quoted(const QByteArray &part)
-{
-    return unescaped(part.mid(part.indexOf('"') + 1).chopped(1));
-}
-
 // "= " then parts joined by " + ": "text", N * "text", or numbered FIRST LAST "format with %n".
 QByteArray generated(const QByteArray &expression)
 {
+    const auto quoted = [](const QByteArray &part) { return unescaped(part.mid(part.indexOf('"') + 1).chopped(1)); };
     QByteArray bytes;
     for (const QByteArray &part : expression.mid(2).split('+')) {
         const QByteArray p = part.trimmed();
@@ -156,7 +153,8 @@ private slots:
         for (const QByteArray &field : std::as_const(expected))
             want << DecodeWindows1252(unescaped(field));
         QTemporaryDir dir;
-        QString path = dir.filePath(u"input.txt"_s);
+        QString path =
+            reader == u"settings" ? PortablePaths(dir.path()).resultsSizeFile() : dir.filePath(u"input.txt"_s);
         QByteArray bytes;
         if (input.startsWith('@')) {
             path = specialPath(dir, QString::fromLatin1(input.mid(1)));
@@ -198,8 +196,10 @@ private slots:
             while (!records.atEnd())
                 got << *records.ReadRecord();
             QVERIFY(!records.ReadRecord()); // reading at the end is a failure
-        } else if (reader == u"settings") {
-            got << ReadLanguageWord(path).value_or(u"<none>"_s);
+        } else if (reader == u"settings") { // the language word, and the same file as the results window's size
+            const QSize size = ReadResultsSize(PortablePaths(dir.path()));
+            got << ReadLanguageWord(path).value_or(u"<none>"_s)
+                << (size.isValid() ? u"%1x%2"_s.arg(size.width()).arg(size.height()) : QString());
         } else if (reader == u"planfile") {
             const PlanFileRead read = ReadPlanFile(path, kReadFailed.trimmed());
             QVERIFY(read.ok || read.plan == PlanFile{}); // never half read

@@ -1,12 +1,17 @@
 // A language: its load from the settings file and the paths derived from its word, and the
-// catalogue across its files (numbering, lookups by name, failures, reloads). How each file
-// is read, at its worst, is in the hostile cases.
+// catalogue across its files (numbering, lookups by name, failures, reloads). Beneath them, the
+// text layer: the 16-bit TAB field positions, the code page, search keys. How each file is read,
+// at its worst (numbers and records too), is in the hostile cases; the fields of every data file
+// in the fuzz replay.
 
 #include "TestWorld.h"
 #include "Catalogue.h"
 #include "CaptionTable.h"
 #include "LanguageSettings.h"
 #include "ProgramPaths.h"
+#include "Records.h"
+#include "SearchKey.h"
+#include "TextFile.h"
 
 #include <QStandardPaths>
 
@@ -98,6 +103,34 @@ private slots:
         QCOMPARE(world.catalogue.entry(9).extra, 7);
         QCOMPARE(world.choices.last(), -1);
         QCOMPARE(world.goals.kinds[4], 3 * 65536); // the goal rows stay, for the next build
+    }
+
+    void tabFieldPositionsAreSixteenBit()
+    {
+        int position = 1;
+        const QString longest(32766, u'x');
+        QCOMPARE(NextTabField(position, longest).size(), 32766);
+        QVERIFY_THROWS_EXCEPTION(FieldPositionOverflow, NextTabField(position, longest));
+        position = 1;
+        QVERIFY_THROWS_EXCEPTION(FieldPositionOverflow, NextTabField(position, QString(32768, u'x')));
+    }
+
+    void windows1252RoundTripsEveryByte()
+    {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(char(b));
+        const QString text = DecodeWindows1252(all);
+        QCOMPARE(text.size(), 256);
+        QCOMPARE(QString(text.at(0xE9)) + text.at(0x9C) + text.at(0x80), QStringLiteral("éœ€"));
+        QCOMPARE(EncodeWindows1252(text), all);
+    }
+
+    void searchKeysIgnoreCaseAndAccents()
+    {
+        QCOMPARE(SearchKey(u"FLÈCHE de Pierre"), QStringLiteral("fleche de pierre"));
+        QCOMPARE(SearchKey(u"Übungsstäbe"), QStringLiteral("ubungsstabe"));
+        QVERIFY(SearchKey(u"Fléchette de pierre").contains(SearchKey(u"CHETTE")));
     }
 };
 

@@ -4,6 +4,8 @@
 #include <QCompleter>
 #include <QStandardPaths>
 
+#include "LibraryWindow.h"
+
 namespace brevath::testing {
 
 void copyLanguage(const QString &dataDir, const QString &word, const QString &programDir)
@@ -47,6 +49,7 @@ std::unique_ptr<UiWorld> startWorld(const QString &settingsWord, bool shipped)
     // The program's own models are held to Qt's rules for models whenever they change.
     QAbstractItemModel *const models[] = {&world->results(),
                                           control<QAbstractItemModel>(world->third(), "comparisonModel"),
+                                          control<QAbstractItemModel>(world->program->Library(), "plans"),
                                           control<QCompleter>(world->second(), "EntryCompleter")->model()};
     for (QAbstractItemModel *model : models)
         new QAbstractItemModelTester(model, QAbstractItemModelTester::FailureReportingMode::QtTest, model);

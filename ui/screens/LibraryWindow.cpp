@@ -41,6 +41,7 @@ LibraryWindow::LibraryWindow(Workspace &workspace, Prompts &prompts, std::functi
     m_showBin->setObjectName(QStringLiteral("showBin"));
 
     m_plans = new LibraryModel(this);
+    m_plans->setObjectName(QStringLiteral("plans"));
     m_found = new QSortFilterProxyModel(this);
     m_found->setObjectName(QStringLiteral("found"));
     m_found->setSourceModel(m_plans);

@@ -341,7 +341,11 @@ private slots:
 
         clickButton(third, "Command2");
         const auto before = world->session().goals.texts;
+        const SheetTexts sheetBefore = world->first().SheetBoxTexts();
+        const auto levelShown = [&] { return control<QLabel>(world->second(), "level_0")->text(); };
+        const QString levelBefore = levelShown();
         trigger(world->second(), "pasteAction");
+        QCOMPARE_NE(levelShown(), levelBefore);
         clickButton(world->second(), "Command2");
         QCOMPARE(TxtBytes(world->results().plan(), c), runPlanner(common + QStringList{"--code", code}));
         trigger(third, "compareCodeAction");
@@ -350,8 +354,14 @@ private slots:
         QVERIFY(rise->SecondFieldSeries(3)->points() == codeRise && rise->FieldSeries(3)->points() == codeRise);
         trigger(third, "copyCodeAction");
         QCOMPARE(QGuiApplication::clipboard()->text(), code);
+        // Undone and redone whole: the sheet and the level it gives too.
         trigger(world->second(), "undoAction");
         QCOMPARE(world->session().goals.texts, before);
+        QCOMPARE(world->first().SheetBoxTexts(), sheetBefore);
+        QCOMPARE(levelShown(), levelBefore);
+        trigger(world->second(), "redoAction");
+        QCOMPARE(world->first().SheetBoxTexts()[0], "50");
+        trigger(world->second(), "undoAction");
 
         clickButton(third, "closeComparison");
         QVERIFY(!third.IsComparing() && !comparison->isVisible() && !closing->isVisible());

@@ -161,12 +161,13 @@ bool Program::OpenPlan(const PlanSource &source, QWidget *from)
         m_prompts.ShowMessage(from, plan.ok ? m_workspace.captions.entry(Caption::CommitFailed) : plan.message);
         return false;
     }
-    m_first->ShowSheet(sheet.texts, sheet.priority, sheet.categories);
-    m_workspace.inputs = inputs;
-    // The rows keep their history across the build, so the opening is one step to undo.
+    const SheetState before = sheetState();
     placeAt(*m_second, *m_first);
-    m_second->MakeCombos(sheet.categories, nullptr);
-    m_second->OpenGoals(plan.rows);
+    // The rows keep their history across the build, so the opening, sheet and all, is one step
+    // to undo.
+    putSheet({sheet.texts, sheet.priority, sheet.categories, sheet.categories, inputs});
+    m_second->OpenGoals(plan.rows,
+                        [this, before, after = sheetState()](bool forth) { putSheet(forth ? after : before); });
     for (QWidget *window : {static_cast<QWidget *>(m_first.get()), static_cast<QWidget *>(m_third.get()),
                             static_cast<QWidget *>(m_help.get())})
         window->hide();
@@ -174,6 +175,19 @@ bool Program::OpenPlan(const PlanSource &source, QWidget *from)
     if (!plan.notes.isEmpty())
         m_prompts.ShowMessage(m_second.get(), plan.notes.join(u'\n'));
     return true;
+}
+
+Program::SheetState Program::sheetState() const
+{
+    return {m_first->SheetBoxTexts(), m_first->SelectedPriority(), m_first->CategoryBoxes(), m_workspace.filters.states,
+            m_workspace.inputs};
+}
+
+void Program::putSheet(const SheetState &state)
+{
+    m_first->ShowSheet(state.texts, state.priority, state.shown);
+    m_workspace.inputs = state.inputs;
+    m_second->MakeCombos(state.built, nullptr);
 }
 
 void Program::ComparePlans(const PlanFile &first, const PlanFile &second)

@@ -75,6 +75,17 @@ private:
     void showMessage(const QString &text);
     void showLibrary();
     PlanFile sheetInForce() const;
+    // What the start screen shows and what the choice screen is built on, as one: a plan
+    // opened over them is undone with its rows.
+    struct SheetState
+    {
+        SheetTexts texts;
+        int priority;
+        CategoryStates shown, built;
+        PlanInputs inputs;
+    };
+    SheetState sheetState() const;
+    void putSheet(const SheetState &state);
 
     Workspace m_workspace;
     Prompts &m_prompts;

@@ -11,12 +11,25 @@ namespace {
 class RowsChange : public QUndoCommand
 {
 public:
-    RowsChange(GoalRows &rows, GoalRows before, const std::function<void()> &show)
-        : m_rows(rows), m_before(std::move(before)), m_after(rows), m_show(show)
+    RowsChange(GoalRows &rows, GoalRows before, const std::function<void()> &show, std::function<void(bool)> beyond)
+        : m_rows(rows), m_before(std::move(before)), m_after(rows), m_show(show), m_beyond(std::move(beyond))
     {}
 
-    void redo() override { put(m_after); }
-    void undo() override { put(m_before); }
+    void redo() override
+    {
+        // Pushed, the step is already done, beyond the rows too.
+        if (m_beyond && m_done)
+            m_beyond(true);
+        m_done = true;
+        put(m_after);
+    }
+    void undo() override
+    {
+        // What lies beyond may rebase every step's rows, this one's included: it goes first.
+        if (m_beyond)
+            m_beyond(false);
+        put(m_before);
+    }
 
     void Map(const std::function<void(GoalRows &)> &map)
     {
@@ -34,6 +47,8 @@ private:
     GoalRows &m_rows;
     GoalRows m_before, m_after; // the texts are shared, so a copy of 81 rows is cheap
     const std::function<void()> &m_show;
+    std::function<void(bool)> m_beyond;
+    bool m_done = false;
 };
 
 class Typing : public QUndoCommand
@@ -96,14 +111,14 @@ void ChoiceHistory::Rebase(const std::function<void(GoalRows &)> &map)
     m_show();
 }
 
-void ChoiceHistory::Do(const std::function<void(GoalRows &)> &action)
+void ChoiceHistory::Do(const std::function<void(GoalRows &)> &action, std::function<void(bool forth)> beyond)
 {
     const GoalRows before = m_rows;
     action(m_rows);
-    if (m_rows == before)
+    if (m_rows == before && !beyond)
         return;
     // Pushing redoes the step, which shows the rows as the action left them.
-    m_stack->push(new RowsChange(m_rows, before, m_show));
+    m_stack->push(new RowsChange(m_rows, before, m_show, std::move(beyond)));
 }
 
 void ChoiceHistory::Type(int row, const QString &text)

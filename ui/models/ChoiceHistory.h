@@ -30,7 +30,9 @@ public:
     // so that undo and redo still lead where they did. The map keeps the texts.
     void Rebase(const std::function<void(GoalRows &)> &map);
     // One action of the player, however many rows it changes: one step, if it changes any.
-    void Do(const std::function<void(GoalRows &)> &action);
+    // beyond: what the action changed outside the rows, put back (false) before the rows on
+    // undo and forth (true) on redo; with it the action is a step even where the rows stay.
+    void Do(const std::function<void(GoalRows &)> &action, std::function<void(bool forth)> beyond = {});
     // Text typed into a row: typing on in the same row adds to the same step, until the
     // typing ends.
     void Type(int row, const QString &text);

@@ -67,8 +67,9 @@ public:
     // The language's captions onto the screen; every row's boxes and every slot's button
     // named, in the language in force, for whoever does not see them.
     void ApplyCaptions(const CaptionTable &captions);
-    // A plan's goals in place of the rows, as one step of the history.
-    void OpenGoals(const GoalRows &goals);
+    // A plan's goals in place of the rows, as one step of the history; beyond: what the plan
+    // changed elsewhere, undone and redone with the rows.
+    void OpenGoals(const GoalRows &goals, std::function<void(bool forth)> beyond);
     // The level at which each row's goal is reached under the committed sheet, at the right
     // end of its entry box: worked out again whenever the rows change.
     void ShowLevels();

@@ -91,13 +91,15 @@ QString SecondScreen::candidateLevel(QComboBox *box, const QString &name)
     return level;
 }
 
-void SecondScreen::OpenGoals(const GoalRows &goals)
+void SecondScreen::OpenGoals(const GoalRows &goals, std::function<void(bool forth)> beyond)
 {
     m_history->EndTyping();
-    m_history->Do([&](GoalRows &rows) {
-        rows = goals;
-        FollowGoalTypes(rows, m_workspace.catalogue, m_workspace.captions, m_workspace.filters.states);
-    });
+    m_history->Do(
+        [&](GoalRows &rows) {
+            rows = goals;
+            FollowGoalTypes(rows, m_workspace.catalogue, m_workspace.captions, m_workspace.filters.states);
+        },
+        std::move(beyond));
     // The sheet may have changed where the rows did not.
     ShowLevels();
     VScroll1->setValue(0);

@@ -335,6 +335,10 @@ Einstellungen: %2</translation>
         <translation>Seinen Code zum Teilen kopieren</translation>
     </message>
     <message>
+        <source>Save as a page…</source>
+        <translation>Als Seite speichern…</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>

@@ -335,6 +335,10 @@ Réglages&#xa0;: %2</translation>
         <translation>Copier son code de partage</translation>
     </message>
     <message>
+        <source>Save as a page…</source>
+        <translation>Enregistrer comme page…</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>

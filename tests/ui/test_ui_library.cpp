@@ -108,6 +108,13 @@ private slots:
         select(*world, {u"Épée d'été"_s, u"Mage"_s}, "comparePlans"); // Club, then the other plan's Spark
         QVERIFY(world->third().isVisible() && world->third().IsComparing());
         QCOMPARE(control<QAbstractItemModel>(world->third(), "comparisonModel")->rowCount(), 2);
+        // A plan's page saved from the library is the results screen's page of it.
+        world->prompts.QueueFileAnswer(world->path(u"shown.html"_s));
+        trigger(world->third(), "savePageAction");
+        world->prompts.QueueFileAnswer(world->path(u"kept"_s));
+        select(*world, {u"Épée d'été"_s}, "exportPage");
+        QCOMPARE(readBytes(world->path(u"kept.html"_s)), readBytes(world->path(u"shown.html"_s)));
+        world->prompts.messages.clear();
 
         select(*world, {u"Mage"_s}, "deletePlan");
         QCOMPARE(listed(*world), (QStringList{u"Épée d'été"_s, u"Vide"_s}));

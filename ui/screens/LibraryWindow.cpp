@@ -20,10 +20,12 @@
 #include "NativePath.h"
 #include "LibraryModel.h"
 #include "PlanLibrary.h"
+#include "PlanPage.h"
 #include "Prompts.h"
 #include "SearchKey.h"
 #include "ShareCode.h"
 #include "TextFile.h"
+#include "Translations.h"
 #include "Workspace.h"
 
 namespace brevath::ui {
@@ -58,10 +60,12 @@ LibraryWindow::LibraryWindow(Workspace &workspace, Prompts &prompts, std::functi
     m_planList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_planList->setWordWrap(false);
     m_planList->verticalHeader()->hide();
-    m_planList->horizontalHeader()->setSectionResizeMode(LibraryModel::Notes, QHeaderView::Stretch);
+    QHeaderView *header = m_planList->horizontalHeader();
+    header->setSectionResizeMode(LibraryModel::Notes, QHeaderView::Stretch);
     m_planList->setColumnWidth(LibraryModel::Name, 200);
-    const int date = m_planList->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00")) + 16;
-    m_planList->setColumnWidth(LibraryModel::Date, date);
+    // Numbers and dates are short, their titles not in every language: both show whole.
+    for (int column = LibraryModel::StartLevel; column <= LibraryModel::Date; ++column)
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 
     connect(m_search, &QLineEdit::textChanged, this, [this](const QString &text) {
         m_found->setFilterFixedString(SearchKey(text));
@@ -102,6 +106,7 @@ void LibraryWindow::makeButtons()
     m_importCode = button("importCode", &LibraryWindow::importCode);
     m_exportFile = button("exportFile", &LibraryWindow::exportFile);
     m_exportCode = button("exportCode", &LibraryWindow::exportCode);
+    m_exportPage = button("exportPage", &LibraryWindow::exportPage);
     m_close = button("close", &LibraryWindow::closeWindow);
 
     auto *top = new QHBoxLayout;
@@ -114,7 +119,7 @@ void LibraryWindow::makeButtons()
     buttons->addWidget(m_deletePlan, 0, column);
     buttons->addWidget(m_restorePlan, 0, column);
     column = 0;
-    for (QPushButton *b : {m_importFile, m_importCode, m_exportFile, m_exportCode})
+    for (QPushButton *b : {m_importFile, m_importCode, m_exportFile, m_exportCode, m_exportPage})
         buttons->addWidget(b, 1, column++);
     buttons->addWidget(m_close, 1, 6);
     auto *layout = new QVBoxLayout(this);
@@ -158,6 +163,7 @@ void LibraryWindow::retranslate()
     m_importCode->setText(tr("Import the copied share code"));
     m_exportFile->setText(tr("Export as a choice file…"));
     m_exportCode->setText(tr("Copy its share code"));
+    m_exportPage->setText(tr("Save as a page…"));
     m_close->setText(tr("Close"));
     m_plans->Retranslate();
 }
@@ -216,7 +222,8 @@ void LibraryWindow::enableButtons()
     const std::vector<int> lines = selectedLines();
     const bool bin = m_showBin->isChecked();
     const bool one = selectedPlan();
-    for (QPushButton *b : {m_openPlan, m_renamePlan, m_editNotes, m_duplicatePlan, m_exportFile, m_exportCode})
+    for (QPushButton *b :
+         {m_openPlan, m_renamePlan, m_editNotes, m_duplicatePlan, m_exportFile, m_exportCode, m_exportPage})
         b->setEnabled(one);
     for (QPushButton *b : {m_savePlan, m_importFile, m_importCode})
         b->setEnabled(!bin);
@@ -434,18 +441,49 @@ void LibraryWindow::exportFile()
         tell(saved.message);
 }
 
+std::optional<LibraryWindow::PlayedFile> LibraryWindow::play(const PlanFile &file)
+{
+    PlayedFile played;
+    std::optional<Plan> plan;
+    if (CommitSheet(file.sheet, file.priority, played.inputs))
+        plan = PlayPlan(rowsOf(file), played.inputs, m_workspace.catalogue, m_workspace.captions);
+    if (!plan) {
+        tell(m_workspace.captions.entry(Caption::CommitFailed));
+        return std::nullopt;
+    }
+    played.plan = std::move(*plan);
+    played.code =
+        EncodeShareCode(SharedPlanOf(played.inputs, file.categories, played.plan.list, m_workspace.catalogue));
+    return played;
+}
+
 void LibraryWindow::exportCode()
 {
     const LibraryPlan *line = selectedPlan();
     if (!line)
         return;
-    const PlanFile plan = line->plan;
-    const std::optional<ChoiceList> list = BuildChoiceList(rowsOf(plan), m_workspace.catalogue, m_workspace.captions);
-    PlanInputs inputs;
-    if (!list || !CommitSheet(plan.sheet, plan.priority, inputs))
-        return tell(m_workspace.captions.entry(Caption::CommitFailed));
-    QGuiApplication::clipboard()->setText(
-        EncodeShareCode(SharedPlanOf(inputs, plan.categories, *list, m_workspace.catalogue)));
+    if (const std::optional<PlayedFile> played = play(line->plan))
+        QGuiApplication::clipboard()->setText(played->code);
+}
+
+void LibraryWindow::exportPage()
+{
+    const LibraryPlan *line = selectedPlan();
+    if (!line)
+        return;
+    const PlanFile file = line->plan;
+    const std::optional<PlayedFile> played = play(file);
+    if (!played)
+        return;
+    const FileType type = FileType::Html();
+    QString path = m_prompts.SaveFileName(this, file.name + u'.' + type.suffix, type.filter);
+    if (path.isEmpty())
+        return;
+    path = type.Completed(path);
+    tell(SavePlanPage(path,
+                      {played->inputs, played->plan, m_workspace.captions, LanguageCode(m_workspace.language.language),
+                       played->code})
+             .message);
 }
 
 } // namespace brevath::ui

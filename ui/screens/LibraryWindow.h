@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+#include "Plan.h"
 #include "PlanFile.h"
 #include "PlanLibrary.h"
 #include "PlanSource.h"
@@ -76,6 +77,7 @@ private:
     void import(const PlanSource &source, const QString &name);
     void exportFile();
     void exportCode();
+    void exportPage();
     // Asks the plan's name and writes it under that name; a plan already there is replaced
     // only when it is the one being saved or the player says so. keepPath may be replaced
     // without asking. The path written, or empty.
@@ -85,6 +87,14 @@ private:
     bool write(QString path, const PlanFile &plan);
     // The plan's goals as rows in the language in force.
     GoalRows rowsOf(const PlanFile &plan);
+    // The plan played on its own sheet, with its share code; the player told why when it cannot be.
+    struct PlayedFile
+    {
+        PlanInputs inputs;
+        Plan plan;
+        QString code;
+    };
+    std::optional<PlayedFile> play(const PlanFile &file);
 
     QLineEdit *m_search;
     QCheckBox *m_showBin;
@@ -92,7 +102,8 @@ private:
     QSortFilterProxyModel *m_found; // the plans the search finds, in the order the list shows them
     QTableView *m_planList;
     QPushButton *m_openPlan, *m_savePlan, *m_renamePlan, *m_editNotes, *m_duplicatePlan, *m_deletePlan, *m_restorePlan;
-    QPushButton *m_comparePlans, *m_importFile, *m_importCode, *m_exportFile, *m_exportCode, *m_close;
+    QPushButton *m_comparePlans, *m_importFile, *m_importCode, *m_exportFile, *m_exportCode, *m_exportPage;
+    QPushButton *m_close;
 
     Workspace &m_workspace;
     Prompts &m_prompts;

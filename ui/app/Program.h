@@ -53,7 +53,8 @@ public:
     LibraryWindow &Library() { return *m_library; }
 
     // A plan into the screens: its sheet, priority and ticked categories on the start screen,
-    // its goals on the choice screen as one step of its history, and the choice screen shown;
+    // its goals on the choice screen, all as one step of the choice screen's history, and the
+    // choice screen shown;
     // what the player should know of it is told over `from`. False, with nothing changed, when
     // it cannot be read or its sheet cannot be committed.
     bool OpenPlan(const PlanSource &source, QWidget *from);

@@ -117,6 +117,9 @@ void BM_OpenLibrary1000(benchmark::State &state)
         LibraryWindow window(
             world, prompts, [&] { return folder.dir.path(); }, [] { return std::nullopt; });
         window.Refresh();
+        // Shown and laid out, its columns sized to what they hold, as the player first sees it.
+        window.show();
+        QApplication::processEvents();
         lines = window.findChild<QSortFilterProxyModel *>(QStringLiteral("found"))->rowCount();
     }
     if (lines != kPlans)
